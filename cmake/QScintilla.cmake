@@ -1,0 +1,15 @@
+# Debian's QScintilla for Qt 6 ships neither a CMake package nor a pkg-config
+# file, so the headers and the library are looked up by hand.
+find_path(QSCINTILLA_INCLUDE_DIR Qsci/qsciscintilla.h
+          PATH_SUFFIXES qt6 x86_64-linux-gnu/qt6 aarch64-linux-gnu/qt6
+          HINTS ${Qt6_DIR}/../../../../include)
+find_library(QSCINTILLA_LIBRARY NAMES qscintilla2_qt6)
+if(NOT QSCINTILLA_INCLUDE_DIR OR NOT QSCINTILLA_LIBRARY)
+    message(FATAL_ERROR "QScintilla for Qt 6 not found (Debian package libqscintilla2-qt6-dev)")
+endif()
+add_library(QScintilla::QScintilla UNKNOWN IMPORTED)
+set_target_properties(QScintilla::QScintilla PROPERTIES
+    IMPORTED_LOCATION "${QSCINTILLA_LIBRARY}"
+    INTERFACE_INCLUDE_DIRECTORIES "${QSCINTILLA_INCLUDE_DIR}"
+    INTERFACE_COMPILE_DEFINITIONS QSCINTILLA_DLL
+    INTERFACE_LINK_LIBRARIES "Qt6::Widgets;Qt6::PrintSupport")

@@ -1,0 +1,76 @@
+// Zevora tests - fakes of the platform services.
+// FakeServices installs itself as the program's services for its lifetime.
+#pragma once
+
+#include "ClipboardService.h"
+#include "MessageService.h"
+#include "SoundService.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+/// Records every box shown and answers from a script. A box for which no
+/// answer was scripted fails the running test (and is answered Ok, or No for
+/// a question with Yes and No); so does an answer left unused at the end.
+class FakeMessageService : public Platform::MessageService
+{
+public:
+    Platform::MsgAnswer show(const Platform::MessageBox &box) override;
+
+    /// Scripts the answer to the next box.
+    void answerNext(Platform::MsgAnswer answer) { m_answers.enqueue(answer); }
+    /// Lets boxes appear without a scripted answer (they get Ok).
+    void allowUnscripted(bool allow) { m_allowUnscripted = allow; }
+
+    QList<Platform::MessageBox> shown;
+    int unusedAnswers() const { return int(m_answers.size()); }
+
+private:
+    QQueue<Platform::MsgAnswer> m_answers;
+    bool m_allowUnscripted = false;
+};
+
+class FakeClipboardService : public Platform::ClipboardService
+{
+public:
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override { m_text = text; }
+    void clear() override { m_text.clear(); }
+
+private:
+    QString m_text;
+};
+
+/// Remembers every sound asked for, with its asynchronous flag.
+class FakeSoundService : public Platform::SoundService
+{
+public:
+    struct Played
+    {
+        int resourceId;
+        bool async;
+        bool operator==(const Played &) const = default;
+    };
+
+    bool isAvailable() const override { return available; }
+    void play(int resourceId, bool async) override;
+
+    bool available = true;
+    QList<Played> played;
+};
+
+/// Installs fresh fakes; on destruction, fails the running test when a
+/// scripted answer was never used.
+class FakeServices
+{
+public:
+    FakeServices();
+    ~FakeServices();
+    FakeServices(const FakeServices &) = delete;
+    FakeServices &operator=(const FakeServices &) = delete;
+
+    FakeMessageService messages;
+    FakeClipboardService clipboard;
+    FakeSoundService sound;
+};
