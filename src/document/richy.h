@@ -1,0 +1,137 @@
+// Zevora - the edit control of a document window: a plain-text QScintilla.
+#pragma once
+
+#include "EditStep.h"
+#include "StepBuilder.h"
+
+#include <Qsci/qsciscintilla.h>
+
+/// The page's editor. It shows the page as plain text in one font and
+/// records every change the user makes, exactly, from the control's own change
+/// notifications: each user action (a key, an input method commit, a drop, a
+/// paste through setSelText()) becomes one EditStep, reported by
+/// changeRecorded(). Changes the program makes through the *Unrecorded
+/// functions and loadText() are not reported.
+///
+/// Every position here is an index into the QString page text (UTF-16 code
+/// units, a CRLF counting two); Scintilla's byte positions stay inside.
+class richy : public QsciScintilla
+{
+    Q_OBJECT
+
+public:
+    explicit richy(QWidget *parent = nullptr);
+    ~richy() override;
+
+    /// The whole page text (a copy: whole-text work only).
+    QString Text() const;
+    /// The length of the page text, without copying it.
+    qsizetype textLength() const;
+    /// \a length characters of the page from \a start.
+    QString textRange(qsizetype start, qsizetype length) const;
+
+    qsizetype SelStart() const;
+    /// Puts the caret at \a start with nothing selected.
+    void setSelStart(qsizetype start);
+    qsizetype SelLength() const;
+    /// Selects \a length characters from SelStart().
+    void setSelLength(qsizetype length);
+    QString SelText() const;
+    /// Replaces the selection with \a text as one recorded user action; the
+    /// caret ends after the text with nothing selected.
+    void setSelText(const QString &text);
+    /// Selects \a length characters from \a start (clamped to the page).
+    void select(qsizetype start, qsizetype length);
+
+    /// The line (0-based) holding the character at \a index.
+    qsizetype lineFromIndex(qsizetype index) const;
+    /// The index of the first character of \a line.
+    qsizetype lineStartIndex(qsizetype line) const;
+
+    /// The document's modified flag.
+    bool DataChanged() const { return m_dataChanged; }
+    void setDataChanged(bool changed) { m_dataChanged = changed; }
+
+    /// Replaces the whole page with \a utf8 without recording a step and
+    /// sets the line ending that Enter writes from the text's first line break.
+    void loadText(const QByteArray &utf8);
+    /// Replaces \a length characters from \a start with \a text, not recorded;
+    /// the caret ends after the text.
+    void replaceUnrecorded(qsizetype start, qsizetype length, const QString &text);
+    /// Replaces the whole page with \a text, not recorded; caret at the end.
+    void replaceAllUnrecorded(const QString &text);
+
+    /// The line break Enter writes: "\r\n", "\n" or "\r".
+    QString lineBreak() const;
+
+    /// While suspended, changes are not recorded (a whole-text change that the
+    /// caller records as one step).
+    void setRecordingSuspended(bool suspended);
+
+    /// Sends a recorded step for changes still pending (changes made outside
+    /// an event this control wraps are otherwise sent on the next UI update).
+    void commitPending();
+
+signals:
+    /// One user action changed the page.
+    void changeRecorded(const EditStep &step);
+    /// The caret or the selection moved (or the text under them changed).
+    void selectionMoved();
+
+protected:
+    bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+
+private:
+    friend class ActionScope;
+    class ActionScope;
+
+    long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    long toBytePos(qsizetype index) const;
+    qsizetype toIndex(long bytePos) const;
+    QString bytesToString(long bytePos, long byteLength) const;
+    void replaceBytes(long from, long to, const QString &text);
+
+    void configureEditor();
+    void configureKeys();
+    void onModified(int position, int modificationType, const char *text, int length, int linesAdded,
+                    int line, int foldLevelNow, int foldLevelPrev, int token, int annotationLinesAdded);
+    void onUpdateUi(int updated);
+    void recordChange(int position, int modificationType, int length);
+    void flushPendingInsert();
+    void noteLineBreakSplitOrJoin(int position, int modificationType, int length);
+    void ensureLineIndex() const;
+    char byteAt(long pos) const;
+    void beginAction();
+    void endAction();
+    void notifySelectionIfMoved();
+
+    struct PendingInsert
+    {
+        long bytePos = -1;
+        long byteLength = 0;
+        qsizetype index = 0;
+    };
+
+    // Scintilla's per-line UTF-16 index goes wrong when a change joins a CR
+    // and an LF into one line break (or splits one); such changes are noted
+    // and the index is rebuilt before the next position is converted.
+    mutable bool m_rebuildLineIndex = false;
+    mutable long m_checkInsertPos = -1;
+    mutable long m_checkInsertLength = 0;
+
+    StepBuilder m_builder;
+    PendingInsert m_pendingInsert;
+    int m_actionDepth = 0;
+    int m_unrecordedDepth = 0;
+    bool m_dataChanged = false;
+    long m_lastAnchor = -1;
+    long m_lastCaret = -1;
+    bool m_textChangedSinceNotify = false;
+};

@@ -1,0 +1,550 @@
+// Zevora tests - the document window: recording, undo and redo, keys, closing.
+#include "FakeHost.h"
+#include "FakeServices.h"
+#include "TestSettings.h"
+
+#include "CRegSettings.h"
+#include "frmKid.h"
+#include "richy.h"
+
+#include <QMdiArea>
+#include <QPointer>
+#include <QTest>
+
+using namespace Platform;
+
+class tst_frmKid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void typingRecordsOneStepAndMarksThePageModified();
+    void undoAndRedoOfATypedCharacter();
+    void aNewEditClearsTheRedoHistory();
+    void typingOverASelectionIsOneStepThatUndoesToTheSelection();
+    void kidPasteReplacesTheSelection();
+    void kidPasteReplaceFormReplacesTheGivenRange();
+    void kidPasteWithoutArgumentsPastesTheClipboard();
+    void enterIsRecorded();
+    void backspaceAndDelete_data();
+    void backspaceAndDelete();
+    void macroKeys_data();
+    void macroKeys();
+    void ctrlXCAndVUseTheClipboard();
+    void tabInsertsTheTabString();
+    void wholeTextStepsUndoInOneStep();
+    void textsContainingTheSeparatorUndoExactly();
+    void nonAsciiAndCrlfPositionsAreQStringIndexes();
+    void joiningOrSplittingACrlfKeepsPositionsExact_data();
+    void joiningOrSplittingACrlfKeepsPositionsExact();
+    void caretLabelShowsLineAndColumn();
+    void textButtonsFollowWhetherThePageHasText();
+    void modifiedFlagSurvivesActivation();
+    void rightClickOpensTheEditMenuWithItsState();
+    void settingsAreReadAtLoad();
+    void closingAModifiedPageAsksOnce();
+    void closingWithYesThatDoesNotSaveKeepsTheWindow();
+    void closingAnUnmodifiedPageAsksNothing();
+
+private:
+    frmKid *newPage(const QString &text = QString());
+    void type(const QString &text);
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<QMdiArea> m_area;
+    FakeHost m_host;
+    frmKid *m_kid = nullptr;
+};
+
+void tst_frmKid::init()
+{
+    m_settings = std::make_unique<TestSettings>();
+    m_services = std::make_unique<FakeServices>();
+    m_services->sound.available = false;
+    m_host = FakeHost{};
+    m_area = std::make_unique<QMdiArea>();
+    m_kid = newPage();
+}
+
+void tst_frmKid::cleanup()
+{
+    m_services->messages.allowUnscripted(true);
+    m_area.reset();
+    m_services.reset();
+    m_settings.reset();
+}
+
+frmKid *tst_frmKid::newPage(const QString &text)
+{
+    auto *kid = new frmKid(&m_host);
+    m_area->addSubWindow(kid);
+    kid->richy->loadText(text.toUtf8());
+    return kid;
+}
+
+void tst_frmKid::type(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\r'))
+            QTest::keyClick(m_kid->richy, Qt::Key_Return);
+        else if (c != QLatin1Char('\n'))
+            QTest::keyClicks(m_kid->richy, QString(c));
+    }
+}
+
+void tst_frmKid::typingRecordsOneStepAndMarksThePageModified()
+{
+    m_kid->richy->loadText("Hello there, world");
+    QVERIFY(!m_kid->richy->DataChanged());
+    m_kid->richy->setSelStart(12);
+    type("a");
+    QCOMPARE(m_kid->richy->Text(), QString("Hello there,a world"));
+    QCOMPARE(m_kid->undoStack().stackLevel(), 1);
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{12, "", "a"}));
+    QVERIFY(m_kid->richy->DataChanged());
+    QVERIFY(m_host.tools[Tool::Save]);
+    QVERIFY(m_host.tools[Tool::Undo]);
+}
+
+void tst_frmKid::undoAndRedoOfATypedCharacter()
+{
+    m_kid->richy->loadText("Hello there, world");
+    m_kid->richy->setSelStart(12);
+    type("a");
+
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("Hello there, world"));
+    QCOMPARE(m_kid->redoStack().stackLevel(), 1);
+    QCOMPARE(m_kid->redoStack().top(), (EditStep{12, "a", ""}));
+    QVERIFY(!m_kid->checkUndoFromTop());
+    QVERIFY(m_kid->checkRedoFromTop());
+    QVERIFY(!m_host.tools[Tool::Undo]);
+    QVERIFY(m_host.tools[Tool::Redo]);
+    QVERIFY(m_kid->richy->DataChanged());
+
+    m_kid->cmdRedo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("Hello there,a world"));
+    QCOMPARE(m_kid->undoStack().stackLevel(), 1);
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{12, "", "a"}));
+    QVERIFY(!m_host.tools[Tool::Redo]);
+    QVERIFY(m_host.tools[Tool::Undo]);
+    QCOMPARE(m_kid->richy->SelStart(), 13);
+
+    // Nothing left to redo, nothing happens.
+    m_kid->cmdRedo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("Hello there,a world"));
+}
+
+void tst_frmKid::aNewEditClearsTheRedoHistory()
+{
+    type("abc");
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("ab"));
+    type("X");
+    QVERIFY(!m_kid->checkRedoFromTop());
+    QVERIFY(!m_host.tools[Tool::Redo]);
+    m_kid->cmdRedo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("abX"));
+}
+
+void tst_frmKid::typingOverASelectionIsOneStepThatUndoesToTheSelection()
+{
+    m_kid->richy->loadText("one two three");
+    m_kid->richy->select(4, 3);
+    type("2");
+    QCOMPARE(m_kid->richy->Text(), QString("one 2 three"));
+    QCOMPARE(m_kid->undoStack().stackLevel(), 1);
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{4, "two", "2"}));
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("one two three"));
+}
+
+void tst_frmKid::kidPasteReplacesTheSelection()
+{
+    m_kid->richy->loadText("ab xyz cd");
+    m_kid->richy->select(3, 3);
+    m_kid->kidPaste("<BR>");
+    QCOMPARE(m_kid->richy->Text(), QString("ab <BR> cd"));
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{3, "xyz", "<BR>"}));
+    QCOMPARE(m_kid->richy->SelStart(), 7);
+    QCOMPARE(m_kid->richy->SelLength(), 0);
+}
+
+void tst_frmKid::kidPasteReplaceFormReplacesTheGivenRange()
+{
+    m_kid->richy->loadText("0123456789abcdef");
+    m_kid->richy->setSelStart(2);
+    m_kid->kidPaste("xy", "abc", 10);
+    QCOMPARE(m_kid->richy->Text(), QString("0123456789xydef"));
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{10, "abc", "xy"}));
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("0123456789abcdef"));
+}
+
+void tst_frmKid::kidPasteWithoutArgumentsPastesTheClipboard()
+{
+    m_services->clipboard.setText("clip");
+    m_kid->kidPaste();
+    QCOMPARE(m_kid->richy->Text(), QString("clip"));
+    // An empty clipboard changes nothing and records nothing.
+    m_services->clipboard.clear();
+    m_kid->kidPaste();
+    QCOMPARE(m_kid->undoStack().stackLevel(), 1);
+}
+
+void tst_frmKid::enterIsRecorded()
+{
+    m_kid->richy->loadText("ab");
+    m_kid->richy->setSelStart(1);
+    QTest::keyClick(m_kid->richy, Qt::Key_Return);
+    QCOMPARE(m_kid->richy->Text(), QString("a\r\nb"));
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{1, "", "\r\n"}));
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("ab"));
+}
+
+void tst_frmKid::backspaceAndDelete_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("selection");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<EditStep>("step");
+    QTest::addRow("backspace at the start records nothing")
+        << "abc" << 0 << 0 << int(Qt::Key_Backspace) << "abc" << 0 << EditStep{};
+    QTest::addRow("backspace after abc") << "abc" << 3 << 0 << int(Qt::Key_Backspace) << "ab" << 1
+                                         << EditStep{2, "c", ""};
+    QTest::addRow("backspace over a selection") << "abcdef" << 1 << 3 << int(Qt::Key_Backspace) << "aef" << 1
+                                                << EditStep{1, "bcd", ""};
+    QTest::addRow("backspace over a line break") << "a\r\nb" << 3 << 0 << int(Qt::Key_Backspace) << "ab" << 1
+                                                 << EditStep{1, "\r\n", ""};
+    QTest::addRow("delete before a character") << "abc" << 1 << 0 << int(Qt::Key_Delete) << "ac" << 1
+                                               << EditStep{1, "b", ""};
+    QTest::addRow("delete at the end records nothing")
+        << "abc" << 3 << 0 << int(Qt::Key_Delete) << "abc" << 0 << EditStep{};
+    QTest::addRow("backspace over an emoji") << QString::fromUtf8("x😀y") << 3 << 0 << int(Qt::Key_Backspace)
+                                             << "xy" << 1 << EditStep{1, QString::fromUtf8("😀"), ""};
+}
+
+void tst_frmKid::backspaceAndDelete()
+{
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(int, selection);
+    QFETCH(int, key);
+    QFETCH(QString, after);
+    QFETCH(int, steps);
+    QFETCH(EditStep, step);
+    m_kid->richy->loadText(text.toUtf8());
+    m_kid->richy->select(caret, selection);
+    QTest::keyClick(m_kid->richy, Qt::Key(key));
+    QCOMPARE(m_kid->richy->Text(), after);
+    QCOMPARE(m_kid->undoStack().stackLevel(), steps);
+    if (steps) {
+        QCOMPARE(m_kid->undoStack().top(), step);
+        m_kid->cmdUndo_Click();
+        QCOMPARE(m_kid->richy->Text(), text);
+    }
+}
+
+void tst_frmKid::macroKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("after");
+    const int ctrl = Qt::ControlModifier;
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::addRow("Ctrl+T replaces the selection") << int(Qt::Key_T) << ctrl << "x<TABLE>y";
+    QTest::addRow("Ctrl+Shift+T") << int(Qt::Key_T) << ctrlShift << "x</TABLE>y";
+    QTest::addRow("Ctrl+B") << int(Qt::Key_B) << ctrl << "x<BR>y";
+    QTest::addRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "x<A HREF=\"\">y";
+    QTest::addRow("Ctrl+G inserts nothing") << int(Qt::Key_G) << ctrl << "xabcy";
+    QTest::addRow("Ctrl+Z inserts nothing") << int(Qt::Key_Z) << ctrl << "xabcy";
+    QTest::addRow("Ctrl+Shift+B inserts nothing") << int(Qt::Key_B) << ctrlShift << "xabcy";
+    QTest::addRow("Ctrl+Shift+H inserts nothing") << int(Qt::Key_H) << ctrlShift << "xabcy";
+    QTest::addRow("Ctrl+Shift+O inserts nothing") << int(Qt::Key_O) << ctrlShift << "xabcy";
+    QTest::addRow("Ctrl+Shift+Q inserts nothing") << int(Qt::Key_Q) << ctrlShift << "xabcy";
+    QTest::addRow("Ctrl+Alt+T inserts nothing") << int(Qt::Key_T) << int(Qt::ControlModifier | Qt::AltModifier)
+                                                << "xabcy";
+    QTest::addRow("Ctrl+5 inserts nothing") << int(Qt::Key_5) << ctrl << "xabcy";
+}
+
+void tst_frmKid::macroKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, after);
+    m_kid->richy->loadText("xabcy");
+    m_kid->richy->select(1, 3);
+    QTest::keyClick(m_kid->richy, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(m_kid->richy->Text(), after);
+    QCOMPARE(m_kid->undoStack().stackLevel(), after == "xabcy" ? 0 : 1);
+    if (after != "xabcy") {
+        QCOMPARE(m_kid->richy->SelStart(), after.size() - 1);
+        m_kid->cmdUndo_Click();
+        QCOMPARE(m_kid->richy->Text(), QString("xabcy"));
+    }
+}
+
+void tst_frmKid::ctrlXCAndVUseTheClipboard()
+{
+    m_kid->richy->loadText("cut me here");
+    m_kid->richy->select(4, 3);
+    QTest::keyClick(m_kid->richy, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_services->clipboard.text(), QString("me "));
+    QCOMPARE(m_kid->undoStack().stackLevel(), 0);
+
+    m_kid->richy->select(0, 4);
+    QTest::keyClick(m_kid->richy, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(m_services->clipboard.text(), QString("cut "));
+    QCOMPARE(m_kid->richy->Text(), QString("me here"));
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{0, "cut ", ""}));
+
+    m_kid->richy->setSelStart(7);
+    QTest::keyClick(m_kid->richy, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(m_kid->richy->Text(), QString("me herecut "));
+    QCOMPARE(m_kid->undoStack().stackLevel(), 2);
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{7, "", "cut "}));
+}
+
+void tst_frmKid::tabInsertsTheTabString()
+{
+    m_kid->richy->loadText("ab");
+    m_kid->richy->setSelStart(1);
+    QTest::keyClick(m_kid->richy, Qt::Key_Tab);
+    QCOMPARE(m_kid->richy->Text(), QString("a    b"));
+
+    QVERIFY(CRegSettings().SaveRegSetting("Tabs", "Length", QString(8, ' ')));
+    frmKid *second = newPage("ab");
+    second->richy->setSelStart(1);
+    QTest::keyClick(second->richy, Qt::Key_Tab);
+    QCOMPARE(second->richy->Text(), QString("a        b"));
+
+    second->setTab("  ");
+    QTest::keyClick(second->richy, Qt::Key_Tab);
+    QCOMPARE(second->richy->Text(), QString("a          b"));
+    QCOMPARE(second->undoStack().stackLevel(), 2);
+}
+
+void tst_frmKid::wholeTextStepsUndoInOneStep()
+{
+    m_kid->richy->loadText("red green red");
+    type("!");
+    m_kid->preReplace();
+    m_kid->richy->replaceAllUnrecorded("blue green blue!");
+    m_kid->repChange();
+    QCOMPARE(m_kid->undoStack().stackLevel(), 2);
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{-1, "!red green red", "blue green blue!"}));
+
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("!red green red"));
+    QCOMPARE(m_kid->redoStack().top(), (EditStep{-1, "blue green blue!", "!red green red"}));
+    m_kid->cmdRedo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("blue green blue!"));
+    m_kid->cmdUndo_Click();
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("red green red"));
+
+    // A text given to preReplace is what Undo brings back.
+    m_kid->preReplace(QString("given"));
+    m_kid->richy->replaceAllUnrecorded("changed");
+    m_kid->repChange();
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("given"));
+}
+
+void tst_frmKid::textsContainingTheSeparatorUndoExactly()
+{
+    m_kid->richy->loadText("a|^|b");
+    m_kid->richy->select(1, 3);
+    m_kid->kidPaste("|^|x|^|");
+    QCOMPARE(m_kid->richy->Text(), QString("a|^|x|^|b"));
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("a|^|b"));
+    m_kid->cmdRedo_Click();
+    QCOMPARE(m_kid->richy->Text(), QString("a|^|x|^|b"));
+}
+
+void tst_frmKid::nonAsciiAndCrlfPositionsAreQStringIndexes()
+{
+    const QString text = QString::fromUtf8("é€😀\r\nline two é\r\n");
+    m_kid->richy->loadText(text.toUtf8());
+    QCOMPARE(m_kid->richy->textLength(), text.size());
+    m_kid->richy->setSelStart(4); // after the emoji
+    type("x");
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{4, "", "x"}));
+    m_kid->richy->select(7, 4); // "line"
+    QCOMPARE(m_kid->richy->SelText(), QString("line"));
+    m_kid->kidPaste(QString::fromUtf8("€€"));
+    QCOMPARE(m_kid->richy->Text(), QString::fromUtf8("é€😀x\r\n€€ two é\r\n"));
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{7, "line", QString::fromUtf8("€€")}));
+    QCOMPARE(m_kid->richy->SelStart(), 9);
+    m_kid->cmdUndo_Click();
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), text);
+}
+
+void tst_frmKid::joiningOrSplittingACrlfKeepsPositionsExact_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("insert");
+    QTest::addRow("typing between CR and LF") << "a\r\nb\r\nc" << 2 << 0 << "X";
+    QTest::addRow("deleting what stands between CR and LF") << "a\rX\nb\r\nc" << 2 << 1 << "";
+    QTest::addRow("inserting LF after a lone CR") << "a\rb\r\nc" << 2 << 0 << "\nq";
+    QTest::addRow("inserting CR before a lone LF") << "a\nb\nc" << 1 << 0 << "q\r";
+    QTest::addRow("replacing the LF of a CRLF") << "a\r\nb\r\nc" << 2 << 1 << "\n\n";
+}
+
+void tst_frmKid::joiningOrSplittingACrlfKeepsPositionsExact()
+{
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, insert);
+    m_kid->richy->loadText(text.toUtf8());
+    m_kid->richy->select(start, length);
+    m_kid->richy->setSelText(insert);
+    QString expected = text;
+    expected.replace(start, length, insert);
+    QCOMPARE(m_kid->richy->Text(), expected);
+    QCOMPARE(m_kid->richy->textLength(), expected.size());
+    QCOMPARE(m_kid->richy->SelStart(), start + insert.size());
+    // Every position still maps to the same character.
+    for (int i = 0; i <= expected.size(); ++i) {
+        m_kid->richy->select(i, expected.size() - i);
+        QCOMPARE(m_kid->richy->SelText(), expected.mid(i));
+    }
+    m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), text);
+    QCOMPARE(m_kid->richy->textLength(), text.size());
+}
+
+void tst_frmKid::caretLabelShowsLineAndColumn()
+{
+    m_kid->richy->loadText(QString::fromUtf8("first\r\nsé😀ond\r\n").toUtf8());
+    m_kid->richy->setSelStart(11); // after "sé😀" on the second line
+    QCOMPARE(m_host.caretText, QString("Line: 2  Column: 5"));
+    m_kid->richy->setSelStart(0);
+    QCOMPARE(m_host.caretText, QString("Line: 1  Column: 1"));
+    type("ab");
+    QCOMPARE(m_host.caretText, QString("Line: 1  Column: 3"));
+}
+
+void tst_frmKid::textButtonsFollowWhetherThePageHasText()
+{
+    m_kid->richy->loadText("");
+    m_kid->Form_Activate();
+    for (int tool : {Tool::Spelling, Tool::Find, Tool::Replace})
+        QVERIFY2(!m_host.tools[tool], qPrintable(QString::number(tool)));
+    type("a");
+    for (int tool : {Tool::Spelling, Tool::Find, Tool::Replace})
+        QVERIFY(m_host.tools[tool]);
+    QTest::keyClick(m_kid->richy, Qt::Key_Backspace);
+    for (int tool : {Tool::Spelling, Tool::Find, Tool::Replace})
+        QVERIFY(!m_host.tools[tool]);
+    QVERIFY(!m_host.selectAllEnabled);
+}
+
+void tst_frmKid::modifiedFlagSurvivesActivation()
+{
+    type("changed");
+    frmKid *other = newPage("other");
+    other->Form_Activate();
+    QVERIFY(!m_host.tools[Tool::Save]);
+    m_kid->Form_Activate();
+    QVERIFY(m_kid->richy->DataChanged());
+    QVERIFY(m_host.tools[Tool::Save]);
+    QVERIFY(m_host.tools[Tool::Close]);
+    QVERIFY(m_host.tools[Tool::Undo]);
+    QVERIFY(m_host.documentMenusEnabled);
+}
+
+void tst_frmKid::rightClickOpensTheEditMenuWithItsState()
+{
+    m_kid->richy->loadText("some text");
+    m_kid->richy->select(0, 4);
+    m_services->clipboard.setText("x");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(50, 50));
+    QCoreApplication::sendEvent(m_kid->richy, &event);
+    QCOMPARE(m_host.menuPopups, 1);
+    QVERIFY(m_host.lastMenu.cut && m_host.lastMenu.copy && m_host.lastMenu.deleteSelection);
+    QVERIFY(m_host.lastMenu.paste && m_host.lastMenu.selectAll);
+    QVERIFY(!m_host.lastMenu.undo && !m_host.lastMenu.redo);
+
+    m_kid->richy->setSelStart(0);
+    type("z");
+    m_services->clipboard.clear();
+    QCoreApplication::sendEvent(m_kid->richy, &event);
+    QVERIFY(!m_host.lastMenu.cut && !m_host.lastMenu.paste);
+    QVERIFY(m_host.lastMenu.undo && !m_host.lastMenu.redo);
+}
+
+void tst_frmKid::settingsAreReadAtLoad()
+{
+    CRegSettings settings;
+    QVERIFY(settings.SaveRegSetting("font preferences", "font_Face", "DejaVu Sans"));
+    QVERIFY(settings.SaveRegSetting("font preferences", "font_Size", "17"));
+    QVERIFY(settings.SaveRegSetting("background", "bgColor", QString::number(0x204080)));
+    QVERIFY(settings.SaveRegSetting("Tabs", "Length", "   "));
+    frmKid *kid = newPage();
+    QCOMPARE(kid->richy->font().family(), QString("DejaVu Sans"));
+    QCOMPARE(kid->richy->font().pointSize(), 17);
+    // Red is the low byte of the stored number.
+    QCOMPARE(kid->richy->paper(), QColor(0x80, 0x40, 0x20));
+    QCOMPARE(kid->tabString(), QString("   "));
+}
+
+void tst_frmKid::closingAModifiedPageAsksOnce()
+{
+    m_kid->setWindowTitle(QString("index.htm") + QString(14, ' ') + "> Last Modified: whenever");
+    type("x");
+    QPointer<frmKid> kid = m_kid;
+    m_services->messages.answerNext(MsgAnswer::No);
+    QVERIFY(kid->close());
+    QCOMPARE(m_services->messages.shown.size(), 1);
+    const MessageBox expected{"Zevora Note:",
+                              "index.htm has changed since last saved...(or has not yet been saved.)\n\n"
+                              "                     Would you like to save that file now?\n\n",
+                              MsgIcon::Question, MsgButtons::YesNo, true};
+    QCOMPARE(m_services->messages.shown.first(), expected);
+    QVERIFY(m_host.saveRequests.isEmpty());
+    QCOMPARE(m_host.closed.size(), 1);
+    QTRY_VERIFY(kid.isNull());
+}
+
+void tst_frmKid::closingWithYesThatDoesNotSaveKeepsTheWindow()
+{
+    m_kid->setWindowTitle("Untitled1.htm");
+    type("keep me");
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    m_host.saveSucceeds = false;
+    QVERIFY(!m_kid->close());
+    QCOMPARE(m_host.saveRequests.size(), 1);
+    QVERIFY(m_host.closed.isEmpty());
+    QCOMPARE(m_kid->richy->Text(), QString("keep me"));
+    QVERIFY(m_kid->richy->DataChanged());
+
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    m_host.saveSucceeds = true;
+    QVERIFY(m_kid->close());
+    QCOMPARE(m_host.closed.size(), 1);
+}
+
+void tst_frmKid::closingAnUnmodifiedPageAsksNothing()
+{
+    m_services->sound.available = true;
+    QVERIFY(m_kid->close());
+    QVERIFY(m_services->messages.shown.isEmpty());
+    QCOMPARE(m_services->sound.played, (QList<FakeSoundService::Played>{{303, true}}));
+}
+
+QTEST_MAIN(tst_frmKid)
+#include "tst_frmkid.moc"
