@@ -1,0 +1,33 @@
+// Zevora - the program's own pictures: the tool strip pictures and the splash.
+// Everything is drawn with QPainter at the requested pixel ratio, so it stays sharp on high-DPI screens.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace Resources {
+
+/// Number of tools on the tool strip; tool i has the enabled picture
+/// EnabledBase + i and the disabled picture DisabledBase + i.
+inline constexpr int ToolCount = 17;
+inline constexpr int EnabledBase = 100;
+inline constexpr int DisabledBase = 200;
+
+/// The tool picture with resource number \a resourceId (100 to 116 enabled,
+/// 200 to 216 disabled) on a transparent 16 by 16 logical canvas, rendered at
+/// \a devicePixelRatio (a 2.0 picture has 32 by 32 device pixels). The
+/// disabled picture is the same drawing in greys with an embossed edge. Any
+/// other number gives a null pixmap. Needs a QGuiApplication.
+QPixmap toolPicture(int resourceId, qreal devicePixelRatio = 1.0);
+
+/// An icon holding picture \a resourceId rendered at 1x, 2x and 3x. For an
+/// enabled picture (100 to 116) the icon's Disabled mode holds the tool's
+/// disabled picture, so a button showing it greys out with our own drawing.
+/// Any other number gives a null icon.
+QIcon toolIcon(int resourceId);
+
+/// The start-up splash: about 420 by 260 logical pixels with the program's
+/// name, what it is and a drawn motif, rendered at \a devicePixelRatio.
+QPixmap splashPicture(qreal devicePixelRatio = 1.0);
+
+} // namespace Resources
