@@ -1,0 +1,137 @@
+// Zevora tests - the zevora-txt2html command-line filter, run as a program.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runTool(const QStringList &arguments, const QByteArray &input = QByteArray())
+{
+    QProcess process;
+    process.start(QStringLiteral(TXT2HTML_PATH), arguments);
+    Run run;
+    if (!process.waitForStarted())
+        return run;
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+} // namespace
+
+class tst_Txt2HtmlTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void convertsTheNamedFile_data();
+    void convertsTheNamedFile();
+    void convertsStandardInput_data();
+    void convertsStandardInput();
+    void anOverLongLinkExitsWithStatus1AndTheMessage();
+    void aMissingFileOrExtraArgumentIsAUsageError();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_Txt2HtmlTool::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_Txt2HtmlTool::convertsTheNamedFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("html");
+    QTest::addRow("UTF-8 with CR LF lines")
+        << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nsee http://zevora.example/ now\r\n")
+        << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nsee "
+                      "<a href=\"http://zevora.example/\">http://zevora.example/</a> now<br>\r\n");
+    QTest::addRow("UTF-8 with LF lines and a tab")
+        << QByteArray("a\tb\n  c\n") << QByteArray("a &nbsp; &nbsp; &nbsp; b<br>\n &nbsp;c<br>\n");
+    QTest::addRow("characters beyond Latin-1 stay UTF-8")
+        << QByteArray("\xe2\x82\xac 5 \xf0\x9f\x98\x80") << QByteArray("\xe2\x82\xac 5 \xf0\x9f\x98\x80");
+    QTest::addRow("a byte-order mark is kept") << QByteArray("\xef\xbb\xbf<p>")
+                                               << QByteArray("\xef\xbb\xbf&lt;p&gt;");
+    QTest::addRow("a Windows-1252 file")
+        << QByteArray("caf\xe9 \x80 \x93q\x94 \x81")
+        << QByteArray("caf&eacute; \xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d \xc2\x81");
+    QTest::addRow("an empty file") << QByteArray() << QByteArray();
+}
+
+void tst_Txt2HtmlTool::convertsTheNamedFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, html);
+    const QString path = m_dir->filePath(QStringLiteral("page text.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+
+    const Run run = runTool({path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, html);
+    QCOMPARE(run.err, QByteArray());
+}
+
+void tst_Txt2HtmlTool::convertsStandardInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addRow("no argument") << QStringList();
+    QTest::addRow("a dash") << QStringList{QStringLiteral("-")};
+}
+
+void tst_Txt2HtmlTool::convertsStandardInput()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runTool(arguments, "x > y\rftp://files.example/k.zip\tend");
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("x &gt; y<br>\r"
+                                 "<a href=\"ftp://files.example/k.zip\">ftp://files.example/k.zip</a>"
+                                 "<br> &nbsp; &nbsp; &nbsp; end"));
+    QCOMPARE(run.err, QByteArray());
+}
+
+void tst_Txt2HtmlTool::anOverLongLinkExitsWithStatus1AndTheMessage()
+{
+    const Run run = runTool({}, "start\r\nhttp://" + QByteArray(130, 'z'));
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err, QByteArray("You seem to have included a link without end...\n"
+                                 "Please check your text and try again.\n"));
+}
+
+void tst_Txt2HtmlTool::aMissingFileOrExtraArgumentIsAUsageError()
+{
+    const QString missing = m_dir->filePath(QStringLiteral("none.txt"));
+    const Run noFile = runTool({missing});
+    QCOMPARE(noFile.exitCode, 2);
+    QCOMPARE(noFile.out, QByteArray());
+    QVERIFY2(noFile.err.startsWith("zevora-txt2html: cannot read " + missing.toUtf8() + ": "),
+             noFile.err.constData());
+
+    const Run twoFiles = runTool({missing, missing});
+    QCOMPARE(twoFiles.exitCode, 2);
+    QCOMPARE(twoFiles.out, QByteArray());
+    QVERIFY2(twoFiles.err.startsWith("Usage: zevora-txt2html [FILE]\n"), twoFiles.err.constData());
+}
+
+QTEST_GUILESS_MAIN(tst_Txt2HtmlTool)
+#include "tst_txt2html_tool.moc"
