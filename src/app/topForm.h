@@ -1,0 +1,92 @@
+// Zevora - the main frame: menus, tool strip, caret label and the pages.
+#pragma once
+
+#include "DocumentHost.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class ToolStrip;
+
+/// The multiple-document frame. It wires menu items and tools to the active
+/// page, to dialogs and to the file commands; the logic lives with them.
+class topForm : public QMainWindow, public DocumentHost
+{
+    Q_OBJECT
+
+public:
+    explicit topForm(QWidget *parent = nullptr);
+    ~topForm() override;
+
+    /// Updates the tools and Select All from the active page.
+    void RefreshTools();
+
+    /// The active page, or null when none is open.
+    frmKid *activeDocument() const;
+    /// Every open page, in the order they were opened.
+    QList<frmKid *> documents() const;
+    /// A new, shown, empty page window.
+    frmKid *newDocumentWindow();
+
+    /// Runs the action of tool \a index.
+    void Picture1_Click(int index);
+
+    ToolStrip *toolStrip() const { return m_tools; }
+    QLabel *lblLineNo = nullptr;
+    QMdiArea *mdiArea = nullptr;
+
+    /// The menu item named \a name (for example "mnuEditCut" or "mnuWind(2)").
+    QAction *item(const QString &name) const { return m_items.value(name); }
+    QMenu *menu(const QString &name) const { return m_menus.value(name); }
+
+    // DocumentHost
+    void setToolEnabled(int index, bool enabled) override;
+    bool isToolEnabled(int index) const override;
+    void setCaretText(const QString &text) override;
+    void setSelectAllEnabled(bool enabled) override;
+    void setDocumentMenusEnabled(bool enabled) override;
+    void popupEditMenu(const QPoint &globalPos, const EditMenuState &state) override;
+    bool saveDocument(frmKid *document) override;
+    void documentClosed(frmKid *document) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildMenus();
+    QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption);
+    QMenu *addSubMenu(QMenu *parent, const char *name, const QString &caption);
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &key = {});
+    QList<QAction *> addItems(QMenu *menu, const char *name, const QStringList &captions);
+    void addSeparator(QMenu *menu, const char *name);
+
+    void mnuFile_Open();
+    void mnuEdit_Open();
+    void mnuCurrent_Open();
+    void mnuTags_Open();
+    void mnuTagsD_Open();
+    void mnuOptions_Open();
+
+    void copyToClipboard();
+    void pasteClipboard();
+    void selectAll();
+    void textToHtml();
+    void windowState(int index);
+    void setDefaultOpenType(int index);
+    void setDefaultSaveType(int index);
+    void setTabLength(int index);
+    void toggleWordWrap();
+    void checkStoredTabLength();
+    void insertSnippet(const QString &text, int caretBack = 0);
+
+    ToolStrip *m_tools = nullptr;
+    QHash<QString, QAction *> m_items;
+    QHash<QString, QMenu *> m_menus;
+    bool m_shuttingDown = false;
+};

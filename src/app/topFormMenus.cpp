@@ -1,0 +1,301 @@
+// Zevora - the main frame's menu tree and the rules applied when a menu opens.
+#include "topForm.h"
+
+#include "CRegSettings.h"
+#include "ClipboardService.h"
+#include "MessageService.h"
+#include "QuickTags.h"
+#include "Services.h"
+#include "ToolPictures.h"
+#include "frmKid.h"
+#include "richy.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace Platform;
+
+QMenu *topForm::addMenu(QMenuBar *bar, const char *name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    m_menus.insert(QLatin1String(name), menu);
+    return menu;
+}
+
+QMenu *topForm::addSubMenu(QMenu *parent, const char *name, const QString &caption)
+{
+    QMenu *menu = parent->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    m_menus.insert(QLatin1String(name), menu);
+    m_items.insert(QLatin1String(name), menu->menuAction());
+    return menu;
+}
+
+QAction *topForm::addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &key)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        // Shortcuts work from anywhere in the frame, also inside a page.
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    m_items.insert(QLatin1String(name), action);
+    return action;
+}
+
+void topForm::addSeparator(QMenu *menu, const char *name)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    m_items.insert(QLatin1String(name), separator);
+}
+
+QList<QAction *> topForm::addItems(QMenu *menu, const char *name, const QStringList &captions)
+{
+    QList<QAction *> actions;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        const QString itemName = QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
+        QAction *action = captions.at(i) == QLatin1String("-") ? menu->addSeparator() : menu->addAction(captions.at(i));
+        action->setObjectName(itemName);
+        m_items.insert(itemName, action);
+        actions.append(action);
+    }
+    return actions;
+}
+
+void topForm::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    // File
+    QMenu *file = addMenu(bar, "mnuFile", QStringLiteral("&File"));
+    addItem(file, "mnuFileNew", QStringLiteral("New"), Qt::Key_F2)->setIcon(Resources::toolIcon(100));
+    addItem(file, "mnuFileOpen", QStringLiteral("Open"), Qt::Key_F3)->setIcon(Resources::toolIcon(101));
+    QAction *close = addItem(file, "mnuFileClose", QStringLiteral("Close"), Qt::Key_F6);
+    close->setIcon(Resources::toolIcon(102));
+    connect(close, &QAction::triggered, this, [this] { Picture1_Click(Tool::Close); });
+    addSeparator(file, "mnuFileSep1");
+    addItem(file, "mnuFileSave", QStringLiteral("Save"), Qt::Key_F7)->setIcon(Resources::toolIcon(103));
+    addItem(file, "mnuFileSaveAs", QStringLiteral("Save As"), Qt::Key_F8)->setIcon(Resources::toolIcon(104));
+    addSeparator(file, "mnuFileSepM");
+    const QList<QAction *> recent = addItems(file, "mnuFileMRU", QStringList(9, QString()));
+    recent.first()->setText(QStringLiteral("Recent Files List"));
+    for (QAction *action : recent)
+        action->setVisible(false);
+    addSeparator(file, "mnuFileSepB");
+    addItem(file, "mnuFilePrint", QStringLiteral("Print"))->setIcon(Resources::toolIcon(116));
+    addSeparator(file, "mnuFileSepC");
+    connect(addItem(file, "mnuFileExit", QStringLiteral("Exit"), Qt::SHIFT | Qt::Key_F4), &QAction::triggered,
+            this, &QWidget::close);
+    connect(file, &QMenu::aboutToShow, this, &topForm::mnuFile_Open);
+
+    // Current: the window list
+    QMenu *current = addMenu(bar, "mnuCurrent", QStringLiteral("&Current"));
+    connect(current, &QMenu::aboutToShow, this, &topForm::mnuCurrent_Open);
+
+    // Edit
+    QMenu *edit = addMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    connect(addItem(edit, "mnuEditCut", QStringLiteral("Cut"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
+            [this] {
+                if (frmKid *kid = activeDocument())
+                    kid->kidCut();
+            });
+    connect(addItem(edit, "mnuEditCopy", QStringLiteral("Copy"), Qt::CTRL | Qt::Key_C), &QAction::triggered,
+            this, &topForm::copyToClipboard);
+    connect(addItem(edit, "mnuEditPaste", QStringLiteral("Paste"), Qt::CTRL | Qt::Key_V), &QAction::triggered,
+            this, &topForm::pasteClipboard);
+    addSeparator(edit, "mnuEditSep1");
+    addItem(edit, "mnuEditGoTo", QStringLiteral("Go To Line"));
+    connect(addItem(edit, "mnuEditSelectAll", QStringLiteral("Select All")), &QAction::triggered, this,
+            &topForm::selectAll);
+    connect(addItem(edit, "mnuEditTxt2H", QStringLiteral("Text to HTML")), &QAction::triggered, this,
+            &topForm::textToHtml);
+    connect(addItem(edit, "mnuEditDelete", QStringLiteral("Delete")), &QAction::triggered, this, [this] {
+        if (frmKid *kid = activeDocument())
+            kid->kidDelete();
+    });
+    addSeparator(edit, "mnuEditSep2");
+    connect(addItem(edit, "mnuEditUndo", QStringLiteral("Undo")), &QAction::triggered, this, [this] {
+        if (frmKid *kid = activeDocument())
+            kid->cmdUndo_Click();
+    });
+    connect(addItem(edit, "mnuEditRedo", QStringLiteral("Redo")), &QAction::triggered, this, [this] {
+        if (frmKid *kid = activeDocument())
+            kid->cmdRedo_Click();
+    });
+    connect(edit, &QMenu::aboutToShow, this, &topForm::mnuEdit_Open);
+
+    // Window
+    QMenu *window = addMenu(bar, "mnuWindow", QStringLiteral("&Window"));
+    const QList<QAction *> states = addItems(window, "mnuWind", {QStringLiteral("Normal"),
+                                                                 QStringLiteral("Minimize"),
+                                                                 QStringLiteral("Maximize")});
+    const Qt::Key stateKeys[] = {Qt::Key_F9, Qt::Key_F11, Qt::Key_F12};
+    for (int i = 0; i < 3; ++i) {
+        states[i]->setShortcut(stateKeys[i]);
+        connect(states[i], &QAction::triggered, this, [this, i] { windowState(i); });
+    }
+
+    // Tags
+    QMenu *tags = addMenu(bar, "mnuTags", QStringLiteral("&Tags"));
+    QMenu *form = addSubMenu(tags, "mnuTagsForm", QStringLiteral("Form"));
+    const QList<QAction *> forms = addItems(form, "mnuTagsFormList", QuickTags::formCaptions());
+    for (int i = 0; i < forms.size(); ++i)
+        connect(forms[i], &QAction::triggered, this, [this, i] { insertSnippet(QuickTags::formSnippet(i)); });
+    QMenu *inputs = addSubMenu(tags, "mnuTagsInput", QStringLiteral("Inputs"));
+    const QList<QAction *> inputItems = addItems(inputs, "mnuTagsInputList", QuickTags::inputCaptions());
+    for (int i = 0; i < inputItems.size(); ++i)
+        connect(inputItems[i], &QAction::triggered, this, [this, i] { insertSnippet(QuickTags::inputSnippet(i)); });
+    addSeparator(tags, "mnuTagsSep1");
+    addItem(tags, "mnuTagsSC", QStringLiteral("Special Characters"));
+    addSeparator(tags, "mnuTagsSep2");
+    connect(addItem(tags, "mnuTagsDate", QStringLiteral("Date")), &QAction::triggered, this,
+            [this] { insertSnippet(QuickTags::dateSnippet()); });
+    connect(tags, &QMenu::aboutToShow, this, &topForm::mnuTags_Open);
+
+    // Dialogs
+    QMenu *dialogs = addMenu(bar, "mnuTagsD", QStringLiteral("&Dialogs"));
+    addItem(dialogs, "mnuTagsDPColors", QStringLiteral("Page Colors"));
+    addItem(dialogs, "mnuTagsDBG", QStringLiteral("Background"));
+    addItem(dialogs, "mnuTagsDLink", QStringLiteral("Anchor (Link)"));
+    addSeparator(dialogs, "mnuTagsDSep1");
+    addItem(dialogs, "mnuTagsDFont", QStringLiteral("Font Tag"));
+    addItem(dialogs, "mnuTagsDHR", QStringLiteral("Rule <HR>"));
+    addSeparator(dialogs, "mnuTagsDSep2");
+    addItem(dialogs, "mnuTagsDLists", QStringLiteral("List Maker"));
+    addItem(dialogs, "mnuTagsDTable", QStringLiteral("Table Maker"));
+    connect(dialogs, &QMenu::aboutToShow, this, &topForm::mnuTagsD_Open);
+
+    // Scripts
+    QMenu *scripts = addMenu(bar, "mnuScripts", QStringLiteral("&Scripts"));
+    QMenu *scriptTags = addSubMenu(scripts, "mnuScriptTag", QStringLiteral("Script Tags"));
+    const QList<QAction *> scriptItems = addItems(scriptTags, "mnuScriptTags", QuickTags::scriptCaptions());
+    for (int i = 0; i < scriptItems.size(); ++i) {
+        connect(scriptItems[i], &QAction::triggered, this, [this, i] {
+            const frmKid *kid = activeDocument();
+            const QString lineBreak = kid ? kid->richy->lineBreak() : QStringLiteral("\r\n");
+            insertSnippet(QuickTags::scriptSnippet(i), QuickTags::scriptCaretBack(i, lineBreak));
+        });
+    }
+    QMenu *drops = addSubMenu(scripts, "mnuScriptDrop", QStringLiteral("Drop Menus"));
+    const QList<QAction *> dropItems = addItems(drops, "mnuScriptDrops", QuickTags::dropCaptions());
+    for (int i = 0; i < dropItems.size(); ++i)
+        connect(dropItems[i], &QAction::triggered, this, [this, i] { insertSnippet(QuickTags::dropSnippet(i)); });
+
+    // Options
+    QMenu *options = addMenu(bar, "mnuOptions", QStringLiteral("&Options"));
+    QMenu *openTypes = addSubMenu(options, "mnuOptDefOpen", QStringLiteral("Default open type"));
+    const QList<QAction *> openItems = addItems(openTypes, "mnuOptDefOpenList",
+                                                {".htm", ".txt", ".asp", "All Files"});
+    for (int i = 0; i < openItems.size(); ++i)
+        connect(openItems[i], &QAction::triggered, this, [this, i] { setDefaultOpenType(i); });
+    QMenu *saveTypes = addSubMenu(options, "mnuOptDefSave", QStringLiteral("Default save type"));
+    const QList<QAction *> saveItems = addItems(saveTypes, "mnuOptDefSaveList",
+                                                {".htm", ".html", ".shtml", ".txt", ".asp", "All Files"});
+    for (int i = 0; i < saveItems.size(); ++i)
+        connect(saveItems[i], &QAction::triggered, this, [this, i] { setDefaultSaveType(i); });
+    addSeparator(options, "mnuOptSep1");
+    QMenu *templates = addSubMenu(options, "mnuOptsTemp", QStringLiteral("Templates"));
+    addItem(templates, "mnuOptsTempAdd", QStringLiteral("Add Current Page"));
+    addItem(templates, "mnuOptsTempOrg", QStringLiteral("Organize Templates"));
+    addSeparator(templates, "mnuOptsTempSep1");
+    for (QAction *action : addItems(templates, "mnuOptsTempList", QStringList(9, QString())))
+        action->setVisible(false);
+    addSeparator(options, "mnuOptSep2");
+    addItem(options, "mnuOptFont", QStringLiteral("Font"));
+    QAction *wrap = addItem(options, "mnuOptWW", QStringLiteral("Word Wrap"));
+    wrap->setCheckable(true);
+    connect(wrap, &QAction::triggered, this, &topForm::toggleWordWrap);
+    QMenu *tabs = addSubMenu(options, "mnuOptTabs", QStringLiteral("Tab Length"));
+    const QList<QAction *> tabItems = addItems(tabs, "mnuOptTabsList", {"2", "3", "4", "6", "8"});
+    for (int i = 0; i < tabItems.size(); ++i) {
+        tabItems[i]->setCheckable(true);
+        connect(tabItems[i], &QAction::triggered, this, [this, i] { setTabLength(i); });
+    }
+    addSeparator(options, "mnuOptsSep3");
+    addItem(options, "mnuOptBG", QStringLiteral("Background"));
+    addSeparator(options, "mnuOptsSep4");
+    addItem(options, "mnuOptsViewSource", QStringLiteral("Toggle View Source Function"))->setCheckable(true);
+    connect(options, &QMenu::aboutToShow, this, &topForm::mnuOptions_Open);
+
+    // Help
+    QMenu *help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    addItem(help, "mnuHelpMacros", QStringLiteral("Key Macros"));
+    connect(addItem(help, "mnuHelpContext", QStringLiteral("Contents"), Qt::Key_F1), &QAction::triggered, this,
+            [] { message(QStringLiteral("Zevora"), QStringLiteral("The help file is yet completed.")); });
+    addItem(help, "mnuHelpAbout", QStringLiteral("About"), Qt::Key_F4);
+}
+
+// --- rules applied as a menu opens ------------------------------------------------
+
+void topForm::mnuFile_Open()
+{
+    const frmKid *kid = activeDocument();
+    const bool open = kid != nullptr;
+    item(QStringLiteral("mnuFileSave"))->setEnabled(open && kid->richy->DataChanged());
+    for (const char *name : {"mnuFileClose", "mnuFileSaveAs", "mnuFilePrint"})
+        item(QLatin1String(name))->setEnabled(open);
+}
+
+void topForm::mnuEdit_Open()
+{
+    if (menu(QStringLiteral("mnuEdit"))->property("popupState").toBool())
+        return;
+    frmKid *kid = activeDocument();
+    if (!kid)
+        return;
+    const bool selected = kid->richy->SelLength() > 0;
+    item(QStringLiteral("mnuEditCut"))->setEnabled(selected);
+    item(QStringLiteral("mnuEditCopy"))->setEnabled(selected);
+    item(QStringLiteral("mnuEditDelete"))->setEnabled(selected);
+    item(QStringLiteral("mnuEditPaste"))->setEnabled(!Services::clipboard().text().isEmpty());
+    item(QStringLiteral("mnuEditUndo"))->setEnabled(kid->checkUndoFromTop());
+    item(QStringLiteral("mnuEditRedo"))->setEnabled(kid->checkRedoFromTop());
+}
+
+void topForm::mnuCurrent_Open()
+{
+    QMenu *current = menu(QStringLiteral("mnuCurrent"));
+    current->clear();
+    const frmKid *active = activeDocument();
+    for (frmKid *kid : documents()) {
+        QAction *entry = current->addAction(kid->windowTitle());
+        entry->setCheckable(true);
+        entry->setChecked(kid == active);
+        connect(entry, &QAction::triggered, this, [this, kid] {
+            mdiArea->setActiveSubWindow(kid);
+            kid->richy->setFocus();
+        });
+    }
+}
+
+void topForm::mnuTags_Open()
+{
+    const bool open = activeDocument() != nullptr;
+    for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate"})
+        item(QLatin1String(name))->setEnabled(open);
+}
+
+void topForm::mnuTagsD_Open()
+{
+    item(QStringLiteral("mnuTagsDPColors"))->setEnabled(activeDocument() != nullptr);
+}
+
+void topForm::mnuOptions_Open()
+{
+    const frmKid *kid = activeDocument();
+    const bool open = kid != nullptr;
+    item(QStringLiteral("mnuOptFont"))->setEnabled(open);
+    item(QStringLiteral("mnuOptWW"))->setEnabled(open);
+    item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
+    const bool hasTemplate =
+        !CRegSettings().GetRegSetting(QStringLiteral("tFileName"), QStringLiteral("0")).isEmpty();
+    item(QStringLiteral("mnuOptsTempOrg"))->setEnabled(hasTemplate);
+    // The browser's view-source registration exists only on Windows.
+    item(QStringLiteral("mnuOptsViewSource"))->setEnabled(false);
+}

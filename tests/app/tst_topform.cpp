@@ -1,0 +1,474 @@
+// Zevora tests - the main frame: tools, menu rules, Edit, Options, quick tags, shutdown.
+#include "FakeServices.h"
+#include "TestSettings.h"
+
+#include "CRegSettings.h"
+#include "QuickTags.h"
+#include "ToolStrip.h"
+#include "frmKid.h"
+#include "richy.h"
+#include "topForm.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Platform;
+
+class tst_topForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void theFrameIsCalledZevora();
+    void toolsCarryNamesTipsAndPictures();
+    void withoutPagesThePageToolsAndMenusAreDisabled();
+    void aPageDrivesTheToolsAndTheCaretLabel();
+    void closingTheLastPageDisablesEverything();
+    void fileMenuRules();
+    void editMenuRules();
+    void tagsAndDialogsMenuRules();
+    void undoRedoCutCopyPasteTools();
+    void anUnknownToolIsAnError();
+    void tabLengthCheckedAtLoadFollowsTheStoredLength_data();
+    void tabLengthCheckedAtLoadFollowsTheStoredLength();
+    void choosingATabLengthStoresItAndSetsEveryPage();
+    void defaultTypesAreStored();
+    void wordWrapIsPerPage();
+    void textToHtmlNeedsASelection();
+    void textToHtmlReplacesTheSelectionAsOneStep();
+    void textToHtmlFailureLeavesThePage();
+    void quickTagsInsertAtTheCaret();
+    void scriptBlocksLeaveTheCaretOnTheEmptyLine_data();
+    void scriptBlocksLeaveTheCaretOnTheEmptyLine();
+    void currentMenuListsThePages();
+    void helpContents();
+    void exitAsksEveryModifiedPage();
+    void exitStopsAtAPageThatWasNotSaved();
+
+private:
+    void trigger(const QString &name);
+    void open(const QString &menuName);
+    frmKid *page(const QByteArray &text = QByteArray());
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<topForm> m_frame;
+};
+
+void tst_topForm::init()
+{
+    m_settings = std::make_unique<TestSettings>();
+    m_services = std::make_unique<FakeServices>();
+    m_services->sound.available = false;
+    m_frame = std::make_unique<topForm>();
+}
+
+void tst_topForm::cleanup()
+{
+    m_services->messages.allowUnscripted(true);
+    for (frmKid *kid : m_frame->documents())
+        kid->richy->setDataChanged(false);
+    m_frame.reset();
+    m_services.reset();
+    m_settings.reset();
+}
+
+void tst_topForm::trigger(const QString &name)
+{
+    QAction *action = m_frame->item(name);
+    QVERIFY2(action, qPrintable(name));
+    action->trigger();
+}
+
+void tst_topForm::open(const QString &menuName)
+{
+    QMenu *menu = m_frame->menu(menuName);
+    QVERIFY2(menu, qPrintable(menuName));
+    emit menu->aboutToShow();
+}
+
+frmKid *tst_topForm::page(const QByteArray &text)
+{
+    frmKid *kid = m_frame->newDocumentWindow();
+    kid->richy->loadText(text);
+    return kid;
+}
+
+void tst_topForm::theFrameIsCalledZevora()
+{
+    QCOMPARE(m_frame->windowTitle(), QString("Zevora"));
+    QCOMPARE(m_frame->objectName(), QString("topForm"));
+    QVERIFY(m_frame->findChild<QLabel *>("lblLineNo"));
+}
+
+void tst_topForm::toolsCarryNamesTipsAndPictures()
+{
+    const QStringList tips = {"New",  "Open",     "Close", "Save",    "Save As",       "Undo",
+                              "Cut",  "Copy",     "Paste", "Redo",    "Spelling",      "Find",
+                              "Replace", "WebSafe Color", "Custom Color", "HTML Preview", "Print"};
+    for (int i = 0; i < 17; ++i) {
+        auto *button = m_frame->findChild<QToolButton *>(QString("Picture1(%1)").arg(i));
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), tips.at(i));
+        m_frame->setToolEnabled(i, true);
+        QCOMPARE(m_frame->toolStrip()->pictureOf(i), 100 + i);
+        QVERIFY(button->isEnabled());
+        m_frame->setToolEnabled(i, false);
+        QCOMPARE(m_frame->toolStrip()->pictureOf(i), 200 + i);
+        QVERIFY(!button->isEnabled());
+    }
+}
+
+void tst_topForm::withoutPagesThePageToolsAndMenusAreDisabled()
+{
+    QVERIFY(m_frame->isToolEnabled(Tool::New));
+    QVERIFY(m_frame->isToolEnabled(Tool::Open));
+    for (int i = Tool::Close; i < Tool::Count; ++i)
+        QVERIFY2(!m_frame->isToolEnabled(i), qPrintable(QString::number(i)));
+    QVERIFY(!m_frame->menu("mnuEdit")->menuAction()->isEnabled());
+    QVERIFY(!m_frame->menu("mnuCurrent")->menuAction()->isEnabled());
+}
+
+void tst_topForm::aPageDrivesTheToolsAndTheCaretLabel()
+{
+    frmKid *kid = page("abc\r\ndef");
+    QVERIFY(m_frame->menu("mnuEdit")->menuAction()->isEnabled());
+    QVERIFY(m_frame->menu("mnuCurrent")->menuAction()->isEnabled());
+    QVERIFY(m_frame->isToolEnabled(Tool::Close));
+    QVERIFY(!m_frame->isToolEnabled(Tool::Save));
+    kid->richy->setSelStart(7);
+    QCOMPARE(m_frame->lblLineNo->text(), QString("Line: 2  Column: 3"));
+    QTest::keyClicks(kid->richy, "x");
+    QVERIFY(m_frame->isToolEnabled(Tool::Save));
+    QVERIFY(m_frame->isToolEnabled(Tool::Undo));
+    QCOMPARE(m_frame->toolStrip()->pictureOf(Tool::Save), 103);
+    QCOMPARE(m_frame->lblLineNo->text(), QString("Line: 2  Column: 4"));
+}
+
+void tst_topForm::closingTheLastPageDisablesEverything()
+{
+    frmKid *first = page("one");
+    frmKid *second = page("two");
+    QVERIFY(first->close());
+    QVERIFY(m_frame->isToolEnabled(Tool::Close));
+    QVERIFY(second->close());
+    for (int i = Tool::Close; i < Tool::Count; ++i)
+        QVERIFY(!m_frame->isToolEnabled(i));
+    QVERIFY(!m_frame->menu("mnuEdit")->menuAction()->isEnabled());
+    QVERIFY(m_frame->lblLineNo->text().isEmpty());
+}
+
+void tst_topForm::fileMenuRules()
+{
+    open("mnuFile");
+    for (const char *name : {"mnuFileClose", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint"})
+        QVERIFY2(!m_frame->item(name)->isEnabled(), name);
+    frmKid *kid = page("text");
+    open("mnuFile");
+    QVERIFY(!m_frame->item("mnuFileSave")->isEnabled());
+    for (const char *name : {"mnuFileClose", "mnuFileSaveAs", "mnuFilePrint"})
+        QVERIFY2(m_frame->item(name)->isEnabled(), name);
+    QTest::keyClicks(kid->richy, "x");
+    open("mnuFile");
+    QVERIFY(m_frame->item("mnuFileSave")->isEnabled());
+}
+
+void tst_topForm::editMenuRules()
+{
+    frmKid *kid = page("some text");
+    open("mnuEdit");
+    for (const char *name : {"mnuEditCut", "mnuEditCopy", "mnuEditDelete", "mnuEditPaste", "mnuEditUndo",
+                             "mnuEditRedo"})
+        QVERIFY2(!m_frame->item(name)->isEnabled(), name);
+    kid->richy->select(0, 4);
+    m_services->clipboard.setText("clip");
+    QTest::keyClicks(kid->richy, "S");
+    kid->richy->select(0, 4);
+    kid->cmdUndo_Click();
+    kid->richy->select(0, 4);
+    open("mnuEdit");
+    for (const char *name : {"mnuEditCut", "mnuEditCopy", "mnuEditDelete", "mnuEditPaste", "mnuEditRedo"})
+        QVERIFY2(m_frame->item(name)->isEnabled(), name);
+    QVERIFY(!m_frame->item("mnuEditUndo")->isEnabled());
+}
+
+void tst_topForm::tagsAndDialogsMenuRules()
+{
+    open("mnuTags");
+    open("mnuTagsD");
+    for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors"})
+        QVERIFY2(!m_frame->item(name)->isEnabled(), name);
+    page();
+    open("mnuTags");
+    open("mnuTagsD");
+    for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors"})
+        QVERIFY2(m_frame->item(name)->isEnabled(), name);
+}
+
+void tst_topForm::undoRedoCutCopyPasteTools()
+{
+    frmKid *kid = page("hello world");
+    kid->richy->select(0, 5);
+    m_frame->Picture1_Click(Tool::Copy);
+    QCOMPARE(m_services->clipboard.text(), QString("hello"));
+    m_frame->Picture1_Click(Tool::Cut);
+    QCOMPARE(kid->richy->Text(), QString(" world"));
+    kid->richy->setSelStart(6);
+    m_frame->Picture1_Click(Tool::Paste);
+    QCOMPARE(kid->richy->Text(), QString(" worldhello"));
+    m_frame->Picture1_Click(Tool::Undo);
+    m_frame->Picture1_Click(Tool::Undo);
+    QCOMPARE(kid->richy->Text(), QString("hello world"));
+    m_frame->Picture1_Click(Tool::Redo);
+    QCOMPARE(kid->richy->Text(), QString(" world"));
+    trigger("mnuEditSelectAll");
+    QCOMPARE(kid->richy->SelLength(), 6);
+    trigger("mnuEditDelete");
+    QCOMPARE(kid->richy->Text(), QString());
+}
+
+void tst_topForm::anUnknownToolIsAnError()
+{
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_frame->Picture1_Click(17);
+    QCOMPARE(m_services->messages.shown.size(), 1);
+    QCOMPARE(m_services->messages.shown.first(),
+             (MessageBox{"Zevora Note", "Tool selection error", MsgIcon::Exclamation, MsgButtons::Ok, true}));
+}
+
+void tst_topForm::tabLengthCheckedAtLoadFollowsTheStoredLength_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("checked");
+    QTest::addRow("nothing stored checks 4") << QString() << 2;
+    QTest::addRow("six spaces check 6") << QString(6, ' ') << 3;
+    QTest::addRow("two spaces check 2") << QString(2, ' ') << 0;
+    QTest::addRow("five spaces check none") << QString(5, ' ') << -1;
+}
+
+void tst_topForm::tabLengthCheckedAtLoadFollowsTheStoredLength()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, checked);
+    if (!stored.isEmpty())
+        QVERIFY(CRegSettings().SaveRegSetting("Tabs", "Length", stored));
+    topForm frame;
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(frame.item(QString("mnuOptTabsList(%1)").arg(i))->isChecked(), i == checked);
+}
+
+void tst_topForm::choosingATabLengthStoresItAndSetsEveryPage()
+{
+    frmKid *first = page();
+    frmKid *second = page();
+    trigger("mnuOptTabsList(4)");
+    QCOMPARE(CRegSettings().GetRegSetting("Tabs", "Length"), QString(8, ' '));
+    QCOMPARE(first->tabString(), QString(8, ' '));
+    QCOMPARE(second->tabString(), QString(8, ' '));
+    QVERIFY(m_frame->item("mnuOptTabsList(4)")->isChecked());
+    QVERIFY(!m_frame->item("mnuOptTabsList(2)")->isChecked());
+    QTest::keyClick(second->richy, Qt::Key_Tab);
+    QCOMPARE(second->richy->Text(), QString(8, ' '));
+}
+
+void tst_topForm::defaultTypesAreStored()
+{
+    const QStringList open = {".htm", ".txt", ".asp", ""};
+    for (int i = 0; i < open.size(); ++i) {
+        trigger(QString("mnuOptDefOpenList(%1)").arg(i));
+        QCOMPARE(CRegSettings().GetRegSetting("Files", "default_Open", "unset"), open.at(i));
+    }
+    const QStringList save = {"htm", "html", "shtml", "txt", "asp", ""};
+    for (int i = 0; i < save.size(); ++i) {
+        trigger(QString("mnuOptDefSaveList(%1)").arg(i));
+        QCOMPARE(CRegSettings().GetRegSetting("Files", "default_Save", "unset"), save.at(i));
+    }
+}
+
+void tst_topForm::wordWrapIsPerPage()
+{
+    frmKid *first = page("a long line");
+    trigger("mnuOptWW");
+    QVERIFY(first->richy->wrapMode() != QsciScintilla::WrapNone);
+    frmKid *second = page("other");
+    open("mnuOptions");
+    QVERIFY(!m_frame->item("mnuOptWW")->isChecked());
+    QCOMPARE(second->richy->wrapMode(), QsciScintilla::WrapNone);
+    m_frame->mdiArea->setActiveSubWindow(first);
+    open("mnuOptions");
+    QVERIFY(m_frame->item("mnuOptWW")->isChecked());
+    trigger("mnuOptWW");
+    QCOMPARE(first->richy->wrapMode(), QsciScintilla::WrapNone);
+}
+
+void tst_topForm::textToHtmlNeedsASelection()
+{
+    page("plain text");
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    trigger("mnuEditTxt2H");
+    QCOMPARE(m_services->messages.shown.size(), 1);
+    QCOMPARE(m_services->messages.shown.first(),
+             (MessageBox{"No Text Selected",
+                         "To use the TXT2HTML function,\nyou must first select the portion of text\n"
+                         "in the current page that you wish to \"convert.\"",
+                         MsgIcon::None, MsgButtons::Ok, true}));
+    QCOMPARE(m_frame->activeDocument()->undoStack().stackLevel(), 0);
+}
+
+void tst_topForm::textToHtmlReplacesTheSelectionAsOneStep()
+{
+    const QByteArray original = "Before\r\nSee http://example.com/a?b=1&c now <b>\r\ncaf\xC3\xA9  end\r\n";
+    frmKid *kid = page(original);
+    kid->richy->select(8, kid->richy->textLength() - 8);
+    trigger("mnuEditTxt2H");
+    QCOMPARE(kid->richy->Text(),
+             QString("Before\r\nSee <a href=\"http://example.com/a?b=1&c\">http://example.com/a?b=1&c</a> now "
+                     "&lt;b&gt;<br>\r\ncaf&eacute; &nbsp;end<br>\r\n"));
+    QCOMPARE(kid->undoStack().stackLevel(), 1);
+    kid->cmdUndo_Click();
+    QCOMPARE(kid->richy->Text(), QString::fromUtf8(original));
+}
+
+void tst_topForm::textToHtmlFailureLeavesThePage()
+{
+    const QString link = "see http://" + QString(130, 'x');
+    frmKid *kid = page(link.toUtf8());
+    kid->richy->select(0, link.size());
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    trigger("mnuEditTxt2H");
+    QCOMPARE(m_services->messages.shown.size(), 2);
+    QCOMPARE(m_services->messages.shown.at(0),
+             (MessageBox{"txt2htm Note:",
+                         "You seem to have included a link without end...\nPlease check your text and try again.",
+                         MsgIcon::None, MsgButtons::Ok, true}));
+    QCOMPARE(m_services->messages.shown.at(1),
+             (MessageBox{"Zevora Note:",
+                         "There was an error trying to convert the text.\n"
+                         "If this problem persistes, please contact Zevora support.",
+                         MsgIcon::Exclamation, MsgButtons::Ok, true}));
+    QCOMPARE(kid->richy->Text(), link);
+    QCOMPARE(kid->undoStack().stackLevel(), 0);
+}
+
+void tst_topForm::quickTagsInsertAtTheCaret()
+{
+    frmKid *kid = page("[sel]");
+    kid->richy->select(1, 3);
+    trigger("mnuTagsInputList(0)");
+    QCOMPARE(kid->richy->Text(), QString("[<INPUT TYPE=\"TEXT\" NAME=\"\" SIZE=\"24\" MAXLENGTH=\"80\">]"));
+    QCOMPARE(kid->undoStack().top().first, QString("sel"));
+
+    kid->richy->setSelStart(0);
+    trigger("mnuTagsFormList(5)");
+    const QString select = kid->richy->textRange(0, QuickTags::formSnippet(5).size());
+    QCOMPARE(select, QuickTags::formSnippet(5));
+    QCOMPARE(select.count("\r\n"), 9);
+    trigger("mnuTagsFormList(2)"); // a separator inserts nothing
+    QCOMPARE(kid->undoStack().stackLevel(), 2);
+
+    kid->richy->loadText("");
+    trigger("mnuScriptDrops(0)");
+    QCOMPARE(kid->richy->Text(), QuickTags::dropSnippet(0));
+    QCOMPARE(kid->richy->Text().count("\r\n"), 5);
+    QVERIFY(!kid->richy->Text().endsWith("\r\n"));
+
+    kid->richy->loadText("");
+    trigger("mnuTagsDate");
+    QCOMPARE(kid->richy->Text(), QuickTags::dateSnippet(QDate::currentDate(), QLocale()));
+    QCOMPARE(kid->undoStack().stackLevel(), 4);
+}
+
+void tst_topForm::scriptBlocksLeaveTheCaretOnTheEmptyLine_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QByteArray>("page");
+    QTest::addRow("JavaScript on a CRLF page") << 0 << QByteArray("x\r\n");
+    QTest::addRow("VBScript on a CRLF page") << 1 << QByteArray("x\r\n");
+    QTest::addRow("Style on a CRLF page") << 2 << QByteArray("x\r\n");
+    QTest::addRow("JavaScript on an LF page") << 0 << QByteArray("x\n");
+    QTest::addRow("Style on a CR page") << 2 << QByteArray("x\r");
+}
+
+void tst_topForm::scriptBlocksLeaveTheCaretOnTheEmptyLine()
+{
+    QFETCH(int, index);
+    QFETCH(QByteArray, page);
+    frmKid *kid = this->page(page);
+    kid->richy->setSelStart(page.size());
+    trigger(QString("mnuScriptTags(%1)").arg(index));
+    const QString text = kid->richy->Text();
+    const QString lineBreak = kid->richy->lineBreak();
+    const qsizetype caret = kid->richy->SelStart();
+    // The caret stands at the start of the empty line: a line break before
+    // it and one right after it.
+    QCOMPARE(text.mid(caret - lineBreak.size(), lineBreak.size()), lineBreak);
+    QCOMPARE(text.mid(caret, lineBreak.size()), lineBreak);
+    QVERIFY(text.mid(caret + lineBreak.size()).startsWith("</"));
+    QCOMPARE(kid->undoStack().stackLevel(), 1);
+}
+
+void tst_topForm::currentMenuListsThePages()
+{
+    frmKid *first = page();
+    first->setWindowTitle("first.htm");
+    frmKid *second = page();
+    second->setWindowTitle("second.htm");
+    open("mnuCurrent");
+    const QList<QAction *> entries = m_frame->menu("mnuCurrent")->actions();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries.at(0)->text(), QString("first.htm"));
+    QCOMPARE(entries.at(1)->text(), QString("second.htm"));
+    QVERIFY(entries.at(1)->isChecked());
+    entries.at(0)->trigger();
+    QCOMPARE(m_frame->activeDocument(), first);
+}
+
+void tst_topForm::helpContents()
+{
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    trigger("mnuHelpContext");
+    QCOMPARE(m_services->messages.shown.first(),
+             (MessageBox{"Zevora", "The help file is yet completed.", MsgIcon::None, MsgButtons::Ok, true}));
+}
+
+void tst_topForm::exitAsksEveryModifiedPage()
+{
+    m_frame->show();
+    frmKid *first = page();
+    first->setWindowTitle("one.htm");
+    QTest::keyClicks(first->richy, "1");
+    frmKid *second = page();
+    second->setWindowTitle("two.htm");
+    QTest::keyClicks(second->richy, "2");
+    m_services->sound.available = true;
+    m_services->messages.answerNext(MsgAnswer::No);
+    m_services->messages.answerNext(MsgAnswer::No);
+    QVERIFY(m_frame->close());
+    QCOMPARE(m_services->messages.shown.size(), 2);
+    QVERIFY(m_services->messages.shown.at(0).text.startsWith("one.htm has changed"));
+    QVERIFY(m_services->messages.shown.at(1).text.startsWith("two.htm has changed"));
+    QVERIFY(m_services->sound.played.contains(FakeSoundService::Played{399, true}));
+    QVERIFY(!m_frame->isVisible());
+}
+
+void tst_topForm::exitStopsAtAPageThatWasNotSaved()
+{
+    frmKid *kid = page();
+    QTest::keyClicks(kid->richy, "unsaved work");
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    QVERIFY(!m_frame->close());
+    QCOMPARE(m_frame->documents().size(), 1);
+    QCOMPARE(kid->richy->Text(), QString("unsaved work"));
+}
+
+QTEST_MAIN(tst_topForm)
+#include "tst_topform.moc"
