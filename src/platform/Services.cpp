@@ -5,7 +5,11 @@
 #include "MessageService.h"
 #include "QtClipboardService.h"
 #include "QtMessageService.h"
+#include "QtShellService.h"
+#include "QtFileDialogService.h"
+#include "FileDialogService.h"
 #include "QtSoundService.h"
+#include "ShellService.h"
 #include "SoundService.h"
 
 #include <QtGlobal>
@@ -16,6 +20,8 @@ namespace {
 MessageService *g_messages = nullptr;
 ClipboardService *g_clipboard = nullptr;
 SoundService *g_sound = nullptr;
+ShellService *g_shell = nullptr;
+FileDialogService *g_fileDialogs = nullptr;
 
 template<typename T>
 T &require(T *service, const char *name)
@@ -29,6 +35,8 @@ T &require(T *service, const char *name)
 MessageService &Services::messages() { return require(g_messages, "message"); }
 ClipboardService &Services::clipboard() { return require(g_clipboard, "clipboard"); }
 SoundService &Services::sound() { return require(g_sound, "sound"); }
+ShellService &Services::shell() { return require(g_shell, "shell"); }
+FileDialogService &Services::fileDialogs() { return require(g_fileDialogs, "file dialog"); }
 
 void Services::install(MessageService *messages, ClipboardService *clipboard, SoundService *sound)
 {
@@ -40,12 +48,28 @@ void Services::install(MessageService *messages, ClipboardService *clipboard, So
         g_sound = sound;
 }
 
+void Services::installFileDialogs(FileDialogService *dialogs)
+{
+    if (dialogs)
+        g_fileDialogs = dialogs;
+}
+
+void Services::installShell(ShellService *shell)
+{
+    if (shell)
+        g_shell = shell;
+}
+
 void Services::installQtServices()
 {
     static QtMessageService messages;
     static QtClipboardService clipboard;
     static QtSoundService sound;
+    static QtShellService shell;
     install(&messages, &clipboard, &sound);
+    installShell(&shell);
+    static QtFileDialogService fileDialogs;
+    installFileDialogs(&fileDialogs);
 }
 
 MsgAnswer message(const QString &title, const QString &text, MsgIcon icon, MsgButtons buttons)

@@ -7,6 +7,8 @@ namespace Platform {
 class MessageService;
 class ClipboardService;
 class SoundService;
+class ShellService;
+class FileDialogService;
 
 class Services
 {
@@ -14,10 +16,16 @@ public:
     static MessageService &messages();
     static ClipboardService &clipboard();
     static SoundService &sound();
+    static ShellService &shell();
+    static FileDialogService &fileDialogs();
 
     /// Installs the given services; null leaves that service as it is.
     /// The caller keeps ownership and keeps them alive while installed.
     static void install(MessageService *messages, ClipboardService *clipboard, SoundService *sound);
+    /// Installs the shell service; null leaves it as it is. Ownership as for install().
+    static void installShell(ShellService *shell);
+    /// Installs the file dialog service; null leaves it as it is.
+    static void installFileDialogs(FileDialogService *dialogs);
     /// Installs the Qt implementations (owned by the program).
     static void installQtServices();
 };

@@ -26,13 +26,52 @@ void FakeSoundService::play(int resourceId, bool async)
         played.append({resourceId, async});
 }
 
+bool FakeShellService::openUrl(const QUrl &url)
+{
+    opened.append(url);
+    return succeeds;
+}
+
+FileDialogResult FakeFileDialogService::answer(bool open, const FileDialogRequest &request)
+{
+    shown.append({open, request});
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    const QByteArray what = "unexpected file dialog: " + request.title.toUtf8();
+    QTest::qFail(what.constData(), __FILE__, __LINE__);
+    return {};
+}
+
+FileDialogResult FakeFileDialogService::openFile(const FileDialogRequest &request)
+{
+    return answer(true, request);
+}
+
+FileDialogResult FakeFileDialogService::saveFile(const FileDialogRequest &request)
+{
+    return answer(false, request);
+}
+
 FakeServices::FakeServices()
 {
     Services::install(&messages, &clipboard, &sound);
+    Services::installShell(&shell);
+    Services::installFileDialogs(&fileDialogs);
 }
 
 FakeServices::~FakeServices()
 {
     if (messages.unusedAnswers() > 0)
         QTest::qFail("a scripted message box answer was never used", __FILE__, __LINE__);
+    if (fileDialogs.unusedAnswers() > 0)
+        QTest::qFail("a scripted file dialog answer was never used", __FILE__, __LINE__);
+}
+
+char *Platform::toString(const MessageBox &box)
+{
+    const QString text = QStringLiteral("{title \"%1\", text \"%2\", icon %3, buttons %4}")
+                             .arg(box.title, box.text)
+                             .arg(int(box.icon))
+                             .arg(int(box.buttons));
+    return QTest::toString(text);
 }

@@ -4,11 +4,14 @@
 
 #include "ClipboardService.h"
 #include "MessageService.h"
+#include "ShellService.h"
+#include "FileDialogService.h"
 #include "SoundService.h"
 
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QUrl>
 
 /// Records every box shown and answers from a script. A box for which no
 /// answer was scripted fails the running test (and is answered Ok, or No for
@@ -60,6 +63,45 @@ public:
     QList<Played> played;
 };
 
+/// Remembers every address handed to the shell; answers with succeeds.
+class FakeShellService : public Platform::ShellService
+{
+public:
+    bool openUrl(const QUrl &url) override;
+
+    bool succeeds = true;
+    QList<QUrl> opened;
+};
+
+/// Answers file dialogs from a script and records what each one showed.
+/// A dialog without a scripted answer fails the running test (and is
+/// cancelled).
+class FakeFileDialogService : public Platform::FileDialogService
+{
+public:
+    Platform::FileDialogResult openFile(const Platform::FileDialogRequest &request) override;
+    Platform::FileDialogResult saveFile(const Platform::FileDialogRequest &request) override;
+
+    /// Scripts the next dialog: the chosen path ("" cancels) and filter.
+    void answerNext(const QString &path, int selectedFilter = -1)
+    {
+        m_answers.enqueue(Platform::FileDialogResult{path, selectedFilter, false});
+    }
+    void failNext() { m_answers.enqueue(Platform::FileDialogResult{QString(), -1, true}); }
+    int unusedAnswers() const { return int(m_answers.size()); }
+
+    struct Shown
+    {
+        bool open;
+        Platform::FileDialogRequest request;
+    };
+    QList<Shown> shown;
+
+private:
+    Platform::FileDialogResult answer(bool open, const Platform::FileDialogRequest &request);
+    QQueue<Platform::FileDialogResult> m_answers;
+};
+
 /// Installs fresh fakes; on destruction, fails the running test when a
 /// scripted answer was never used.
 class FakeServices
@@ -73,4 +115,15 @@ public:
     FakeMessageService messages;
     FakeClipboardService clipboard;
     FakeSoundService sound;
+    FakeShellService shell;
+    FakeFileDialogService fileDialogs;
 };
+
+#include <QMetaType>
+
+Q_DECLARE_METATYPE(Platform::MessageBox)
+
+namespace Platform {
+/// Readable failure output for QCOMPARE on message boxes.
+char *toString(const MessageBox &box);
+} // namespace Platform

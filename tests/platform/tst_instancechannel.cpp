@@ -1,0 +1,510 @@
+// Zevora tests - electing the one primary instance and handing command lines to it.
+// Second instances run as separate processes (instance_client), since a
+// secondary blocks until the primary's event loop has handled its record.
+#include "HandOverRecord.h"
+#include "InstanceChannel.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+using Platform::InstanceChannel;
+using Role = Platform::InstanceChannel::Role;
+
+namespace {
+
+constexpr int ProcessTimeoutMs = 30000;
+
+/// A second instance: an instance_client process whose report lines are collected.
+class Client : public QProcess
+{
+public:
+    /// Waits, with the event loop running, until the client has reported \a line.
+    bool waitForLine(const QByteArray &line, int timeoutMs = ProcessTimeoutMs)
+    {
+        return QTest::qWaitFor([&] { return lines().contains(line); }, timeoutMs);
+    }
+    /// Waits, with the event loop running, until the client has ended.
+    bool waitForEnd(int timeoutMs = ProcessTimeoutMs)
+    {
+        return QTest::qWaitFor([&] { return state() == QProcess::NotRunning; }, timeoutMs);
+    }
+    QList<QByteArray> lines()
+    {
+        m_output += readAllStandardOutput();
+        QList<QByteArray> result = m_output.split('\n');
+        result.removeAll(QByteArray());
+        return result;
+    }
+
+private:
+    QByteArray m_output;
+};
+
+QString hex(const QString &text)
+{
+    return QString::fromLatin1(text.toUtf8().toHex());
+}
+
+QByteArray header(quint32 identifier, quint32 count)
+{
+    QByteArray bytes;
+    for (quint32 value : {identifier, count})
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.append(char((value >> shift) & 0xFF));
+    return bytes;
+}
+
+bool setModificationTime(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
+qint64 lockOwner(const QString &lockFilePath)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return QLockFile(lockFilePath).getLockInfo(&pid, &host, &application) ? pid : 0;
+}
+
+constexpr QFile::Permissions GroupOrOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                             QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+} // namespace
+
+class tst_InstanceChannel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void theFirstStartIsPrimaryAndTheNextIsSecondary();
+    void aHandOverArrivesExactlyAndItsSenderWaitsForTheSlot_data();
+    void aHandOverArrivesExactlyAndItsSenderWaitsForTheSlot();
+    void sendersOneAfterAnotherAndAtOnceAreEachHandled();
+    void recordsWithAnotherIdentifierAreAcknowledgedAndIgnored();
+    void anAbsurdByteCountDropsOnlyThatConnection();
+    void aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary();
+    void aKilledPrimaryIsReplacedAtOnce();
+    void aLivePrimaryWithAnOldLockIsNotReplaced();
+    void aLiveLockHolderThatDoesNotListenIsNotReplaced();
+    void aLockFileThatNoProcessHoldsIsTakenOver_data();
+    void aLockFileThatNoProcessHoldsIsTakenOver();
+    void twoInstancesStartedAtTheSameMomentElectOnePrimary();
+    void aSenderWhosePrimaryDiesWhileHandlingGetsFalse();
+    void anotherUserCannotReachThePrimary();
+
+private:
+    QString folder() const { return m_dir->filePath(QStringLiteral("run")); }
+    Client *startClient(const QString &clientFolder, const QStringList &options);
+    Client *startClient(const QStringList &options) { return startClient(folder(), options); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::vector<std::unique_ptr<Client>> m_clients;
+};
+
+void tst_InstanceChannel::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_InstanceChannel::cleanup()
+{
+    for (const auto &client : m_clients) {
+        if (client->state() != QProcess::NotRunning) {
+            client->kill();
+            client->waitForFinished(5000);
+        }
+    }
+    m_clients.clear();
+    m_dir.reset();
+}
+
+Client *tst_InstanceChannel::startClient(const QString &clientFolder, const QStringList &options)
+{
+    auto client = std::make_unique<Client>();
+    client->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    client->start(QStringLiteral(INSTANCE_CLIENT), QStringList{clientFolder} + options);
+    if (!client->waitForStarted(ProcessTimeoutMs))
+        qWarning("instance_client did not start: %s", qPrintable(client->errorString()));
+    m_clients.push_back(std::move(client));
+    return m_clients.back().get();
+}
+
+void tst_InstanceChannel::theFirstStartIsPrimaryAndTheNextIsSecondary()
+{
+    auto first = std::make_unique<InstanceChannel>(folder());
+    QCOMPARE(first->role(), Role::Undecided);
+    QCOMPARE(first->start(), Role::Primary);
+    QCOMPARE(first->start(), Role::Primary);
+    const QString lock = first->lockFilePath();
+    const QString socket = first->serverName();
+    QVERIFY(QFileInfo::exists(lock));
+    QVERIFY(QFileInfo::exists(socket));
+    // Only the user can enter the folder the channel created, or use the socket.
+    QCOMPARE(QFileInfo(folder()).permissions() & GroupOrOthers, QFile::Permissions());
+    QCOMPARE(QFileInfo(socket).permissions() & GroupOrOthers, QFile::Permissions());
+
+    {
+        InstanceChannel second(folder());
+        QCOMPARE(second.start(), Role::Secondary);
+        QCOMPARE(first->role(), Role::Primary);
+    }
+    // A secondary leaves the primary's files alone.
+    QVERIFY(QFileInfo::exists(lock));
+    QVERIFY(QFileInfo::exists(socket));
+    QCOMPARE(lockOwner(lock), QCoreApplication::applicationPid());
+
+    first.reset();
+    QVERIFY(!QFileInfo::exists(lock));
+    QVERIFY(!QFileInfo::exists(socket));
+
+    InstanceChannel third(folder());
+    QCOMPARE(third.start(), Role::Primary);
+}
+
+void tst_InstanceChannel::aHandOverArrivesExactlyAndItsSenderWaitsForTheSlot_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addRow("a plain path") << QString("/srv/www/index.htm");
+    QTest::addRow("a path with blanks") << QString("/home/ann/My Site/about us.html");
+    QTest::addRow("a path with non-ASCII characters")
+        << QString::fromUtf8("/home/zo\u00eb/caf\u00e9 \u20ac \U0001F600.htm");
+    QTest::addRow("a path of 10000 bytes") << QLatin1Char('/') + QString(9999, QLatin1Char('d'));
+    QTest::addRow("an empty command line") << QString();
+}
+
+void tst_InstanceChannel::aHandOverArrivesExactlyAndItsSenderWaitsForTheSlot()
+{
+    QFETCH(QString, path);
+    InstanceChannel primary(folder());
+    QCOMPARE(primary.start(), Role::Primary);
+
+    const QString marker = m_dir->filePath(QStringLiteral("handled"));
+    Client *client = startClient({"--send", hex(path), "--marker", marker});
+    QStringList received;
+    bool senderWaited = false;
+    connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
+        received << p;
+        // The sender is still blocked while the record is being handled ...
+        senderWaited = !client->waitForFinished(300);
+        // ... and the last thing the handler does is visible to it once it returns.
+        QFile(marker).open(QIODevice::WriteOnly);
+    });
+    QVERIFY(client->waitForEnd());
+    QCOMPARE(received, QStringList{path});
+    QVERIFY(senderWaited);
+    QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1", "marker:1"}));
+    QCOMPARE(client->exitCode(), 0);
+}
+
+void tst_InstanceChannel::sendersOneAfterAnotherAndAtOnceAreEachHandled()
+{
+    InstanceChannel primary(folder());
+    QCOMPARE(primary.start(), Role::Primary);
+    QStringList received;
+    connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
+        received << p;
+        // Like a message box: other senders are served meanwhile.
+        QTest::qWait(100);
+    });
+
+    for (const char *path : {"/one.htm", "/two.htm", "/three.htm"}) {
+        Client *client = startClient({"--send", hex(path)});
+        QVERIFY(client->waitForEnd());
+        QCOMPARE(client->exitCode(), 0);
+    }
+    QCOMPARE(received, (QStringList{"/one.htm", "/two.htm", "/three.htm"}));
+
+    received.clear();
+    const QString startAt = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
+    const QStringList paths{"/a.htm", "/b.htm", "/c.htm", "/d.htm"};
+    std::vector<Client *> clients;
+    for (const QString &path : paths)
+        clients.push_back(startClient({"--send", hex(path), "--start-at", startAt}));
+    for (Client *client : clients) {
+        QVERIFY(client->waitForEnd());
+        QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
+    }
+    received.sort();
+    QCOMPARE(received, paths);
+}
+
+void tst_InstanceChannel::recordsWithAnotherIdentifierAreAcknowledgedAndIgnored()
+{
+    InstanceChannel primary(folder());
+    QCOMPARE(primary.start(), Role::Primary);
+    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+    const QByteArray ack(1, Platform::HandOverAcknowledgement);
+
+    QLocalSocket sender;
+    sender.connectToServer(primary.serverName());
+    QVERIFY(sender.waitForConnected(5000));
+    sender.write(header(7, 5) + "/x.ht");
+    sender.write(header(0, 0));
+    sender.flush();
+    QTRY_COMPARE(sender.bytesAvailable(), qint64(2));
+    QCOMPARE(sender.readAll(), ack + ack);
+    QCOMPARE(spy.count(), 0);
+
+    // The connection goes on: a record arriving in two pieces is handled once whole.
+    const QByteArray record = Platform::encodeHandOver("/after.htm");
+    sender.write(record.first(10));
+    sender.flush();
+    QTest::qWait(100);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(sender.bytesAvailable(), qint64(0));
+    sender.write(record.sliced(10));
+    sender.flush();
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QString("/after.htm"));
+    QTRY_COMPARE(sender.bytesAvailable(), qint64(1));
+    QCOMPARE(sender.readAll(), ack);
+}
+
+void tst_InstanceChannel::anAbsurdByteCountDropsOnlyThatConnection()
+{
+    InstanceChannel primary(folder());
+    QCOMPARE(primary.start(), Role::Primary);
+    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+
+    QLocalSocket stray;
+    stray.connectToServer(primary.serverName());
+    QVERIFY(stray.waitForConnected(5000));
+    stray.write(header(3, Platform::HandOverMaxPayload + 1) + "/a");
+    stray.flush();
+    QTRY_COMPARE(stray.state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(stray.readAll(), QByteArray());
+    QCOMPARE(spy.count(), 0);
+
+    Client *client = startClient({"--send", hex("/fine.htm")});
+    QVERIFY(client->waitForEnd());
+    QCOMPARE(client->exitCode(), 0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QString("/fine.htm"));
+}
+
+void tst_InstanceChannel::aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary()
+{
+    InstanceChannel primary(folder());
+    QCOMPARE(primary.start(), Role::Primary);
+    Client *first = startClient({"--send", hex("/first.htm")});
+    QStringList received;
+    connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
+        received << p;
+        if (p != QLatin1String("/first.htm"))
+            return;
+        // The sender is killed while a message box (a nested event loop) is open.
+        first->kill();
+        first->waitForFinished(ProcessTimeoutMs);
+        QTest::qWait(200);
+    });
+    QVERIFY(first->waitForEnd());
+    QTRY_COMPARE(received, QStringList{"/first.htm"});
+
+    Client *second = startClient({"--send", hex("/second.htm")});
+    QVERIFY(second->waitForEnd());
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(received, (QStringList{"/first.htm", "/second.htm"}));
+}
+
+void tst_InstanceChannel::aKilledPrimaryIsReplacedAtOnce()
+{
+    Client *old = startClient({"--records", "100"});
+    QVERIFY(old->waitForLine("role:primary"));
+    const qint64 oldPid = old->processId();
+    old->kill();
+    QVERIFY(old->waitForFinished(ProcessTimeoutMs));
+
+    InstanceChannel next(folder());
+    // Both files are left behind, the socket unconnectable and the lock
+    // naming a process that is gone.
+    QVERIFY(QFileInfo::exists(next.lockFilePath()));
+    QVERIFY(QFileInfo::exists(next.serverName()));
+    QCOMPARE(lockOwner(next.lockFilePath()), oldPid);
+
+    next.setElectionTimeout(20000);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(next.start(), Role::Primary);
+    QVERIFY2(clock.elapsed() < 10000, "the dead primary's lock was not taken over at once");
+
+    QSignalSpy spy(&next, &InstanceChannel::handOverReceived);
+    Client *client = startClient({"--send", hex("/again.htm")});
+    QVERIFY(client->waitForEnd());
+    QCOMPARE(client->exitCode(), 0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QString("/again.htm"));
+}
+
+void tst_InstanceChannel::aLivePrimaryWithAnOldLockIsNotReplaced()
+{
+    Client *primary = startClient({"--records", "1"});
+    QVERIFY(primary->waitForLine("role:primary"));
+    InstanceChannel late(folder());
+    // A primary that has run for a day.
+    QVERIFY(setModificationTime(late.lockFilePath(), QDateTime::currentDateTime().addDays(-1)));
+
+    late.setElectionTimeout(300);
+    QCOMPARE(late.start(), Role::Secondary);
+    QCOMPARE(lockOwner(late.lockFilePath()), primary->processId());
+    QVERIFY(late.handOver("/late.htm"));
+    QVERIFY(primary->waitForEnd());
+    QCOMPARE(primary->lines(),
+             (QList<QByteArray>{"role:primary", "received:" + QByteArray("/late.htm").toHex()}));
+}
+
+void tst_InstanceChannel::aLiveLockHolderThatDoesNotListenIsNotReplaced()
+{
+    Client *holder = startClient({"--hold-lock"});
+    QVERIFY(holder->waitForLine("locked"));
+    InstanceChannel channel(folder());
+    QVERIFY(setModificationTime(channel.lockFilePath(), QDateTime::currentDateTime().addDays(-1)));
+
+    channel.setElectionTimeout(300);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(channel.start(), Role::Secondary);
+    QVERIFY(!channel.handOver("/lost.htm"));
+    QVERIFY2(clock.elapsed() < 10000, "waited far longer than the election timeout");
+    QCOMPARE(lockOwner(channel.lockFilePath()), holder->processId());
+
+    holder->kill();
+    QVERIFY(holder->waitForFinished(ProcessTimeoutMs));
+    InstanceChannel after(folder());
+    QCOMPARE(after.start(), Role::Primary);
+}
+
+void tst_InstanceChannel::aLockFileThatNoProcessHoldsIsTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addRow("an empty lock file") << QByteArray();
+    QTest::addRow("an unreadable lock file") << QByteArray("not a lock\n");
+    QTest::addRow("a lock naming another computer") << QByteArray("1\nZevora\nsome-other-computer\n");
+    // A process id in use again, by a process of the same name that does
+    // not hold the lock (this test program itself).
+    QTest::addRow("a lock naming a live process that does not hold it")
+        << QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+               QCoreApplication::applicationName().toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() +
+               '\n';
+}
+
+void tst_InstanceChannel::aLockFileThatNoProcessHoldsIsTakenOver()
+{
+    QFETCH(QByteArray, contents);
+    InstanceChannel channel(folder());
+    QVERIFY(QDir().mkpath(folder()));
+    QFile lock(channel.lockFilePath());
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(contents);
+    lock.close();
+    QVERIFY(setModificationTime(channel.lockFilePath(), QDateTime::currentDateTime().addSecs(-3600)));
+
+    channel.setElectionTimeout(300);
+    QCOMPARE(channel.start(), Role::Primary);
+    QCOMPARE(lockOwner(channel.lockFilePath()), QCoreApplication::applicationPid());
+
+    QSignalSpy spy(&channel, &InstanceChannel::handOverReceived);
+    Client *client = startClient({"--send", hex("/taken.htm")});
+    QVERIFY(client->waitForEnd());
+    QCOMPARE(spy.count(), 1);
+}
+
+void tst_InstanceChannel::twoInstancesStartedAtTheSameMomentElectOnePrimary()
+{
+    for (int round = 0; round < 5; ++round) {
+        const QString raceFolder = m_dir->filePath(QStringLiteral("race%1").arg(round));
+        const QString startAt = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
+        const QString pathA = QStringLiteral("/a%1.htm").arg(round);
+        const QString pathB = QStringLiteral("/b%1.htm").arg(round);
+        Client *a = startClient(raceFolder, {"--send", hex(pathA), "--start-at", startAt});
+        Client *b = startClient(raceFolder, {"--send", hex(pathB), "--start-at", startAt});
+        QVERIFY(a->waitForEnd());
+        QVERIFY(b->waitForEnd());
+
+        const bool aIsPrimary = a->lines().contains("role:primary");
+        Client *primary = aIsPrimary ? a : b;
+        Client *secondary = aIsPrimary ? b : a;
+        const QString secondaryPath = aIsPrimary ? pathB : pathA;
+        QCOMPARE(primary->lines(),
+                 (QList<QByteArray>{"role:primary", "received:" + secondaryPath.toUtf8().toHex()}));
+        QCOMPARE(secondary->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
+        QCOMPARE(primary->exitCode(), 0);
+        QCOMPARE(secondary->exitCode(), 0);
+    }
+}
+
+void tst_InstanceChannel::aSenderWhosePrimaryDiesWhileHandlingGetsFalse()
+{
+    Client *dying = startClient({"--die-in-slot"});
+    QVERIFY(dying->waitForLine("role:primary"));
+
+    {
+        InstanceChannel sender(folder());
+        QCOMPARE(sender.start(), Role::Secondary);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!sender.handOver("/doomed.htm"));
+        QVERIFY2(clock.elapsed() < 10000, "the sender did not notice that the primary died");
+    }
+    QVERIFY(dying->waitForEnd());
+    QCOMPARE(dying->exitStatus(), QProcess::CrashExit);
+    QCOMPARE(dying->lines(),
+             (QList<QByteArray>{"role:primary", "received:" + QByteArray("/doomed.htm").toHex()}));
+
+    InstanceChannel next(folder());
+    QCOMPARE(next.start(), Role::Primary);
+}
+
+void tst_InstanceChannel::anotherUserCannotReachThePrimary()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() != 0 || !getpwnam("nobody"))
+        QSKIP("running a process as another user needs root and the user 'nobody'");
+    InstanceChannel primary(folder());
+    QCOMPARE(primary.start(), Role::Primary);
+    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+    // Open the folders to everyone, so that only the socket's own
+    // permissions keep the other user out.
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(m_dir->path(), open));
+    QVERIFY(QFile::setPermissions(folder(), open));
+
+    Client *stranger =
+        startClient({"--as-user", "nobody", "--send", hex("/theirs.htm"), "--election-timeout", "300"});
+    QVERIFY(stranger->waitForEnd());
+    // It cannot connect (and cannot take the lock either): whatever role it
+    // settles for, its command line never reaches this user's primary.
+    QVERIFY(!stranger->lines().contains("cannot-switch-user"));
+    QVERIFY(!stranger->lines().contains("role:primary"));
+    QVERIFY(!stranger->lines().contains("handed-over:1"));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(primary.role(), Role::Primary);
+#else
+    QSKIP("needs POSIX users");
+#endif
+}
+
+QTEST_GUILESS_MAIN(tst_InstanceChannel)
+#include "tst_instancechannel.moc"
