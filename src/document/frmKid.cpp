@@ -8,6 +8,8 @@
 #include "MessageService.h"
 #include "Services.h"
 #include "SoundService.h"
+#include "mCaption.h"
+#include "mFuncs.h"
 #include "richy.h"
 
 #include <QCloseEvent>
@@ -16,13 +18,11 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindowStateChangeEvent>
 
 using namespace Platform;
 
 namespace {
-// The caption's last-modified stamp starts with fourteen blanks and ">".
-const QString kStampMark = QString(14, QLatin1Char(' ')) + QLatin1Char('>');
-
 int shiftStateOf(Qt::KeyboardModifiers modifiers)
 {
     int state = 0;
@@ -99,9 +99,7 @@ void frmKid::loadSettings()
 
 QString frmKid::captionFileName() const
 {
-    const QString caption = windowTitle();
-    const qsizetype mark = caption.indexOf(kStampMark);
-    return mark < 0 ? caption : caption.left(mark);
+    return mCaption::CaptionBase(windowTitle());
 }
 
 // --- the edit protocol -------------------------------------------------------
@@ -369,6 +367,9 @@ bool frmKid::eventFilter(QObject *watched, QEvent *event)
 
 void frmKid::Form_Activate()
 {
+    // Activation may maximise the window; that is no change of the user's.
+    m_activating = true;
+    QTimer::singleShot(0, this, [this] { m_activating = false; });
     richy->commitPending();
     m_host->setDocumentMenusEnabled(true);
     m_host->setToolEnabled(Tool::Undo, !m_undo.isEmpty());
@@ -376,14 +377,19 @@ void frmKid::Form_Activate()
     m_host->setToolEnabled(Tool::Close, true);
     m_host->setToolEnabled(Tool::Save, richy->DataChanged());
     richy_SelChange();
+    if (!m_tag.isEmpty() && mFuncs::FileExists(m_tag))
+        setWindowTitle(captionFileName() + mCaption::LastModifiedStamp(m_tag));
 }
 
 void frmKid::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange && soundAvailable()) {
-        if (isMaximized())
+    // A window opened maximised, or maximised because it became the active
+    // page of a maximised frame, makes no sound; the user's own changes do.
+    if (event->type() == QEvent::WindowStateChange && isVisible() && !m_activating && soundAvailable()) {
+        const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+        if (isMaximized() && !(before & Qt::WindowMaximized))
             PlayResWav(301, true);
-        else if (isMinimized())
+        else if (isMinimized() && !(before & Qt::WindowMinimized))
             PlayResWav(302, true);
     }
     QMdiSubWindow::changeEvent(event);

@@ -3,6 +3,7 @@
 
 #include "EditStep.h"
 #include "Stack.h"
+#include "TextCodec.h"
 
 #include <QMdiSubWindow>
 #include <optional>
@@ -32,6 +33,14 @@ public:
     /// The document's full file path.
     QString Tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
+    /// How the page's file is encoded; the page is written back the same way.
+    PageEncoding encoding() const { return m_encoding; }
+    void setEncoding(PageEncoding encoding) { m_encoding = encoding; }
+    /// True for a page whose text is not its file's content (an RTF file
+    /// opened as plain text): saving it must ask for a name first.
+    bool saveAsRequired() const { return m_saveAsRequired; }
+    void setSaveAsRequired(bool required) { m_saveAsRequired = required; }
+
     /// The caption up to the last-modified stamp (the whole caption when it
     /// has none).
     QString captionFileName() const;
@@ -102,7 +111,10 @@ private:
     QString m_tab = QStringLiteral("    ");
     Stack m_undo;
     Stack m_redo;
+    PageEncoding m_encoding = PageEncoding::Utf8;
+    bool m_saveAsRequired = false;
     bool m_replacing = false;
     bool m_wholeTextPending = false;
     bool m_closing = false;
+    bool m_activating = false;
 };

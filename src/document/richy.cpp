@@ -8,8 +8,18 @@
 #include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QStringDecoder>
 
 namespace {
+
+// Scintilla holds UTF-8. A byte-order mark at the start of the page is a
+// character of the page and must survive the conversion.
+QString fromUtf8(const char *bytes, qsizetype length)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    return decoder.decode(QByteArrayView(bytes, length));
+}
 
 // QScintilla's accessible object reports every insertion and deletion by
 // counting characters from the start of the page, which makes typing at the
@@ -249,7 +259,7 @@ QString richy::bytesToString(long bytePos, long byteLength) const
     if (byteLength <= 0)
         return {};
     const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETRANGEPOINTER, bytePos, byteLength));
-    return QString::fromUtf8(bytes, byteLength);
+    return fromUtf8(bytes, byteLength);
 }
 
 // --- text and selection ------------------------------------------------------
@@ -258,7 +268,13 @@ QString richy::Text() const
 {
     const long length = sci(SCI_GETLENGTH);
     const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
-    return QString::fromUtf8(bytes, length);
+    return fromUtf8(bytes, length);
+}
+
+QByteArrayView richy::textBytes() const
+{
+    const long length = sci(SCI_GETLENGTH);
+    return QByteArrayView(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), length);
 }
 
 QString richy::textRange(qsizetype start, qsizetype length) const

@@ -25,6 +25,9 @@ public:
 
     /// The whole page text (a copy: whole-text work only).
     QString Text() const;
+    /// The page text as Scintilla holds it, in UTF-8, without copying it.
+    /// Valid until the next change of the page.
+    QByteArrayView textBytes() const;
     /// The length of the page text, without copying it.
     qsizetype textLength() const;
     /// \a length characters of the page from \a start.

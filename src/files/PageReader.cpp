@@ -1,0 +1,41 @@
+// Zevora - reading a page file in blocks.
+#include "PageReader.h"
+
+#include <QFile>
+
+namespace PageReader {
+
+std::optional<QByteArray> readInBlocks(const QString &path, qsizetype blockSize,
+                                       const std::function<void()> &betweenBlocks)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 size = file.size();
+    QByteArray bytes;
+    bytes.reserve(size);
+    const qint64 blocks = size / blockSize;
+    const qint64 remainder = size % blockSize;
+    for (qint64 i = 0; i < blocks; ++i) {
+        const QByteArray block = file.read(blockSize);
+        if (block.size() != blockSize)
+            return std::nullopt;
+        bytes.append(block);
+        if (betweenBlocks)
+            betweenBlocks();
+    }
+    if (remainder > 0) {
+        const QByteArray rest = file.read(remainder);
+        if (rest.size() != remainder)
+            return std::nullopt;
+        bytes.append(rest);
+    }
+    // A file that grew while it was read: take the rest too.
+    if (!file.atEnd())
+        bytes.append(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace PageReader

@@ -1,0 +1,692 @@
+// Zevora tests - New, Open, Save, Save As, recent files and files from outside.
+#include "FakeServices.h"
+#include "TestSettings.h"
+
+#include "CRegSettings.h"
+#include "FileCommands.h"
+#include "frmKid.h"
+#include "mCaption.h"
+#include "mFuncs.h"
+#include "richy.h"
+#include "topForm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <sys/resource.h>
+#include <csignal>
+#include <unistd.h>
+
+using namespace Platform;
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QString kStampMark = QString(14, ' ') + ">";
+} // namespace
+
+class tst_FileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void newPagesAreNumberedWithTheDefaultSaveType();
+    void aNewPageHoldsTheSkeletonWithTheCaretInTheBody();
+    void openingThroughTheDialog();
+    void theOpenDialogRefuses_data();
+    void theOpenDialogRefuses();
+    void emptyAndBlockSizedFilesLoad_data();
+    void emptyAndBlockSizedFilesLoad();
+    void rtfIsOfferedAsPlainText();
+    void savingAnUntitledPageGoesThroughSaveAs();
+    void saveAsAddsTheExtensionOfTheChosenType_data();
+    void saveAsAddsTheExtensionOfTheChosenType();
+    void aSecondSaveReplacesTheStamp();
+    void templatesCannotBeOverwritten();
+    void failedWritesLeaveEverything_data();
+    void failedWritesLeaveEverything();
+    void aFileThatVanishedIsNotWrittenBlindly();
+    void aFullDiskLeavesTheOldFile();
+    void savingKeepsPermissionsAndSymbolicLinks();
+    void charactersTheEncodingCannotHoldAreOfferedUtf8();
+    void roundTripCorpus_data();
+    void roundTripCorpus();
+    void recentFilesKeepTheNewestNine();
+    void recentFilesAtStartDropStaleAndRepeatedEntries();
+    void recentFileMessages();
+    void closingWithYesSaves();
+    void dropsOnTheFrame_data();
+    void dropsOnTheFrame();
+    void handOverReceiver();
+    void aLargeFileLoadsAndSaves();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString corpus(const QString &name) const;
+    frmKid *open(const QString &file);
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<topForm> m_frame;
+    FileCommands *m_files = nullptr;
+};
+
+void tst_FileCommands::init()
+{
+    m_settings = std::make_unique<TestSettings>();
+    m_services = std::make_unique<FakeServices>();
+    m_services->sound.available = true;
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_frame = std::make_unique<topForm>();
+    m_files = m_frame->files();
+}
+
+void tst_FileCommands::cleanup()
+{
+    m_services->messages.allowUnscripted(true);
+    for (frmKid *kid : m_frame->documents())
+        kid->richy->setDataChanged(false);
+    m_frame.reset();
+    m_services.reset();
+    m_dir.reset();
+    m_settings.reset();
+}
+
+QString tst_FileCommands::corpus(const QString &name) const
+{
+    return QStringLiteral(ZEVORA_FILES_TEST_DATA "/roundtrip/") + name;
+}
+
+frmKid *tst_FileCommands::open(const QString &file)
+{
+    m_services->fileDialogs.answerNext(file);
+    return m_files->OpenDocument();
+}
+
+void tst_FileCommands::newPagesAreNumberedWithTheDefaultSaveType()
+{
+    frmKid *first = m_files->NewPage(true);
+    QCOMPARE(first->windowTitle(), QString("Untitled1.htm"));
+    QCOMPARE(first->Tag(), mFuncs::TempFolder() + "Untitled1htm");
+    QVERIFY(m_services->sound.played.isEmpty());
+    frmKid *second = m_files->NewPage();
+    QCOMPARE(second->windowTitle(), QString("Untitled2.htm"));
+    QCOMPARE(m_services->sound.played, (QList<FakeSoundService::Played>{{305, true}}));
+    QVERIFY(CRegSettings().SaveRegSetting("Files", "default_Save", "txt"));
+    QCOMPARE(m_files->NewPage()->windowTitle(), QString("Untitled3.txt"));
+    QVERIFY(!second->richy->DataChanged());
+}
+
+void tst_FileCommands::aNewPageHoldsTheSkeletonWithTheCaretInTheBody()
+{
+    frmKid *kid = m_files->NewPage();
+    const QString expected = "<HTML>\r\n<HEAD>\r\n<TITLE>** UNTITLED PAGE **</TITLE>\r\n"
+                             "<META NAME=\"generator\" CONTENT=\"Zevora\">\r\n</HEAD>\r\n<BODY>\r\n\r\n\r\n\r\n"
+                             "</BODY>\r\n</HTML>";
+    QCOMPARE(kid->richy->Text(), expected);
+    QCOMPARE(kid->richy->SelStart(), 111);
+    QCOMPARE(kid->richy->lineFromIndex(111), 6);
+    QCOMPARE(kid->richy->lineBreak(), QString("\r\n"));
+}
+
+void tst_FileCommands::openingThroughTheDialog()
+{
+    writeFile(path("page.htm"), "<p>hi</p>\r\n");
+    QVERIFY(CRegSettings().SaveRegSetting("Files", "default_Open", ".txt"));
+    frmKid *kid = open(path("page.htm"));
+    QVERIFY(kid);
+    const FakeFileDialogService::Shown &shown = m_services->fileDialogs.shown.first();
+    QVERIFY(shown.open);
+    QCOMPARE(shown.request.title, QString("Open File..."));
+    QCOMPARE(shown.request.filters, (QStringList{"HTML Files (*.htm *.html *.shtml)", "Text Files (*.txt)",
+                                                 "ASP Files (*.asp)", "All Files (*)"}));
+    QCOMPARE(shown.request.selectedFilter, 1);
+    QCOMPARE(shown.request.folder, QDir::toNativeSeparators(QDir::homePath()));
+    QCOMPARE(kid->richy->Text(), QString("<p>hi</p>\r\n"));
+    QCOMPARE(kid->Tag(), path("page.htm"));
+    QVERIFY(kid->windowTitle().startsWith("page.htm" + kStampMark + " Last modified: "));
+    QVERIFY(!kid->richy->DataChanged());
+    QVERIFY(m_services->sound.played.contains(FakeSoundService::Played{304, true}));
+    QCOMPARE(m_frame->item("mnuFileMRU(0)")->data().toString(), path("page.htm"));
+    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0"), path("page.htm"));
+
+    // The dialog starts in the folder of the active page.
+    m_services->fileDialogs.answerNext(QString());
+    QVERIFY(!m_files->OpenDocument());
+    QCOMPARE(m_services->fileDialogs.shown.last().request.folder, m_dir->path() + "/");
+}
+
+void tst_FileCommands::theOpenDialogRefuses_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("suffix");
+    QTest::addRow("a missing file") << QByteArray() << " has been moved or deleted.";
+    QTest::addRow("a UTF-16 text") << QByteArray("\xFF\xFE<\0h\0>\0", 8) << " appears to be a binary file.";
+    QTest::addRow("a PNG picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02", 24)
+                                   << " appears to be a binary file.";
+    QTest::addRow("an executable") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x3E\0", 20)
+                                   << " appears to be a binary file.";
+    QTest::addRow("a file already open") << QByteArray("open twice") << " is already open.";
+}
+
+void tst_FileCommands::theOpenDialogRefuses()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, suffix);
+    const QString file = path("refused.htm");
+    if (!content.isEmpty())
+        writeFile(file, content);
+    if (suffix == " is already open.")
+        QVERIFY(open(file));
+    const qsizetype pages = m_frame->documents().size();
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!open(file));
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note:", file + suffix, MsgIcon::Information, MsgButtons::Ok, true}));
+    QCOMPARE(m_frame->documents().size(), pages);
+}
+
+void tst_FileCommands::emptyAndBlockSizedFilesLoad_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addRow("an empty file") << QByteArray();
+    QTest::addRow("exactly one block") << QByteArray(30000, 'a');
+    QTest::addRow("one block and one byte") << QByteArray(30000, 'b') + "\n";
+    QTest::addRow("a 0x01 byte after the first 300") << QByteArray(301, 'c') + "\x01";
+    QTest::addRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBFhi");
+}
+
+void tst_FileCommands::emptyAndBlockSizedFilesLoad()
+{
+    QFETCH(QByteArray, content);
+    writeFile(path("page.txt"), content);
+    frmKid *kid = open(path("page.txt"));
+    QVERIFY(kid);
+    QCOMPARE(kid->richy->Text().toUtf8(), content);
+}
+
+void tst_FileCommands::rtfIsOfferedAsPlainText()
+{
+    writeFile(path("notes.rtf"), "{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}");
+    m_services->messages.answerNext(MsgAnswer::Cancel);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!open(path("notes.rtf")));
+    const MessageBox question{"Zevora Note",
+                              "The requested document appears to be an RTF file.\n\n"
+                              "If you would like, Zevora will\nopen the file as plain text.",
+                              MsgIcon::None, MsgButtons::OkCancel, true};
+    QCOMPARE(m_services->messages.shown.at(0), question);
+    QCOMPARE(m_services->messages.shown.at(1),
+             (MessageBox{"Zevora Note:", "Could not open file", MsgIcon::None, MsgButtons::Ok, true}));
+    QTRY_COMPARE(m_frame->documents().size(), 0);
+
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    frmKid *kid = open(path("notes.rtf"));
+    QVERIFY(kid);
+    QCOMPARE(kid->richy->Text(), QString("Hello\r\nWorld"));
+    QVERIFY(kid->windowTitle().startsWith("notes.txt"));
+
+    // The converted text is never written over the RTF file.
+    m_services->fileDialogs.answerNext(path("notes.txt"), 3);
+    QVERIFY(m_files->SaveDocument(kid));
+    QCOMPARE(readAll(path("notes.rtf")), QByteArray("{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}"));
+    QCOMPARE(readAll(path("notes.txt")), QByteArray("Hello\r\nWorld\r\n"));
+    QCOMPARE(m_services->fileDialogs.shown.last().request.fileName, QString("notes.txt"));
+}
+
+void tst_FileCommands::savingAnUntitledPageGoesThroughSaveAs()
+{
+    frmKid *kid = m_files->NewPage(true);
+    QTest::keyClicks(kid->richy, "x");
+    m_services->fileDialogs.answerNext(path("first.htm"), 0);
+    QVERIFY(m_files->SaveDocument(kid));
+    const FakeFileDialogService::Shown &shown = m_services->fileDialogs.shown.last();
+    QVERIFY(!shown.open);
+    QCOMPARE(shown.request.title, QString("Save File As..."));
+    QCOMPARE(shown.request.fileName, QString("Untitled1.htm"));
+    QCOMPARE(shown.request.selectedFilter, 5);
+    QCOMPARE(shown.request.filters,
+             (QStringList{"HTM File (*.htm)", "HTML File (*.html)", "SHTML File (*.shtml)", "Text Files (*.txt)",
+                          "ASP Files (*.asp)", "All Files (*)"}));
+    QCOMPARE(kid->Tag(), path("first.htm"));
+    QVERIFY(kid->windowTitle().startsWith("first.htm" + kStampMark + " Last modified: "));
+    QVERIFY(!kid->richy->DataChanged());
+    QVERIFY(!m_frame->isToolEnabled(Tool::Save));
+    QCOMPARE(readAll(path("first.htm")), (FileCommands::newPageText().insert(111, "x") + "\r\n").toUtf8());
+    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0"), path("first.htm"));
+
+    // A cancelled Save As saves nothing and changes nothing.
+    QTest::keyClicks(kid->richy, "y");
+    m_services->fileDialogs.answerNext(QString());
+    QVERIFY(!m_files->SaveDocumentAs(kid));
+    QVERIFY(kid->richy->DataChanged());
+    QCOMPARE(kid->Tag(), path("first.htm"));
+}
+
+void tst_FileCommands::saveAsAddsTheExtensionOfTheChosenType_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("saved");
+    QTest::addRow("a name without extension gets the type's") << "page" << 1 << "page.html";
+    QTest::addRow("a name with its own extension keeps it") << "page.asp" << 0 << "page.asp";
+    QTest::addRow("All Files adds nothing") << "README" << 5 << "README";
+    QTest::addRow("a final period is dropped") << "page." << 3 << "page.txt";
+}
+
+void tst_FileCommands::saveAsAddsTheExtensionOfTheChosenType()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, filter);
+    QFETCH(QString, saved);
+    frmKid *kid = m_files->NewPage(true);
+    m_services->fileDialogs.answerNext(path(typed), filter);
+    QVERIFY(m_files->SaveDocumentAs(kid));
+    QCOMPARE(kid->Tag(), path(saved));
+    QVERIFY(QFile::exists(path(saved)));
+}
+
+void tst_FileCommands::aSecondSaveReplacesTheStamp()
+{
+    writeFile(path("index.htm"), "one\r\n");
+    frmKid *kid = open(path("index.htm"));
+    QTest::keyClicks(kid->richy, "x");
+    QVERIFY(m_files->SaveDocument(kid));
+    QFile file(path("index.htm"));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9)), QFileDevice::FileModificationTime));
+    file.close();
+    kid->Form_Activate();
+    QCOMPARE(kid->windowTitle(), "index.htm" + kStampMark + " Last modified: 7/4/2001  [12:05:09 PM]");
+    QTest::keyClicks(kid->richy, "y");
+    QVERIFY(m_files->SaveDocument(kid));
+    QCOMPARE(kid->windowTitle().count(kStampMark), 1);
+    QCOMPARE(kid->windowTitle(), "index.htm" + mCaption::LastModifiedStamp(path("index.htm")));
+    QCOMPARE(readAll(path("index.htm")), QByteArray("xyone\r\n"));
+}
+
+void tst_FileCommands::templatesCannotBeOverwritten()
+{
+    QVERIFY(CRegSettings().SaveRegSetting("tFileName", "0", "basic.htm"));
+    const QString templateFile = FileCommands::templateFolder() + QDir::separator() + "basic.htm";
+    frmKid *kid = m_files->NewPage(true);
+    m_services->fileDialogs.answerNext(templateFile, 0);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!m_files->SaveDocumentAs(kid));
+    QCOMPARE(m_services->messages.shown.first(),
+             (MessageBox{"TEMPLATE FILE",
+                         "The FileName you choose is a Template.\n\n"
+                         "Please go back and enter a new name or location.\n"
+                         "Template files cannot be overwritten.\n\n"
+                         "Templates can be organized via the OPTIONS menu.\n",
+                         MsgIcon::None, MsgButtons::Ok, true}));
+    QVERIFY(!QFile::exists(templateFile));
+}
+
+void tst_FileCommands::failedWritesLeaveEverything_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addRow("a folder that does not exist") << "no-such-folder/page.htm";
+    QTest::addRow("a folder nobody may write") << "/proc/zevora-page.htm";
+    QTest::addRow("a name that is a folder") << "folder";
+}
+
+void tst_FileCommands::failedWritesLeaveEverything()
+{
+    QFETCH(QString, target);
+    QDir(m_dir->path()).mkdir("folder");
+    const QString file = target.startsWith('/') ? target : path(target);
+    frmKid *kid = m_files->NewPage(true);
+    QTest::keyClicks(kid->richy, "precious");
+    const QString tag = kid->Tag();
+    m_services->fileDialogs.answerNext(file, 5);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!m_files->SaveDocumentAs(kid));
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note:", "Unable to save the file...", MsgIcon::Exclamation, MsgButtons::Ok, true}));
+    QCOMPARE(kid->Tag(), tag);
+    QVERIFY(kid->richy->DataChanged());
+    QVERIFY(kid->richy->Text().startsWith("<HTML>"));
+    QCOMPARE(kid->windowTitle(), QString("Untitled1.htm"));
+}
+
+void tst_FileCommands::aFileThatVanishedIsNotWrittenBlindly()
+{
+    writeFile(path("gone.htm"), "here\r\n");
+    frmKid *kid = open(path("gone.htm"));
+    QTest::keyClicks(kid->richy, "x");
+    QVERIFY(QFile::remove(path("gone.htm")));
+    QCOMPARE(m_files->saveInPlace(kid, path("gone.htm")), FileCommands::WriteResult::Vanished);
+    QVERIFY(!QFile::exists(path("gone.htm")));
+    QVERIFY(kid->richy->DataChanged());
+
+    // Saving a page whose file is gone asks for a name instead.
+    m_services->fileDialogs.answerNext(QString());
+    QVERIFY(!m_files->SaveDocument(kid));
+    QCOMPARE(m_services->fileDialogs.shown.last().request.fileName, QString("gone.htm"));
+}
+
+void tst_FileCommands::aFullDiskLeavesTheOldFile()
+{
+    // The file size limit makes writes fail as a full disk does.
+    writeFile(path("big.htm"), "old content\r\n");
+    frmKid *kid = open(path("big.htm"));
+    kid->kidPaste(QString(200000, 'z'));
+    struct rlimit old;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 65536;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    const bool saved = m_files->SaveDocument(kid);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_DFL);
+    QVERIFY(!saved);
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note", "Could not write to the specified file at this time.",
+                         MsgIcon::Exclamation, MsgButtons::Ok, true}));
+    QCOMPARE(readAll(path("big.htm")), QByteArray("old content\r\n"));
+    QVERIFY(kid->richy->DataChanged());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"big.htm"});
+}
+
+void tst_FileCommands::savingKeepsPermissionsAndSymbolicLinks()
+{
+    writeFile(path("script.cgi"), "#!/bin/sh\necho hi\n");
+    const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadUser |
+                                                QFileDevice::WriteUser | QFileDevice::ExeUser;
+    QVERIFY(QFile::setPermissions(path("script.cgi"), executable));
+    QVERIFY(QFile::link(path("script.cgi"), path("link.cgi")));
+    frmKid *kid = open(path("link.cgi"));
+    QTest::keyClicks(kid->richy, "#");
+    QVERIFY(m_files->SaveDocument(kid));
+    QVERIFY(QFileInfo(path("link.cgi")).isSymLink());
+    QCOMPARE(readAll(path("script.cgi")), QByteArray("##!/bin/sh\necho hi\n"));
+    QCOMPARE(QFile::permissions(path("script.cgi")), executable);
+}
+
+void tst_FileCommands::charactersTheEncodingCannotHoldAreOfferedUtf8()
+{
+    writeFile(path("old.txt"), "caf\xE9\r\n");
+    frmKid *kid = open(path("old.txt"));
+    QCOMPARE(kid->richy->Text(), QString::fromUtf8("café\r\n"));
+    kid->kidPaste(QString::fromUtf8("😀"));
+    m_services->messages.answerNext(MsgAnswer::No);
+    QVERIFY(!m_files->SaveDocument(kid));
+    QCOMPARE(readAll(path("old.txt")), QByteArray("caf\xE9\r\n"));
+    QCOMPARE(m_services->messages.shown.last().buttons, MsgButtons::YesNo);
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    QVERIFY(m_files->SaveDocument(kid));
+    QCOMPARE(readAll(path("old.txt")), QString::fromUtf8("😀café\r\n").toUtf8());
+}
+
+void tst_FileCommands::roundTripCorpus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("added");
+    QTest::addRow("CRLF") << "crlf.htm" << QByteArray();
+    QTest::addRow("LF") << "lf.htm" << QByteArray();
+    QTest::addRow("CR") << "cr.htm" << QByteArray();
+    QTest::addRow("mixed") << "mixed.htm" << QByteArray();
+    QTest::addRow("no final line break") << "no-final-break.htm" << QByteArray("\r\n");
+    QTest::addRow("UTF-8") << "utf8.htm" << QByteArray();
+    QTest::addRow("UTF-8 with a byte-order mark") << "utf8-bom.htm" << QByteArray();
+    QTest::addRow("Windows-1252, every byte") << "windows-1252.txt" << QByteArray();
+    QTest::addRow("empty") << "empty.txt" << QByteArray("\r\n");
+}
+
+void tst_FileCommands::roundTripCorpus()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, added);
+    const QByteArray original = readAll(corpus(name));
+    writeFile(path(name), original);
+    frmKid *kid = open(path(name));
+    QVERIFY(kid);
+    // Change a character and change it back.
+    kid->richy->setSelStart(std::min<qsizetype>(3, kid->richy->textLength()));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, QString::fromUtf8("é"));
+    QCoreApplication::sendEvent(kid->richy, &press);
+    QTest::keyClick(kid->richy, Qt::Key_Backspace);
+    QVERIFY(kid->richy->DataChanged());
+    QVERIFY(m_files->SaveDocument(kid));
+    QCOMPARE(readAll(path(name)), original + added);
+    QTest::keyClicks(kid->richy, "q");
+    QTest::keyClick(kid->richy, Qt::Key_Backspace);
+    QVERIFY(m_files->SaveDocument(kid));
+    QCOMPARE(readAll(path(name)), original + added);
+}
+
+void tst_FileCommands::recentFilesKeepTheNewestNine()
+{
+    QStringList files;
+    for (int i = 0; i < 10; ++i) {
+        files.append(path(QString("f%1.htm").arg(i)));
+        writeFile(files.last(), "x");
+    }
+    const auto stored = [] {
+        QStringList list;
+        for (int slot = 0; slot < 9; ++slot)
+            list.append(CRegSettings().GetRegSetting("Recent Files", QString::number(slot)));
+        return list;
+    };
+    const auto shownInMenu = [this] {
+        QStringList list;
+        for (int slot = 0; slot < 9; ++slot) {
+            QAction *item = m_frame->item(QString("mnuFileMRU(%1)").arg(slot));
+            list.append(item->isVisible() ? item->data().toString() : QString());
+        }
+        return list;
+    };
+    m_files->AddToRecent(files[0]);
+    m_files->AddToRecent(files[1]);
+    m_files->AddToRecent(files[0]);
+    QCOMPARE(stored(), (QStringList{files[0], files[1], "", "", "", "", "", "", ""}));
+    QCOMPARE(shownInMenu(), stored());
+    QVERIFY(m_frame->item("mnuFileSepB")->isVisible());
+
+    for (const QString &file : files)
+        m_files->AddToRecent(file);
+    QStringList newest;
+    for (int i = 9; i >= 1; --i)
+        newest.append(files[i]);
+    QCOMPARE(stored(), newest);
+    QCOMPARE(shownInMenu(), newest);
+
+    // Entries whose files are gone leave at the next addition, and their
+    // slots are cleared at once.
+    for (int i = 2; i < 10; ++i)
+        QFile::remove(files[i]);
+    m_files->AddToRecent(files[0]);
+    QCOMPARE(stored(), (QStringList{files[0], files[1], "", "", "", "", "", "", ""}));
+    QCOMPARE(shownInMenu(), stored());
+}
+
+void tst_FileCommands::recentFilesAtStartDropStaleAndRepeatedEntries()
+{
+    writeFile(path("a.htm"), "a");
+    writeFile(path("b.htm"), "b");
+    CRegSettings settings;
+    settings.SaveRegSetting("Recent Files", "0", path("a.htm"));
+    settings.SaveRegSetting("Recent Files", "1", path("a.htm"));
+    settings.SaveRegSetting("Recent Files", "2", path("deleted.htm"));
+    settings.SaveRegSetting("Recent Files", "3", "");
+    settings.SaveRegSetting("Recent Files", "4", path("b.htm"));
+    settings.SaveRegSetting("Recent Files", "8", path("a.htm"));
+    m_files->LoadRecentFiles();
+    QCOMPARE(settings.GetRegSetting("Recent Files", "0"), path("a.htm"));
+    QCOMPARE(settings.GetRegSetting("Recent Files", "1"), path("b.htm"));
+    // Only neighbours collapse: a comes back after b.
+    QCOMPARE(settings.GetRegSetting("Recent Files", "2", "none"), path("a.htm"));
+    QCOMPARE(settings.GetRegSetting("Recent Files", "3", "none"), QString("none"));
+    QCOMPARE(settings.GetRegSetting("Recent Files", "8", "none"), QString("none"));
+    QCOMPARE(m_frame->item("mnuFileMRU(2)")->data().toString(), path("a.htm"));
+    QVERIFY(m_frame->item("mnuFileMRU(2)")->isVisible());
+    QVERIFY(!m_frame->item("mnuFileMRU(3)")->isVisible());
+}
+
+void tst_FileCommands::recentFileMessages()
+{
+    writeFile(path("a.htm"), "a");
+    writeFile(path("b&c.htm"), "b");
+    m_files->AddToRecent(path("a.htm"));
+    m_files->AddToRecent(path("b&c.htm"));
+    QCOMPARE(m_frame->item("mnuFileMRU(0)")->text(), path("b&&c.htm"));
+
+    m_frame->item("mnuFileMRU(1)")->trigger();
+    frmKid *opened = m_frame->activeDocument();
+    QVERIFY(opened);
+    QCOMPARE(opened->Tag(), path("a.htm"));
+    QCOMPARE(m_frame->item("mnuFileMRU(0)")->data().toString(), path("a.htm"));
+
+    m_files->NewPage(true);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_frame->item("mnuFileMRU(0)")->trigger();
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora",
+                         "That file is already open.\n\nIf you wish to toggle between open documents,\n"
+                         "it is simpler to use the \"Current\"menu.",
+                         MsgIcon::Information, MsgButtons::Ok, true}));
+    QCOMPARE(m_frame->activeDocument(), opened);
+    QCOMPARE(m_frame->documents().size(), 2);
+
+    QFile::remove(path("b&c.htm"));
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_frame->item("mnuFileMRU(1)")->trigger();
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora", "File appears to have been moved or deleted.", MsgIcon::Information,
+                         MsgButtons::Ok, true}));
+    QCOMPARE(m_frame->item("mnuFileMRU(1)")->data().toString(), path("b&c.htm"));
+}
+
+void tst_FileCommands::closingWithYesSaves()
+{
+    writeFile(path("keep.htm"), "start\r\n");
+    frmKid *kid = open(path("keep.htm"));
+    QTest::keyClicks(kid->richy, "new ");
+    QPointer<frmKid> alive = kid;
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    QVERIFY(kid->close());
+    QCOMPARE(readAll(path("keep.htm")), QByteArray("new start\r\n"));
+    QTRY_VERIFY(alive.isNull());
+}
+
+void tst_FileCommands::dropsOnTheFrame_data()
+{
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<bool>("text");
+    QTest::addColumn<MessageBox>("box");
+    QTest::addRow("text, not files") << QStringList() << true
+                                     << MessageBox{"Zevora Note:", "Unknown Object", MsgIcon::None, MsgButtons::Ok, true};
+    QTest::addRow("two files") << QStringList{"a.htm", "b.htm"} << false
+                               << MessageBox{"Zevora Note", "One file at a time, Please!", MsgIcon::Critical,
+                                             MsgButtons::Ok, true};
+    QTest::addRow("a folder") << QStringList{"folder"} << false
+                              << MessageBox{"Zevora Note", "What was that?", MsgIcon::Question, MsgButtons::Ok, true};
+    QTest::addRow("a text file") << QStringList{"a.htm"} << false << MessageBox{};
+}
+
+void tst_FileCommands::dropsOnTheFrame()
+{
+    QFETCH(QStringList, dropped);
+    QFETCH(bool, text);
+    QFETCH(MessageBox, box);
+    writeFile(path("a.htm"), "dropped page");
+    writeFile(path("b.htm"), "other");
+    QDir(m_dir->path()).mkdir("folder");
+    QMimeData mime;
+    if (text)
+        mime.setText("just text");
+    QList<QUrl> urls;
+    for (const QString &name : dropped)
+        urls.append(QUrl::fromLocalFile(path(name)));
+    if (!urls.isEmpty())
+        mime.setUrls(urls);
+    if (!box.title.isEmpty())
+        m_services->messages.answerNext(MsgAnswer::Ok);
+    m_frame->dropFiles(&mime);
+    if (box.title.isEmpty()) {
+        QVERIFY(m_services->messages.shown.isEmpty());
+        QCOMPARE(m_frame->activeDocument()->richy->Text(), QString("dropped page"));
+        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0"), path("a.htm"));
+    } else {
+        QCOMPARE(m_services->messages.shown, QList<MessageBox>{box});
+        QVERIFY(m_frame->documents().isEmpty());
+    }
+}
+
+void tst_FileCommands::handOverReceiver()
+{
+    writeFile(path("index.htm"), "handed over");
+    writeFile(path("binary.dat"), "\x01\x02");
+    m_frame->handOverReceived(path("index"));
+    QCOMPARE(m_frame->documents().size(), 1);
+    QCOMPARE(m_frame->activeDocument()->Tag(), path("index.htm"));
+
+    m_services->sound.played.clear();
+    m_files->NewPage(true);
+    m_frame->handOverReceived(path("index.htm"));
+    QCOMPARE(m_frame->documents().size(), 2);
+    QCOMPARE(m_frame->activeDocument()->Tag(), path("index.htm"));
+    QCOMPARE(m_services->sound.played, (QList<FakeSoundService::Played>{{306, true}}));
+
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_frame->handOverReceived(path("binary.dat"));
+    m_frame->handOverReceived(path("missing.htm"));
+    QCOMPARE(m_services->messages.shown,
+             (QList<MessageBox>{{"Zevora Note:", path("binary.dat") + " is a binary file.\nZevora edits text-based (ASCII) files",
+                                 MsgIcon::Information, MsgButtons::Ok, true},
+                                {"Zevora Note:", path("missing.htm") + " is not present.\nZevora edits text-based (ASCII) files",
+                                 MsgIcon::Information, MsgButtons::Ok, true}}));
+    // A start without a file only brings the frame forward.
+    m_frame->handOverReceived(QString());
+    QCOMPARE(m_frame->documents().size(), 2);
+}
+
+void tst_FileCommands::aLargeFileLoadsAndSaves()
+{
+    QByteArray line = "<p>A line of a large page with caf\xC3\xA9 in it.</p>\r\n";
+    QByteArray page;
+    page.reserve(200 * 1024 * 1024 + line.size());
+    while (page.size() < 200 * 1024 * 1024)
+        page += line;
+    writeFile(path("large.htm"), page);
+    frmKid *kid = open(path("large.htm"));
+    QVERIFY(kid);
+    QCOMPARE(kid->richy->textLength(), QString::fromUtf8(page).size());
+    kid->richy->setSelStart(0);
+    QTest::keyClicks(kid->richy, "x");
+    QTest::keyClick(kid->richy, Qt::Key_Backspace);
+    QVERIFY(m_files->SaveDocument(kid));
+    QVERIFY(readAll(path("large.htm")) == page);
+}
+
+QTEST_MAIN(tst_FileCommands)
+#include "tst_filecommands.moc"
