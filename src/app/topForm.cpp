@@ -12,19 +12,27 @@
 #include "cTxt2HTML.h"
 #include "frmKid.h"
 #include "QuickTags.h"
+#include "mFuncs.h"
 #include "richy.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindowStateChangeEvent>
 
 using namespace Platform;
 
@@ -37,6 +45,7 @@ topForm::topForm(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("topForm"));
     setWindowTitle(QStringLiteral("Zevora"));
 
+    m_files = new FileCommands(this, this);
     m_tools = new ToolStrip(this);
     addToolBar(Qt::TopToolBarArea, m_tools);
     connect(m_tools, &ToolStrip::toolClicked, this, &topForm::Picture1_Click);
@@ -54,6 +63,7 @@ topForm::topForm(QWidget *parent) : QMainWindow(parent)
 
     buildMenus();
     checkStoredTabLength();
+    setAcceptDrops(true);
 
     // No page is open yet: the page tools and menus wait for one.
     for (int i = Tool::Close; i < Tool::Count; ++i)
@@ -168,10 +178,22 @@ void topForm::popupEditMenu(const QPoint &globalPos, const EditMenuState &state)
     edit->setProperty("popupState", false);
 }
 
-bool topForm::saveDocument(frmKid *)
+bool topForm::saveDocument(frmKid *document)
 {
-    // Pages cannot be written yet: keep the page open so nothing is lost.
-    return false;
+    return m_files->SaveDocument(document);
+}
+
+QList<QAction *> topForm::recentItems() const
+{
+    QList<QAction *> items;
+    for (int i = 0; i < 9; ++i)
+        items.append(item(QStringLiteral("mnuFileMRU(%1)").arg(i)));
+    return items;
+}
+
+QAction *topForm::recentSeparator() const
+{
+    return item(QStringLiteral("mnuFileSepB"));
 }
 
 void topForm::documentClosed(frmKid *document)
@@ -192,17 +214,27 @@ void topForm::Picture1_Click(int index)
     frmKid *kid = activeDocument();
     switch (index) {
     case Tool::New:
+        m_files->NewPage();
+        return;
     case Tool::Open:
+        m_files->OpenDocument();
+        return;
     case Tool::Save:
+        saveActive();
+        return;
     case Tool::SaveAs:
+        saveActiveAs();
+        return;
     case Tool::Spelling:
     case Tool::Find:
     case Tool::Replace:
     case Tool::WebSafeColor:
     case Tool::CustomColor:
     case Tool::HtmlPreview:
-    case Tool::Print:
         // These commands arrive with the features they belong to.
+        return;
+    case Tool::Print:
+        print();
         return;
     case Tool::Close:
         if (kid)
@@ -230,6 +262,110 @@ void topForm::Picture1_Click(int index)
         message(QStringLiteral("Zevora Note"), QStringLiteral("Tool selection error"), MsgIcon::Exclamation);
         return;
     }
+}
+
+void topForm::print()
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        message(kNoteTitle, QStringLiteral("There are no Printers currently available on your system..."),
+                MsgIcon::Information);
+        return;
+    }
+    // The print dialog arrives with printing.
+}
+
+void topForm::saveActive()
+{
+    if (frmKid *kid = activeDocument()) {
+        m_files->SaveDocument(kid);
+        kid->richy->setFocus();
+    }
+}
+
+void topForm::saveActiveAs()
+{
+    if (frmKid *kid = activeDocument()) {
+        m_files->SaveDocumentAs(kid);
+        kid->richy->setFocus();
+    }
+}
+
+// --- files from outside --------------------------------------------------------
+
+void topForm::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void topForm::handOverReceived(const QString &handedPath)
+{
+    QCoreApplication::processEvents();
+    bringToFront();
+    const QString path = FileCommands::checkOutsidePath(handedPath);
+    if (path.isEmpty())
+        return;
+    if (frmKid *open = m_files->documentWithTag(path)) {
+        if (soundAvailable())
+            PlayResWav(306, true);
+        mdiArea->setActiveSubWindow(open);
+        open->richy->setFocus();
+        return;
+    }
+    m_files->OpenDocument(path);
+}
+
+void topForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void topForm::dragMoveEvent(QDragMoveEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void topForm::dropEvent(QDropEvent *event)
+{
+    event->acceptProposedAction();
+    dropFiles(event->mimeData());
+}
+
+void topForm::dropFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (mime && mime->hasUrls()) {
+        for (const QUrl &url : mime->urls()) {
+            if (url.isLocalFile())
+                paths.append(QDir::toNativeSeparators(url.toLocalFile()));
+        }
+    }
+    if (paths.isEmpty()) {
+        message(kNoteTitle, QStringLiteral("Unknown Object"));
+        return;
+    }
+    if (paths.size() > 1) {
+        message(QStringLiteral("Zevora Note"), QStringLiteral("One file at a time, Please!"), MsgIcon::Critical);
+        return;
+    }
+    const QString path = paths.first();
+    if (!mFuncs::FileExists(path)) {
+        message(QStringLiteral("Zevora Note"), QStringLiteral("What was that?"), MsgIcon::Question);
+        return;
+    }
+    // The same file twice in two windows would let one save over the other.
+    if (frmKid *open = m_files->documentWithTag(path)) {
+        mdiArea->setActiveSubWindow(open);
+        return;
+    }
+    if (mFuncs::IsBinaryFile(path)) {
+        FileCommands::showBinaryFile(path);
+        return;
+    }
+    m_files->openInNewWindow(path);
 }
 
 // --- Edit commands -------------------------------------------------------------
@@ -394,10 +530,11 @@ void topForm::changeEvent(QEvent *event)
             for (frmKid *kid : documents())
                 kid->showNormal();
         }
+        const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
         if (soundAvailable()) {
-            if (isMaximized())
+            if (isMaximized() && !(before & Qt::WindowMaximized))
                 PlayResWav(301, true);
-            else if (isMinimized())
+            else if (isMinimized() && !(before & Qt::WindowMinimized))
                 PlayResWav(302, true);
         }
     }

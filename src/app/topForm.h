@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DocumentHost.h"
+#include "FileCommands.h"
 
 #include <QHash>
 #include <QList>
@@ -11,11 +12,12 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QMimeData;
 class ToolStrip;
 
 /// The multiple-document frame. It wires menu items and tools to the active
 /// page, to dialogs and to the file commands; the logic lives with them.
-class topForm : public QMainWindow, public DocumentHost
+class topForm : public QMainWindow, public DocumentHost, public FileCommandsHost
 {
     Q_OBJECT
 
@@ -24,14 +26,25 @@ public:
     ~topForm() override;
 
     /// Updates the tools and Select All from the active page.
-    void RefreshTools();
+    void RefreshTools() override;
 
     /// The active page, or null when none is open.
-    frmKid *activeDocument() const;
+    frmKid *activeDocument() const override;
     /// Every open page, in the order they were opened.
-    QList<frmKid *> documents() const;
+    QList<frmKid *> documents() const override;
     /// A new, shown, empty page window.
-    frmKid *newDocumentWindow();
+    frmKid *newDocumentWindow() override;
+    QList<QAction *> recentItems() const override;
+    QAction *recentSeparator() const override;
+
+    /// The file commands (New, Open, Save, Save As, recent files).
+    FileCommands *files() const { return m_files; }
+    /// Opens \a path, or a file chosen in the open dialog when it is empty.
+    frmKid *OpenDocument(const QString &path = QString()) { return m_files->OpenDocument(path); }
+    /// Handles a file handed over by a second start of the program.
+    void handOverReceived(const QString &path);
+    /// Opens a file dropped on the frame (outside the pages).
+    void dropFiles(const QMimeData *mime);
 
     /// Runs the action of tool \a index.
     void Picture1_Click(int index);
@@ -57,6 +70,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
@@ -84,8 +100,13 @@ private:
     void toggleWordWrap();
     void checkStoredTabLength();
     void insertSnippet(const QString &text, int caretBack = 0);
+    void bringToFront();
+    void saveActive();
+    void print();
+    void saveActiveAs();
 
     ToolStrip *m_tools = nullptr;
+    FileCommands *m_files = nullptr;
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
     bool m_shuttingDown = false;

@@ -7,7 +7,9 @@
 #include "QuickTags.h"
 #include "Services.h"
 #include "ToolPictures.h"
+#include "frmAbout.h"
 #include "frmKid.h"
+#include "frmShortcuts.h"
 #include "richy.h"
 
 #include <QMdiArea>
@@ -74,21 +76,34 @@ void topForm::buildMenus()
 
     // File
     QMenu *file = addMenu(bar, "mnuFile", QStringLiteral("&File"));
-    addItem(file, "mnuFileNew", QStringLiteral("New"), Qt::Key_F2)->setIcon(Resources::toolIcon(100));
-    addItem(file, "mnuFileOpen", QStringLiteral("Open"), Qt::Key_F3)->setIcon(Resources::toolIcon(101));
+    QAction *newPage = addItem(file, "mnuFileNew", QStringLiteral("New"), Qt::Key_F2);
+    newPage->setIcon(Resources::toolIcon(100));
+    connect(newPage, &QAction::triggered, this, [this] { Picture1_Click(Tool::New); });
+    QAction *openFile = addItem(file, "mnuFileOpen", QStringLiteral("Open"), Qt::Key_F3);
+    openFile->setIcon(Resources::toolIcon(101));
+    connect(openFile, &QAction::triggered, this, [this] { Picture1_Click(Tool::Open); });
     QAction *close = addItem(file, "mnuFileClose", QStringLiteral("Close"), Qt::Key_F6);
     close->setIcon(Resources::toolIcon(102));
     connect(close, &QAction::triggered, this, [this] { Picture1_Click(Tool::Close); });
     addSeparator(file, "mnuFileSep1");
-    addItem(file, "mnuFileSave", QStringLiteral("Save"), Qt::Key_F7)->setIcon(Resources::toolIcon(103));
-    addItem(file, "mnuFileSaveAs", QStringLiteral("Save As"), Qt::Key_F8)->setIcon(Resources::toolIcon(104));
+    QAction *save = addItem(file, "mnuFileSave", QStringLiteral("Save"), Qt::Key_F7);
+    save->setIcon(Resources::toolIcon(103));
+    connect(save, &QAction::triggered, this, &topForm::saveActive);
+    QAction *saveAs = addItem(file, "mnuFileSaveAs", QStringLiteral("Save As"), Qt::Key_F8);
+    saveAs->setIcon(Resources::toolIcon(104));
+    connect(saveAs, &QAction::triggered, this, &topForm::saveActiveAs);
     addSeparator(file, "mnuFileSepM");
     const QList<QAction *> recent = addItems(file, "mnuFileMRU", QStringList(9, QString()));
     recent.first()->setText(QStringLiteral("Recent Files List"));
-    for (QAction *action : recent)
-        action->setVisible(false);
+    for (int i = 0; i < recent.size(); ++i) {
+        recent[i]->setVisible(false);
+        connect(recent[i], &QAction::triggered, this, [this, i] { m_files->mnuFileMRU_Click(i); });
+    }
     addSeparator(file, "mnuFileSepB");
-    addItem(file, "mnuFilePrint", QStringLiteral("Print"))->setIcon(Resources::toolIcon(116));
+    item(QStringLiteral("mnuFileSepB"))->setVisible(false);
+    QAction *print = addItem(file, "mnuFilePrint", QStringLiteral("Print"));
+    print->setIcon(Resources::toolIcon(116));
+    connect(print, &QAction::triggered, this, [this] { Picture1_Click(Tool::Print); });
     addSeparator(file, "mnuFileSepC");
     connect(addItem(file, "mnuFileExit", QStringLiteral("Exit"), Qt::SHIFT | Qt::Key_F4), &QAction::triggered,
             this, &QWidget::close);
@@ -225,10 +240,12 @@ void topForm::buildMenus()
 
     // Help
     QMenu *help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    addItem(help, "mnuHelpMacros", QStringLiteral("Key Macros"));
+    connect(addItem(help, "mnuHelpMacros", QStringLiteral("Key Macros")), &QAction::triggered, this,
+            [this] { frmShortcuts::showModeless(this); });
     connect(addItem(help, "mnuHelpContext", QStringLiteral("Contents"), Qt::Key_F1), &QAction::triggered, this,
             [] { message(QStringLiteral("Zevora"), QStringLiteral("The help file is yet completed.")); });
-    addItem(help, "mnuHelpAbout", QStringLiteral("About"), Qt::Key_F4);
+    connect(addItem(help, "mnuHelpAbout", QStringLiteral("About"), Qt::Key_F4), &QAction::triggered, this,
+            [this] { frmAbout::showModal(this); });
 }
 
 // --- rules applied as a menu opens ------------------------------------------------

@@ -99,31 +99,6 @@ void drawPage(QPainter &p)
     p.restore();
 }
 
-// The angle brackets and slash of a closing tag, in a round badge over the page.
-void drawBadge(QPainter &p)
-{
-    const QPointF centre(262, 196);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 55));
-    p.drawEllipse(centre + QPointF(3, 4), 30, 30);
-    QLinearGradient fill(centre - QPointF(0, 30), centre + QPointF(0, 30));
-    fill.setColorAt(0, QColor(0xf4, 0xa2, 0x61));
-    fill.setColorAt(1, QColor(0xe7, 0x6f, 0x51));
-    p.setBrush(fill);
-    p.drawEllipse(centre, 30, 30);
-    QPainterPath tag;
-    tag.moveTo(centre + QPointF(-9, -9));
-    tag.lineTo(centre + QPointF(-18, 0));
-    tag.lineTo(centre + QPointF(-9, 9));
-    tag.moveTo(centre + QPointF(9, -9));
-    tag.lineTo(centre + QPointF(18, 0));
-    tag.lineTo(centre + QPointF(9, 9));
-    tag.moveTo(centre + QPointF(3, -12));
-    tag.lineTo(centre + QPointF(-3, 12));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(tag);
-}
 
 void drawTitle(QPainter &p)
 {
@@ -158,10 +133,37 @@ QPixmap splashPicture(qreal devicePixelRatio)
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         drawGround(painter);
         drawPage(painter);
-        drawBadge(painter);
+        drawTagBadge(painter, QPointF(262, 196), 30);
         drawTitle(painter);
     }
     return QPixmap::fromImage(std::move(image));
+}
+
+void drawTagBadge(QPainter &p, const QPointF &centre, qreal radius)
+{
+    const qreal unit = radius / 30.0;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 55));
+    p.drawEllipse(centre + QPointF(3, 4) * unit, radius, radius);
+    QLinearGradient fill(centre - QPointF(0, radius), centre + QPointF(0, radius));
+    fill.setColorAt(0, QColor(0xf4, 0xa2, 0x61));
+    fill.setColorAt(1, QColor(0xe7, 0x6f, 0x51));
+    p.setBrush(fill);
+    p.drawEllipse(centre, radius, radius);
+    QPainterPath tag;
+    tag.moveTo(centre + QPointF(-9, -9) * unit);
+    tag.lineTo(centre + QPointF(-18, 0) * unit);
+    tag.lineTo(centre + QPointF(-9, 9) * unit);
+    tag.moveTo(centre + QPointF(9, -9) * unit);
+    tag.lineTo(centre + QPointF(18, 0) * unit);
+    tag.lineTo(centre + QPointF(9, 9) * unit);
+    tag.moveTo(centre + QPointF(3, -12) * unit);
+    tag.lineTo(centre + QPointF(-3, 12) * unit);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 4.2 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tag);
+    p.restore();
 }
 
 } // namespace Resources

@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace Resources {
 
 /// Number of tools on the tool strip; tool i has the enabled picture
@@ -29,5 +31,9 @@ QIcon toolIcon(int resourceId);
 /// The start-up splash: about 420 by 260 logical pixels with the program's
 /// name, what it is and a drawn motif, rendered at \a devicePixelRatio.
 QPixmap splashPicture(qreal devicePixelRatio = 1.0);
+
+/// The program's emblem, the angle brackets and slash of a closing tag in
+/// a round orange badge, centred on \a centre.
+void drawTagBadge(QPainter &painter, const QPointF &centre, qreal radius);
 
 } // namespace Resources

@@ -14,7 +14,10 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
+#include <QApplication>
+#include <QPrinterInfo>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace Platform;
@@ -50,6 +53,8 @@ private slots:
     void scriptBlocksLeaveTheCaretOnTheEmptyLine();
     void currentMenuListsThePages();
     void helpContents();
+    void helpKeyMacrosAndAbout();
+    void printWithoutPrinters();
     void exitAsksEveryModifiedPage();
     void exitStopsAtAPageThatWasNotSaved();
 
@@ -440,6 +445,37 @@ void tst_topForm::helpContents()
              (MessageBox{"Zevora", "The help file is yet completed.", MsgIcon::None, MsgButtons::Ok, true}));
 }
 
+void tst_topForm::helpKeyMacrosAndAbout()
+{
+    trigger("mnuHelpMacros");
+    QWidget *macros = m_frame->findChild<QWidget *>("frmShortcuts");
+    QVERIFY(macros);
+    QVERIFY(macros->isVisible());
+    QCOMPARE(macros->windowTitle(), QString("Macro Keys & Tag Info"));
+
+    bool aboutShown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        aboutShown = about && about->objectName() == "frmAbout";
+        if (about)
+            about->close();
+    });
+    trigger("mnuHelpAbout");
+    QVERIFY(aboutShown);
+}
+
+void tst_topForm::printWithoutPrinters()
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this machine has printers");
+    page("text");
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_frame->Picture1_Click(Tool::Print);
+    QCOMPARE(m_services->messages.shown.first(),
+             (MessageBox{"Zevora Note:", "There are no Printers currently available on your system...",
+                         MsgIcon::Information, MsgButtons::Ok, true}));
+}
+
 void tst_topForm::exitAsksEveryModifiedPage()
 {
     m_frame->show();
@@ -465,6 +501,7 @@ void tst_topForm::exitStopsAtAPageThatWasNotSaved()
     frmKid *kid = page();
     QTest::keyClicks(kid->richy, "unsaved work");
     m_services->messages.answerNext(MsgAnswer::Yes);
+    m_services->fileDialogs.answerNext(QString()); // Save As cancelled
     QVERIFY(!m_frame->close());
     QCOMPARE(m_frame->documents().size(), 1);
     QCOMPARE(kid->richy->Text(), QString("unsaved work"));

@@ -1,0 +1,140 @@
+// Zevora - start-up: one instance per user, the splash, the first page.
+#include "mStart.h"
+
+#include "FileCommands.h"
+#include "InstanceChannel.h"
+#include "MessageService.h"
+#include "PageReader.h"
+#include "Services.h"
+#include "SoundService.h"
+#include "TextCodec.h"
+#include "frmKid.h"
+#include "frmSplash.h"
+#include "mFuncs.h"
+#include "richy.h"
+#include "topForm.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStringList>
+#include <stdexcept>
+
+using namespace Platform;
+
+namespace mStart {
+
+namespace {
+
+const QString kNoteTitle = QStringLiteral("Zevora Note:");
+constexpr qsizetype kStartUpChunk = 20000;
+
+void showFatalError(int number, const QString &description)
+{
+    message(QStringLiteral("Zevora ERROR"),
+            QStringLiteral("There has been an error in Zevora. Please notify the author.\n\n%1: %2")
+                .arg(number)
+                .arg(description));
+}
+
+} // namespace
+
+QString commandLinePath(const QStringList &arguments)
+{
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+void ShowMainWindow(topForm &frame, frmSplash *splash)
+{
+    if (soundAvailable())
+        PlayResWav(300, true);
+    frame.show();
+    frame.RefreshTools();
+    if (frmKid *kid = frame.activeDocument())
+        kid->richy->setFocus();
+    if (splash)
+        splash->close();
+}
+
+void openCommandLineFile(topForm &frame, const QString &given)
+{
+    const QString cmd = FileCommands::checkOutsidePath(given);
+    if (cmd.isEmpty())
+        return;
+    const std::optional<QByteArray> bytes =
+        PageReader::readInBlocks(cmd, kStartUpChunk, [] { QCoreApplication::processEvents(); });
+    if (!bytes)
+        throw std::runtime_error("The file " + cmd.toStdString() + " could not be read.");
+
+    // The file as it is, also an RTF file (shown as its source).
+    frmKid *kid = frame.newDocumentWindow();
+    const PageEncoding encoding = TextCodec::detectEncoding(*bytes);
+    kid->richy->loadText(encoding == PageEncoding::Utf8 ? *bytes : TextCodec::utf8FromWindows1252(*bytes));
+    kid->setEncoding(encoding);
+    kid->setTag(cmd);
+    kid->setWindowTitle(mFuncs::CaptionFromPath(cmd));
+    kid->Form_Activate();
+    kid->richy->setFocus();
+    kid->richy->setDataChanged(false);
+    // Pages a browser opened from its cache stay out of the list.
+    if (!mFuncs::IsTempOrCachePath(cmd))
+        frame.files()->AddToRecent(cmd);
+}
+
+int Main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tallow Ridge"));
+    QApplication::setApplicationName(QStringLiteral("Zevora"));
+    QApplication::setApplicationVersion(QStringLiteral(ZEVORA_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Services::installQtServices();
+
+    const QString cmd = commandLinePath(QCoreApplication::arguments());
+
+    // One instance per user: a second start hands its file over and ends,
+    // without a window and without touching the settings.
+    InstanceChannel channel;
+    if (channel.start() == InstanceChannel::Role::Secondary)
+        return channel.handOver(cmd) ? 0 : 1;
+
+    // Files handed over before the frame is ready wait for it.
+    QPointer<topForm> frame;
+    QStringList waiting;
+    QObject::connect(&channel, &InstanceChannel::handOverReceived, &app, [&](const QString &path) {
+        if (frame && frame->isVisible())
+            frame->handOverReceived(path);
+        else
+            waiting.append(path);
+    });
+
+    try {
+        auto *splash = new frmSplash;
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->show();
+        QPointer<frmSplash> splashAlive = splash;
+        while (splashAlive && !splashAlive->ReadyToClose())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+
+        frame = new topForm;
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->files()->LoadRecentFiles();
+        if (cmd.isEmpty())
+            frame->files()->NewPage(true);
+        else
+            openCommandLineFile(*frame, cmd);
+        ShowMainWindow(*frame, splashAlive);
+        for (const QString &path : std::as_const(waiting))
+            frame->handOverReceived(path);
+        waiting.clear();
+    } catch (const std::bad_alloc &) {
+        showFatalError(7, QStringLiteral("Out of memory"));
+        return 1;
+    } catch (const std::exception &error) {
+        showFatalError(5, QString::fromStdString(error.what()));
+        return 1;
+    }
+    QObject::connect(frame, &QObject::destroyed, &app, &QCoreApplication::quit);
+    return QApplication::exec();
+}
+
+} // namespace mStart

@@ -1,0 +1,209 @@
+// Zevora tests - start-up: the command line, the command-line file, the splash.
+#include "FakeServices.h"
+#include "TestSettings.h"
+
+#include "CRegSettings.h"
+#include "frmKid.h"
+#include "frmSplash.h"
+#include "mFuncs.h"
+#include "mStart.h"
+#include "richy.h"
+#include "topForm.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Platform;
+
+class tst_mStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void theArgumentsJoinedByBlanksAreThePath_data();
+    void theArgumentsJoinedByBlanksAreThePath();
+    void aCommandLineFileOpens();
+    void aPathWithoutExtensionFindsTheFile();
+    void refusedCommandLineFiles_data();
+    void refusedCommandLineFiles();
+    void filesFromTemporaryOrCacheFoldersStayOutOfTheRecentList();
+    void anRtfFileShowsItsSourceAsTxt();
+    void showMainWindowPlaysTheStartUpSound();
+    void theSplashStaysAtLeastTwoSeconds();
+    void escapeEndsTheSplashAtOnce();
+
+private:
+    void writeFile(const QString &name, const QByteArray &bytes);
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<topForm> m_frame;
+};
+
+void tst_mStart::init()
+{
+    m_settings = std::make_unique<TestSettings>();
+    m_services = std::make_unique<FakeServices>();
+    m_dir = std::make_unique<QTemporaryDir>(QDir::homePath() + "/zevora-start-XXXXXX");
+    m_frame = std::make_unique<topForm>();
+}
+
+void tst_mStart::cleanup()
+{
+    m_services->messages.allowUnscripted(true);
+    m_frame.reset();
+    m_dir.reset();
+    m_services.reset();
+    m_settings.reset();
+}
+
+void tst_mStart::writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void tst_mStart::theArgumentsJoinedByBlanksAreThePath_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("path");
+    QTest::addRow("none") << QStringList{"zevora"} << QString();
+    QTest::addRow("one") << QStringList{"zevora", "/site/index.htm"} << QString("/site/index.htm");
+    QTest::addRow("a path with blanks, split by the shell")
+        << QStringList{"zevora", "/my", "site/a", "page.htm"} << QString("/my site/a page.htm");
+    QTest::addRow("what looks like an option is part of the path")
+        << QStringList{"zevora", "-x", "file"} << QString("-x file");
+}
+
+void tst_mStart::theArgumentsJoinedByBlanksAreThePath()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, path);
+    QCOMPARE(mStart::commandLinePath(arguments), path);
+}
+
+void tst_mStart::aCommandLineFileOpens()
+{
+    writeFile("index.htm", "<p>caf\xE9</p>\r\n");
+    mStart::openCommandLineFile(*m_frame, path("index.htm"));
+    frmKid *kid = m_frame->activeDocument();
+    QVERIFY(kid);
+    QCOMPARE(kid->richy->Text(), QString::fromUtf8("<p>café</p>\r\n"));
+    QCOMPARE(kid->Tag(), path("index.htm"));
+    QVERIFY(kid->windowTitle().startsWith("index.htm"));
+    QVERIFY(!kid->richy->DataChanged());
+    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0"), path("index.htm"));
+}
+
+void tst_mStart::aPathWithoutExtensionFindsTheFile()
+{
+    writeFile("index.htm", "found");
+    mStart::openCommandLineFile(*m_frame, path("index"));
+    QVERIFY(m_frame->activeDocument());
+    QCOMPARE(m_frame->activeDocument()->Tag(), path("index.htm"));
+}
+
+void tst_mStart::refusedCommandLineFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("suffix");
+    QTest::addRow("binary") << QByteArray("text\x03more") << " is a binary file.\nZevora edits text-based (ASCII) files";
+    QTest::addRow("missing") << QByteArray() << " is not present.\nZevora edits text-based (ASCII) files";
+}
+
+void tst_mStart::refusedCommandLineFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, suffix);
+    if (!content.isEmpty())
+        writeFile("page.htm", content);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    mStart::openCommandLineFile(*m_frame, path("page.htm"));
+    QCOMPARE(m_services->messages.shown,
+             (QList<MessageBox>{{"Zevora Note:", path("page.htm") + suffix, MsgIcon::Information, MsgButtons::Ok, true}}));
+    QVERIFY(m_frame->documents().isEmpty());
+}
+
+void tst_mStart::filesFromTemporaryOrCacheFoldersStayOutOfTheRecentList()
+{
+    QDir(m_dir->path()).mkpath("Cache");
+    writeFile("Cache/cached.htm", "from the browser's cache");
+    mStart::openCommandLineFile(*m_frame, path("Cache/cached.htm"));
+    QVERIFY(m_frame->activeDocument());
+    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), QString("none"));
+
+    QTemporaryDir temp(mFuncs::TempFolder() + "zevora-XXXXXX");
+    QFile file(temp.filePath("t.htm"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("temporary");
+    file.close();
+    mStart::openCommandLineFile(*m_frame, temp.filePath("t.htm"));
+    QCOMPARE(m_frame->documents().size(), 2);
+    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), QString("none"));
+}
+
+void tst_mStart::anRtfFileShowsItsSourceAsTxt()
+{
+    writeFile("notes.rtf", "{\\rtf1 Hello}");
+    mStart::openCommandLineFile(*m_frame, path("notes.rtf"));
+    frmKid *kid = m_frame->activeDocument();
+    QVERIFY(kid);
+    QCOMPARE(kid->richy->Text(), QString("{\\rtf1 Hello}"));
+    QVERIFY(kid->windowTitle().startsWith("notes.txt"));
+    QVERIFY(m_services->messages.shown.isEmpty());
+}
+
+void tst_mStart::showMainWindowPlaysTheStartUpSound()
+{
+    m_services->sound.available = true;
+    frmSplash splash;
+    splash.show();
+    mStart::ShowMainWindow(*m_frame, &splash);
+    QVERIFY(m_frame->isVisible());
+    QVERIFY(!splash.isVisible());
+    QCOMPARE(m_services->sound.played, (QList<FakeSoundService::Played>{{300, true}}));
+    m_frame->hide();
+    m_services->sound.available = false;
+    mStart::ShowMainWindow(*m_frame, nullptr);
+    QCOMPARE(m_services->sound.played.size(), 1);
+}
+
+void tst_mStart::theSplashStaysAtLeastTwoSeconds()
+{
+    QElapsedTimer clock;
+    clock.start();
+    frmSplash splash;
+    splash.show();
+    QVERIFY(!splash.ReadyToClose());
+    QCOMPARE(splash.tmrDelay->interval(), 2000);
+    QVERIFY(splash.tmrDelay->isActive());
+    // Events keep running while start-up waits.
+    bool ticked = false;
+    QTimer::singleShot(100, [&] { ticked = true; });
+    while (!splash.ReadyToClose())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QVERIFY(ticked);
+    QVERIFY(clock.elapsed() >= 1990);
+}
+
+void tst_mStart::escapeEndsTheSplashAtOnce()
+{
+    frmSplash splash;
+    splash.show();
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    QVERIFY(splash.ReadyToClose());
+    QVERIFY(!splash.tmrDelay->isActive());
+    QVERIFY(!splash.isVisible());
+}
+
+QTEST_MAIN(tst_mStart)
+#include "tst_mstart.moc"

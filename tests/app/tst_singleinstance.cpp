@@ -1,0 +1,166 @@
+// Zevora tests - one instance per user, with the real program started twice.
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+class tst_SingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aSecondStartHandsItsFileToTheFirst();
+    void aKilledFirstInstanceDoesNotBlockTheNext();
+    void twoStartsAtTheSameMomentEndWithOnePrimary();
+
+private:
+    QProcess *start(const QStringList &arguments);
+    bool waitForSocket(int ms = 10000) const;
+    bool waitForRecent(const QString &path, int ms = 15000) const;
+    QString writePage(const QString &name);
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    QList<QProcess *> m_processes;
+};
+
+void tst_SingleInstance::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QDir(m_home->path()).mkpath("run");
+    QFile::setPermissions(m_home->filePath("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                       QFileDevice::ExeOwner);
+    QDir(m_home->path()).mkpath("config");
+    QDir(m_home->path()).mkpath("tmp");
+}
+
+void tst_SingleInstance::cleanup()
+{
+    for (QProcess *process : m_processes) {
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+        delete process;
+    }
+    m_processes.clear();
+    m_home.reset();
+}
+
+QProcess *tst_SingleInstance::start(const QStringList &arguments)
+{
+    auto *process = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("HOME", m_home->path());
+    environment.insert("XDG_RUNTIME_DIR", m_home->filePath("run"));
+    environment.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
+    environment.insert("XDG_DATA_HOME", m_home->filePath("data"));
+    // Files opened from the temporary folder stay out of the recent list,
+    // which is how these tests see what was opened: give the program a
+    // temporary folder of its own.
+    environment.insert("TMPDIR", m_home->filePath("tmp"));
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(QStringLiteral(ZEVORA_EXECUTABLE), arguments);
+    m_processes.append(process);
+    return process;
+}
+
+bool tst_SingleInstance::waitForSocket(int ms) const
+{
+    const QString socket = m_home->filePath("run/zevora.socket");
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        if (QFile::exists(socket))
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+bool tst_SingleInstance::waitForRecent(const QString &path, int ms) const
+{
+    // An opened file goes to the top of the recent-files list in the settings.
+    const QString settings = m_home->filePath("config/Tallow Ridge/Zevora.conf");
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QFile file(settings);
+        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(path.toUtf8()))
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+QString tst_SingleInstance::writePage(const QString &name)
+{
+    const QString path = m_home->filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("<p>" + name.toUtf8() + "</p>\r\n");
+    return path;
+}
+
+void tst_SingleInstance::aSecondStartHandsItsFileToTheFirst()
+{
+    QProcess *first = start({});
+    QVERIFY(waitForSocket());
+    const QString page = writePage("handed.htm");
+    QProcess *second = start({page});
+    QVERIFY2(second->waitForFinished(1000), "the second start must end within a second");
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+    QVERIFY(waitForRecent(page));
+    QCOMPARE(first->state(), QProcess::Running);
+
+    // A second start without a file only brings the first forward and ends.
+    QProcess *third = start({});
+    QVERIFY(third->waitForFinished(1000));
+    QCOMPARE(third->exitCode(), 0);
+    QCOMPARE(first->state(), QProcess::Running);
+}
+
+void tst_SingleInstance::aKilledFirstInstanceDoesNotBlockTheNext()
+{
+    QProcess *first = start({});
+    QVERIFY(waitForSocket());
+    ::kill(pid_t(first->processId()), SIGKILL);
+    QVERIFY(first->waitForFinished(5000));
+    QVERIFY(QFile::exists(m_home->filePath("run/zevora.socket")));
+
+    const QString page = writePage("after-kill.htm");
+    QProcess *next = start({page});
+    QVERIFY(waitForRecent(page));
+    QCOMPARE(next->state(), QProcess::Running);
+
+    // And it answers the starts after it.
+    const QString other = writePage("other.htm");
+    QProcess *third = start({other});
+    QVERIFY(third->waitForFinished(2000));
+    QVERIFY(waitForRecent(other));
+}
+
+void tst_SingleInstance::twoStartsAtTheSameMomentEndWithOnePrimary()
+{
+    const QString a = writePage("a.htm");
+    const QString b = writePage("b.htm");
+    QProcess *one = start({a});
+    QProcess *two = start({b});
+    QVERIFY(waitForRecent(a));
+    QVERIFY(waitForRecent(b));
+    QTest::qWait(500);
+    const int running = int(one->state() == QProcess::Running) + int(two->state() == QProcess::Running);
+    QCOMPARE(running, 1);
+    QProcess *ended = one->state() == QProcess::Running ? two : one;
+    QCOMPARE(ended->exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_SingleInstance)
+#include "tst_singleinstance.moc"
