@@ -48,6 +48,7 @@ private slots:
     void closingAModifiedPageAsksOnce();
     void closingWithYesThatDoesNotSaveKeepsTheWindow();
     void closingAnUnmodifiedPageAsksNothing();
+    void maximisingAndMinimisingPlaySounds();
 
 private:
     frmKid *newPage(const QString &text = QString());
@@ -544,6 +545,22 @@ void tst_frmKid::closingAnUnmodifiedPageAsksNothing()
     QVERIFY(m_kid->close());
     QVERIFY(m_services->messages.shown.isEmpty());
     QCOMPARE(m_services->sound.played, (QList<FakeSoundService::Played>{{303, true}}));
+}
+
+void tst_frmKid::maximisingAndMinimisingPlaySounds()
+{
+    m_area->show();
+    m_kid->show();
+    QCoreApplication::processEvents();
+    m_services->sound.available = true;
+    m_kid->showMaximized();
+    m_kid->showNormal();
+    m_kid->showMinimized();
+    QCOMPARE(m_services->sound.played, (QList<FakeSoundService::Played>{{301, true}, {302, true}}));
+    // Nothing plays where the system has no sound.
+    m_services->sound.available = false;
+    m_kid->showMaximized();
+    QCOMPARE(m_services->sound.played.size(), 2);
 }
 
 QTEST_MAIN(tst_frmKid)
