@@ -82,6 +82,12 @@ frmShortcuts *frmShortcuts::showModeless(QWidget *owner)
     if (!window) {
         window = new frmShortcuts(owner);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // Beside the pages, at the frame's right edge, where it hides least.
+        if (owner) {
+            window->adjustSize();
+            const QRect frame = owner->frameGeometry();
+            window->move(frame.right() - window->width() - 24, frame.top() + 96);
+        }
     }
     window->show();
     window->raise();

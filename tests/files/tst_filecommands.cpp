@@ -79,6 +79,7 @@ private slots:
     void closingWithYesSaves();
     void dropsOnTheFrame_data();
     void dropsOnTheFrame();
+    void anUnreadableFileIsRefused();
     void handOverReceiver();
     void aLargeFileLoadsAndSaves();
 
@@ -639,6 +640,24 @@ void tst_FileCommands::dropsOnTheFrame()
         QCOMPARE(m_services->messages.shown, QList<MessageBox>{box});
         QVERIFY(m_frame->documents().isEmpty());
     }
+}
+
+void tst_FileCommands::anUnreadableFileIsRefused()
+{
+    if (::geteuid() == 0)
+        QSKIP("root reads every file");
+    writeFile(path("secret.htm"), "no");
+    QVERIFY(QFile::setPermissions(path("secret.htm"), QFileDevice::WriteOwner));
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path("secret.htm"))});
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    m_frame->dropFiles(&mime);
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note", "What was that?", MsgIcon::Question, MsgButtons::Ok, true}));
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!open(path("secret.htm")));
+    QCOMPARE(m_services->messages.shown.last().text, path("secret.htm") + " has been moved or deleted.");
+    QVERIFY(m_frame->documents().isEmpty());
 }
 
 void tst_FileCommands::handOverReceiver()
