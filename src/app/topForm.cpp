@@ -95,7 +95,7 @@ QList<frmKid *> topForm::documents() const
 {
     QList<frmKid *> pages;
     for (QMdiSubWindow *window : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-        if (auto *kid = qobject_cast<frmKid *>(window); kid && !kid->property("closed").toBool())
+        if (auto *kid = qobject_cast<frmKid *>(window); kid && !kid->isClosing())
             pages.append(kid);
     }
     return pages;
@@ -173,9 +173,9 @@ void topForm::popupEditMenu(const QPoint &globalPos, const EditMenuState &state)
     item(QStringLiteral("mnuEditRedo"))->setEnabled(state.redo);
     QMenu *edit = menu(QStringLiteral("mnuEdit"));
     // The rules of the menu bar's Edit menu must not overrule these.
-    edit->setProperty("popupState", true);
+    m_editMenuAsPopup = true;
     edit->exec(globalPos);
-    edit->setProperty("popupState", false);
+    m_editMenuAsPopup = false;
 }
 
 bool topForm::saveDocument(frmKid *document)
@@ -196,9 +196,8 @@ QAction *topForm::recentSeparator() const
     return item(QStringLiteral("mnuFileSepB"));
 }
 
-void topForm::documentClosed(frmKid *document)
+void topForm::documentClosed(frmKid *)
 {
-    document->setProperty("closed", true);
     if (!documents().isEmpty())
         return;
     for (int i = Tool::Close; i < Tool::Count; ++i)

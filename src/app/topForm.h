@@ -110,4 +110,5 @@ private:
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
     bool m_shuttingDown = false;
+    bool m_editMenuAsPopup = false;
 };

@@ -261,7 +261,7 @@ void topForm::mnuFile_Open()
 
 void topForm::mnuEdit_Open()
 {
-    if (menu(QStringLiteral("mnuEdit"))->property("popupState").toBool())
+    if (m_editMenuAsPopup)
         return;
     frmKid *kid = activeDocument();
     if (!kid)

@@ -83,6 +83,9 @@ public:
     QString eTxt1;
     QString eTxt2;
 
+    /// True once the window has agreed to close (it is about to go away).
+    bool isClosing() const { return m_closing; }
+
     /// Runs when the window becomes the frame's active document.
     void Form_Activate();
 

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QPointer>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -133,11 +134,13 @@ frmKid *FileCommands::NewPage(bool atStartUp)
 
 // --- loading -------------------------------------------------------------------
 
-bool FileCommands::LoadFile(const QString &path, frmKid *document)
+bool FileCommands::LoadFile(const QString &path, frmKid *target)
 {
+    // Events run between the blocks: the window may be closed meanwhile.
+    QPointer<frmKid> document = target;
     const std::optional<QByteArray> bytes =
         PageReader::readInBlocks(path, kLoadBlock, [] { QCoreApplication::processEvents(); });
-    if (!bytes)
+    if (!bytes || !document)
         return false;
     class richy *editor = document->richy;
     if (hasRtfSignature(*bytes)) {
@@ -167,10 +170,12 @@ bool FileCommands::LoadFile(const QString &path, frmKid *document)
 
 frmKid *FileCommands::openInNewWindow(const QString &path, bool addToRecent)
 {
-    frmKid *kid = m_host->newDocumentWindow();
+    QPointer<frmKid> kid = m_host->newDocumentWindow();
     if (!LoadFile(path, kid)) {
-        kid->richy->setDataChanged(false);
-        kid->close();
+        if (kid) {
+            kid->richy->setDataChanged(false);
+            kid->close();
+        }
         return nullptr;
     }
     kid->setWindowTitle(mFuncs::CaptionFromPath(path));

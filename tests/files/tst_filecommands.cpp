@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
+#include <QTimer>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +61,7 @@ private slots:
     void theOpenDialogRefuses();
     void emptyAndBlockSizedFilesLoad_data();
     void emptyAndBlockSizedFilesLoad();
+    void closingThePageWhileItLoadsIsSafe();
     void rtfIsOfferedAsPlainText();
     void savingAnUntitledPageGoesThroughSaveAs();
     void saveAsAddsTheExtensionOfTheChosenType_data();
@@ -227,6 +230,20 @@ void tst_FileCommands::emptyAndBlockSizedFilesLoad()
     frmKid *kid = open(path("page.txt"));
     QVERIFY(kid);
     QCOMPARE(kid->richy->Text().toUtf8(), content);
+}
+
+void tst_FileCommands::closingThePageWhileItLoadsIsSafe()
+{
+    writeFile(path("slow.htm"), QByteArray(100000, 'x'));
+    // The page closes during the first pause between two blocks.
+    connect(m_frame->mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *window) {
+        if (window)
+            QTimer::singleShot(0, window, &QWidget::close);
+    });
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!open(path("slow.htm")));
+    QCOMPARE(m_services->messages.shown.last().text, QString("Could not open file"));
+    QTRY_VERIFY(m_frame->documents().isEmpty());
 }
 
 void tst_FileCommands::rtfIsOfferedAsPlainText()
