@@ -376,7 +376,9 @@ void topForm::copyToClipboard()
         return;
     ClipboardService &clipboard = Services::clipboard();
     clipboard.clear();
-    clipboard.setText(kid->richy->SelText());
+    const QString text = kid->richy->SelText();
+    clipboard.setText(text);
+    setToolEnabled(Tool::Paste, !text.isEmpty());
     kid->richy->setFocus();
 }
 

@@ -154,7 +154,9 @@ void frmKid::copySelection()
 {
     ClipboardService &clipboard = Services::clipboard();
     clipboard.clear();
-    clipboard.setText(richy->SelText());
+    const QString text = richy->SelText();
+    clipboard.setText(text);
+    m_host->setToolEnabled(Tool::Paste, !text.isEmpty());
 }
 
 void frmKid::kidInsert(const QString &text)

@@ -222,8 +222,10 @@ void tst_topForm::undoRedoCutCopyPasteTools()
 {
     frmKid *kid = page("hello world");
     kid->richy->select(0, 5);
+    QVERIFY(!m_frame->isToolEnabled(Tool::Paste));
     m_frame->Picture1_Click(Tool::Copy);
     QCOMPARE(m_services->clipboard.text(), QString("hello"));
+    QVERIFY(m_frame->isToolEnabled(Tool::Paste));
     m_frame->Picture1_Click(Tool::Cut);
     QCOMPARE(kid->richy->Text(), QString(" world"));
     kid->richy->setSelStart(6);

@@ -300,6 +300,7 @@ void tst_frmKid::ctrlXCAndVUseTheClipboard()
     QTest::keyClick(m_kid->richy, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(m_services->clipboard.text(), QString("me "));
     QCOMPARE(m_kid->undoStack().stackLevel(), 0);
+    QVERIFY(m_host.tools[Tool::Paste]);
 
     m_kid->richy->select(0, 4);
     QTest::keyClick(m_kid->richy, Qt::Key_X, Qt::ControlModifier);
