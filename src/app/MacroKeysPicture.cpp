@@ -2,6 +2,8 @@
 // The colours are the splash's: a deep blue band, warm orange for the tags.
 #include "MacroKeysPicture.h"
 
+#include "ToolPictures.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -176,17 +178,5 @@ void drawPicture(QPainter &p)
 
 QPixmap macroKeysPicture(qreal devicePixelRatio)
 {
-    if (!(devicePixelRatio > 0))
-        devicePixelRatio = 1.0;
-    QImage image(int(std::ceil(MacroKeysPictureSize.width() * devicePixelRatio - 1e-6)),
-                 int(std::ceil(MacroKeysPictureSize.height() * devicePixelRatio - 1e-6)),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        drawPicture(painter);
-    }
-    return QPixmap::fromImage(std::move(image));
+    return Resources::renderPicture(MacroKeysPictureSize, devicePixelRatio, Qt::transparent, drawPicture);
 }

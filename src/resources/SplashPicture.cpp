@@ -121,20 +121,28 @@ void drawTitle(QPainter &p)
 
 QPixmap splashPicture(qreal devicePixelRatio)
 {
-    if (!(devicePixelRatio > 0))
-        devicePixelRatio = 1.0;
-    QImage image(static_cast<int>(std::ceil(SplashWidth * devicePixelRatio - 1e-6)),
-                 static_cast<int>(std::ceil(SplashHeight * devicePixelRatio - 1e-6)),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::black);
-    {
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    return renderPicture(QSizeF(SplashWidth, SplashHeight), devicePixelRatio, Qt::black, [](QPainter &painter) {
         drawGround(painter);
         drawPage(painter);
         drawTagBadge(painter, QPointF(262, 196), 30);
         drawTitle(painter);
+    });
+}
+
+QPixmap renderPicture(const QSizeF &size, qreal devicePixelRatio, const QColor &ground,
+                      const std::function<void(QPainter &)> &draw)
+{
+    if (!(devicePixelRatio > 0))
+        devicePixelRatio = 1.0;
+    QImage image(static_cast<int>(std::ceil(size.width() * devicePixelRatio - 1e-6)),
+                 static_cast<int>(std::ceil(size.height() * devicePixelRatio - 1e-6)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(ground);
+    {
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        draw(painter);
     }
     return QPixmap::fromImage(std::move(image));
 }

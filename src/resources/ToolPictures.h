@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <functional>
+
 class QPainter;
 
 namespace Resources {
@@ -31,6 +33,12 @@ QIcon toolIcon(int resourceId);
 /// The start-up splash: about 420 by 260 logical pixels with the program's
 /// name, what it is and a drawn motif, rendered at \a devicePixelRatio.
 QPixmap splashPicture(qreal devicePixelRatio = 1.0);
+
+/// A \a size (logical pixels) picture filled with \a ground and drawn by
+/// \a draw with antialiasing, rendered at \a devicePixelRatio (a ratio that
+/// is not positive counts as 1).
+QPixmap renderPicture(const QSizeF &size, qreal devicePixelRatio, const QColor &ground,
+                      const std::function<void(QPainter &)> &draw);
 
 /// The program's emblem, the angle brackets and slash of a closing tag in
 /// a round orange badge, centred on \a centre.
