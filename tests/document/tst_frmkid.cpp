@@ -274,6 +274,7 @@ void tst_frmKid::macroKeys_data()
     QTest::addRow("Ctrl+Alt+T inserts nothing") << int(Qt::Key_T) << int(Qt::ControlModifier | Qt::AltModifier)
                                                 << "xabcy";
     QTest::addRow("Ctrl+5 inserts nothing") << int(Qt::Key_5) << ctrl << "xabcy";
+    QTest::addRow("Ctrl+End moves and inserts nothing") << int(Qt::Key_End) << ctrl << "xabcy";
 }
 
 void tst_frmKid::macroKeys()
@@ -286,6 +287,8 @@ void tst_frmKid::macroKeys()
     QTest::keyClick(m_kid->richy, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(m_kid->richy->Text(), after);
     QCOMPARE(m_kid->undoStack().stackLevel(), after == "xabcy" ? 0 : 1);
+    if (key == Qt::Key_End)
+        QCOMPARE(m_kid->richy->SelStart(), 5);
     if (after != "xabcy") {
         QCOMPARE(m_kid->richy->SelStart(), after.size() - 1);
         m_kid->cmdUndo_Click();
