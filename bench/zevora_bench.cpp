@@ -136,7 +136,8 @@ Results measure(topForm &frame, qsizetype bytes)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     Platform::Services::installQtServices();
     topForm frame;
@@ -166,7 +167,7 @@ int main(int argc, char *argv[])
     const double rssRatio = double(big.rssAfterLoad) / double(large);
     out << QString::asprintf("resident memory after loading 50 MB: %.1f MB (%.1f MB before loading)\n",
                              big.rssAfterLoad / 1048576.0, rssBefore / 1048576.0);
-    out << QString::asprintf("bench-editing: keystroke-ratio=%.2f wholetext-ratio=%.2f rss-ratio=%.2f\n", keystroke,
-                             wholeRatio, rssRatio);
+    out << QString::asprintf("bench-editing: keystroke-ratio=%.2f wholetext-ratio=%.2f rss-ratio=%.2f\n",
+                             keystroke, wholeRatio, rssRatio);
     return 0;
 }

@@ -176,11 +176,11 @@ int main(int argc, char *argv[])
     out << QString::asprintf("hand-over to the editor (apart)     %9.1f ms\n", handOver);
     out << QString::asprintf("save 50 MB page                     %9.1f ms\n", save);
     out << QString::asprintf("plain QFile write                   %9.1f ms\n", plainWrite);
-    out << QString::asprintf("plain QFile write + fsync           %9.1f ms (save / this: %.2f)\n", syncedWrite,
-                             save / syncedWrite);
+    out << QString::asprintf("plain QFile write + fsync           %9.1f ms (save / this: %.2f)\n",
+                             syncedWrite, save / syncedWrite);
     out << QString::asprintf("open 5 MB single-line page          %9.1f ms\n", longOpen);
     out << QString::asprintf("type at the end of that line        %9.1f ms\n", longType);
-    out << QString::asprintf("bench-files: open-ratio=%.2f max-gap-ms=%.1f save-ratio=%.2f\n", open / bare, readGap,
-                             save / plainWrite);
+    out << QString::asprintf("bench-files: open-ratio=%.2f max-gap-ms=%.1f save-ratio=%.2f\n", open / bare,
+                             readGap, save / plainWrite);
     return 0;
 }

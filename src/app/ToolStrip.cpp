@@ -7,7 +7,7 @@
 
 namespace {
 const char *const kToolTips[] = {
-    "New",  "Open",     "Close", "Save", "Save As", "Undo",          "Cut",          "Copy",         "Paste",
+    "New",  "Open",     "Close", "Save",    "Save As",       "Undo",         "Cut",          "Copy",  "Paste",
     "Redo", "Spelling", "Find",  "Replace", "WebSafe Color", "Custom Color", "HTML Preview", "Print",
 };
 // A wider gap comes before these tools.

@@ -4,6 +4,7 @@
 #include "CRegSettings.h"
 #include "ClipboardService.h"
 #include "MessageService.h"
+#include "QuickTags.h"
 #include "Services.h"
 #include "SoundService.h"
 #include "ToolPictures.h"
@@ -11,7 +12,6 @@
 #include "cStringsMenus.h"
 #include "cTxt2HTML.h"
 #include "frmKid.h"
-#include "QuickTags.h"
 #include "mFuncs.h"
 #include "richy.h"
 
@@ -20,18 +20,18 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 #include <QWindowStateChangeEvent>
 
 using namespace Platform;
@@ -347,7 +347,8 @@ void topForm::dropFiles(const QMimeData *mime)
         return;
     }
     if (paths.size() > 1) {
-        message(QStringLiteral("Zevora Note"), QStringLiteral("One file at a time, Please!"), MsgIcon::Critical);
+        message(QStringLiteral("Zevora Note"), QStringLiteral("One file at a time, Please!"),
+                MsgIcon::Critical);
         return;
     }
     const QString path = paths.first();
@@ -442,9 +443,15 @@ void topForm::windowState(int index)
     if (kid && index == 1)
         kid->showNormal();
     switch (index) {
-    case 1: showMinimized(); break;
-    case 2: showMaximized(); break;
-    default: showNormal(); break;
+    case 1:
+        showMinimized();
+        break;
+    case 2:
+        showMaximized();
+        break;
+    default:
+        showNormal();
+        break;
     }
     if (kid && index == 2)
         kid->showMaximized();

@@ -62,7 +62,8 @@ QList<QAction *> topForm::addItems(QMenu *menu, const char *name, const QStringL
     QList<QAction *> actions;
     for (qsizetype i = 0; i < captions.size(); ++i) {
         const QString itemName = QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
-        QAction *action = captions.at(i) == QLatin1String("-") ? menu->addSeparator() : menu->addAction(captions.at(i));
+        QAction *action =
+            captions.at(i) == QLatin1String("-") ? menu->addSeparator() : menu->addAction(captions.at(i));
         action->setObjectName(itemName);
         m_items.insert(itemName, action);
         actions.append(action);
@@ -115,8 +116,8 @@ void topForm::buildMenus()
 
     // Edit
     QMenu *edit = addMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
-    connect(addItem(edit, "mnuEditCut", QStringLiteral("Cut"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
-            [this] {
+    connect(addItem(edit, "mnuEditCut", QStringLiteral("Cut"), Qt::CTRL | Qt::Key_X), &QAction::triggered,
+            this, [this] {
                 if (frmKid *kid = activeDocument())
                     kid->kidCut();
             });
@@ -147,9 +148,9 @@ void topForm::buildMenus()
 
     // Window
     QMenu *window = addMenu(bar, "mnuWindow", QStringLiteral("&Window"));
-    const QList<QAction *> states = addItems(window, "mnuWind", {QStringLiteral("Normal"),
-                                                                 QStringLiteral("Minimize"),
-                                                                 QStringLiteral("Maximize")});
+    const QList<QAction *> states =
+        addItems(window, "mnuWind",
+                 {QStringLiteral("Normal"), QStringLiteral("Minimize"), QStringLiteral("Maximize")});
     const Qt::Key stateKeys[] = {Qt::Key_F9, Qt::Key_F11, Qt::Key_F12};
     for (int i = 0; i < 3; ++i) {
         states[i]->setShortcut(stateKeys[i]);
@@ -165,7 +166,8 @@ void topForm::buildMenus()
     QMenu *inputs = addSubMenu(tags, "mnuTagsInput", QStringLiteral("Inputs"));
     const QList<QAction *> inputItems = addItems(inputs, "mnuTagsInputList", QuickTags::inputCaptions());
     for (int i = 0; i < inputItems.size(); ++i)
-        connect(inputItems[i], &QAction::triggered, this, [this, i] { insertSnippet(QuickTags::inputSnippet(i)); });
+        connect(inputItems[i], &QAction::triggered, this,
+                [this, i] { insertSnippet(QuickTags::inputSnippet(i)); });
     addSeparator(tags, "mnuTagsSep1");
     addItem(tags, "mnuTagsSC", QStringLiteral("Special Characters"));
     addSeparator(tags, "mnuTagsSep2");
@@ -200,18 +202,19 @@ void topForm::buildMenus()
     QMenu *drops = addSubMenu(scripts, "mnuScriptDrop", QStringLiteral("Drop Menus"));
     const QList<QAction *> dropItems = addItems(drops, "mnuScriptDrops", QuickTags::dropCaptions());
     for (int i = 0; i < dropItems.size(); ++i)
-        connect(dropItems[i], &QAction::triggered, this, [this, i] { insertSnippet(QuickTags::dropSnippet(i)); });
+        connect(dropItems[i], &QAction::triggered, this,
+                [this, i] { insertSnippet(QuickTags::dropSnippet(i)); });
 
     // Options
     QMenu *options = addMenu(bar, "mnuOptions", QStringLiteral("&Options"));
     QMenu *openTypes = addSubMenu(options, "mnuOptDefOpen", QStringLiteral("Default open type"));
-    const QList<QAction *> openItems = addItems(openTypes, "mnuOptDefOpenList",
-                                                {".htm", ".txt", ".asp", "All Files"});
+    const QList<QAction *> openItems =
+        addItems(openTypes, "mnuOptDefOpenList", {".htm", ".txt", ".asp", "All Files"});
     for (int i = 0; i < openItems.size(); ++i)
         connect(openItems[i], &QAction::triggered, this, [this, i] { setDefaultOpenType(i); });
     QMenu *saveTypes = addSubMenu(options, "mnuOptDefSave", QStringLiteral("Default save type"));
-    const QList<QAction *> saveItems = addItems(saveTypes, "mnuOptDefSaveList",
-                                                {".htm", ".html", ".shtml", ".txt", ".asp", "All Files"});
+    const QList<QAction *> saveItems =
+        addItems(saveTypes, "mnuOptDefSaveList", {".htm", ".html", ".shtml", ".txt", ".asp", "All Files"});
     for (int i = 0; i < saveItems.size(); ++i)
         connect(saveItems[i], &QAction::triggered, this, [this, i] { setDefaultSaveType(i); });
     addSeparator(options, "mnuOptSep1");
@@ -242,7 +245,8 @@ void topForm::buildMenus()
     QMenu *help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     connect(addItem(help, "mnuHelpMacros", QStringLiteral("Key Macros")), &QAction::triggered, this,
             [this] { frmShortcuts::showModeless(this); });
-    connect(addItem(help, "mnuHelpContext", QStringLiteral("Contents"), Qt::Key_F1), &QAction::triggered, this,
+    connect(addItem(help, "mnuHelpContext", QStringLiteral("Contents"), Qt::Key_F1), &QAction::triggered,
+            this,
             [] { message(QStringLiteral("Zevora"), QStringLiteral("The help file is yet completed.")); });
     connect(addItem(help, "mnuHelpAbout", QStringLiteral("About"), Qt::Key_F4), &QAction::triggered, this,
             [this] { frmAbout::showModal(this); });

@@ -8,9 +8,25 @@ class frmKid;
 
 /// Tool strip indexes that document windows drive.
 namespace Tool {
-enum Index {
-    New = 0, Open, Close, Save, SaveAs, Undo, Cut, Copy, Paste, Redo,
-    Spelling, Find, Replace, WebSafeColor, CustomColor, HtmlPreview, Print,
+enum Index
+{
+    New = 0,
+    Open,
+    Close,
+    Save,
+    SaveAs,
+    Undo,
+    Cut,
+    Copy,
+    Paste,
+    Redo,
+    Spelling,
+    Find,
+    Replace,
+    WebSafeColor,
+    CustomColor,
+    HtmlPreview,
+    Print,
     Count
 };
 }

@@ -12,20 +12,13 @@ struct Macro
 };
 
 constexpr Macro kMacros[] = {
-    {'A', "<A HREF=\"\">", "</A>"},
-    {'B', "<BR>", nullptr},
-    {'D', "<DIV>", "</DIV>"},
-    {'E', "<EMBED>", "</EMBED>"},
-    {'F', "<FONT>", "</FONT>"},
-    {'H', "<HR>", nullptr},
-    {'I', "<IMG>", "</IMG>"},
-    {'K', "<BLOCKQUOTE>", "</BLOCKQUOTE>"},
-    {'M', "<MARQUEE>", "</MARQUEE>"},
-    {'O', "&nbsp;", nullptr},
-    {'P', "<PRE>", "</PRE>"},
-    {'Q', "&quot;", nullptr},
-    {'S', "<CENTER>", "</CENTER>"},
-    {'T', "<TABLE>", "</TABLE>"},
+    {'A', "<A HREF=\"\">", "</A>"},   {'B', "<BR>", nullptr},
+    {'D', "<DIV>", "</DIV>"},         {'E', "<EMBED>", "</EMBED>"},
+    {'F', "<FONT>", "</FONT>"},       {'H', "<HR>", nullptr},
+    {'I', "<IMG>", "</IMG>"},         {'K', "<BLOCKQUOTE>", "</BLOCKQUOTE>"},
+    {'M', "<MARQUEE>", "</MARQUEE>"}, {'O', "&nbsp;", nullptr},
+    {'P', "<PRE>", "</PRE>"},         {'Q', "&quot;", nullptr},
+    {'S', "<CENTER>", "</CENTER>"},   {'T', "<TABLE>", "</TABLE>"},
     {'Y', "<XMP>", "</XMP>"},
 };
 } // namespace

@@ -6,7 +6,12 @@
 namespace MacroKeys {
 
 /// Shift states as the key handlers count them.
-enum ShiftState { Shift = 1, Ctrl = 2, Alt = 4 };
+enum ShiftState
+{
+    Shift = 1,
+    Ctrl = 2,
+    Alt = 4
+};
 
 /// The text that the letter key \a keyCode ('A' to 'Z') inserts with the
 /// shift state \a shiftState: the opening tag with exactly Ctrl, the closing

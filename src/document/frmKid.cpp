@@ -76,8 +76,10 @@ frmKid::~frmKid() = default;
 void frmKid::loadSettings()
 {
     CRegSettings settings;
-    const QString face = settings.GetRegSetting(QStringLiteral("font preferences"), QStringLiteral("font_Face"));
-    const QString size = settings.GetRegSetting(QStringLiteral("font preferences"), QStringLiteral("font_Size"));
+    const QString face =
+        settings.GetRegSetting(QStringLiteral("font preferences"), QStringLiteral("font_Face"));
+    const QString size =
+        settings.GetRegSetting(QStringLiteral("font preferences"), QStringLiteral("font_Size"));
     if (!face.isEmpty() || !size.isEmpty()) {
         QFont font = richy->font();
         if (!face.isEmpty())
@@ -88,7 +90,8 @@ void frmKid::loadSettings()
             font.setPointSizeF(points);
         richy->setFont(font);
     }
-    const QString background = settings.GetRegSetting(QStringLiteral("background"), QStringLiteral("bgColor"));
+    const QString background =
+        settings.GetRegSetting(QStringLiteral("background"), QStringLiteral("bgColor"));
     bool ok = false;
     const qint64 colour = background.toLongLong(&ok);
     if (ok && colour >= 0 && colour <= 0xFFFFFF)
@@ -286,10 +289,17 @@ bool frmKid::richy_KeyDown(int keyCode, int shiftState)
         macroKey(keyCode, shiftState);
         if (shiftState == MacroKeys::Ctrl) {
             switch (keyCode) {
-            case Qt::Key_X: kidCut(); return true;
-            case Qt::Key_V: kidPaste(); return true;
-            case Qt::Key_C: copySelection(); return true;
-            default: break;
+            case Qt::Key_X:
+                kidCut();
+                return true;
+            case Qt::Key_V:
+                kidPaste();
+                return true;
+            case Qt::Key_C:
+                copySelection();
+                return true;
+            default:
+                break;
             }
         }
         return true;

@@ -331,9 +331,12 @@ void richy::setSelText(const QString &text)
 QString richy::lineBreak() const
 {
     switch (sci(SCI_GETEOLMODE)) {
-    case SC_EOL_LF: return QStringLiteral("\n");
-    case SC_EOL_CR: return QStringLiteral("\r");
-    default: return QStringLiteral("\r\n");
+    case SC_EOL_LF:
+        return QStringLiteral("\n");
+    case SC_EOL_CR:
+        return QStringLiteral("\r");
+    default:
+        return QStringLiteral("\r\n");
     }
 }
 
@@ -390,8 +393,8 @@ void richy::loadText(const QByteArray &utf8)
 
 // --- recording ---------------------------------------------------------------
 
-void richy::onModified(int position, int modificationType, const char *, int length, int, int, int, int,
-                       int, int)
+void richy::onModified(int position, int modificationType, const char *, int length, int, int, int, int, int,
+                       int)
 {
     m_textChangedSinceNotify = true;
     if (m_unrecordedDepth == 0)

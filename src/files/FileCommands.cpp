@@ -40,9 +40,9 @@ const QStringList kOpenFilters = {
     QStringLiteral("All Files (*)"),
 };
 const QStringList kSaveFilters = {
-    QStringLiteral("HTM File (*.htm)"),    QStringLiteral("HTML File (*.html)"),
+    QStringLiteral("HTM File (*.htm)"),     QStringLiteral("HTML File (*.html)"),
     QStringLiteral("SHTML File (*.shtml)"), QStringLiteral("Text Files (*.txt)"),
-    QStringLiteral("ASP Files (*.asp)"),   QStringLiteral("All Files (*)"),
+    QStringLiteral("ASP Files (*.asp)"),    QStringLiteral("All Files (*)"),
 };
 // The extension each save filter stands for ("" for All Files).
 const QStringList kSaveExtensions = {QStringLiteral("htm"), QStringLiteral("html"), QStringLiteral("shtml"),
@@ -219,8 +219,10 @@ QString FileCommands::ShowFileDialog(bool open, frmKid *document)
     if (open) {
         request.title = QStringLiteral("Open File...");
         request.filters = kOpenFilters;
-        const QString type = CRegSettings().GetRegSetting(QStringLiteral("Files"), QStringLiteral("default_Open"));
-        const QStringList types = {QStringLiteral(".htm"), QStringLiteral(".txt"), QStringLiteral(".asp"), QString()};
+        const QString type =
+            CRegSettings().GetRegSetting(QStringLiteral("Files"), QStringLiteral("default_Open"));
+        const QStringList types = {QStringLiteral(".htm"), QStringLiteral(".txt"), QStringLiteral(".asp"),
+                                   QString()};
         request.selectedFilter = int(types.indexOf(type));
         const FileDialogResult result = Services::fileDialogs().openFile(request);
         const QString path = result.path;
@@ -325,12 +327,13 @@ FileCommands::WriteResult FileCommands::write(frmKid *document, const QString &p
     // One line break at the end, in the page's own line ending, only when
     // the page does not already end with one.
     const bool endsWithBreak = !body.isEmpty() && (body.back() == '\n' || body.back() == '\r');
-    const QByteArray finalBreak = endsWithBreak ? QByteArray()
-                                                : TextCodec::lineBreak(lineEndingOf(document)).toLatin1();
+    const QByteArray finalBreak =
+        endsWithBreak ? QByteArray() : TextCodec::lineBreak(lineEndingOf(document)).toLatin1();
 
     const QString target = writeTarget(path);
     const bool existed = QFileInfo::exists(target);
-    const QFileDevice::Permissions permissions = existed ? QFile::permissions(target) : QFileDevice::Permissions();
+    const QFileDevice::Permissions permissions =
+        existed ? QFile::permissions(target) : QFileDevice::Permissions();
     // A new file beside the old one, renamed over it once complete: a failed
     // write leaves the old file as it was.
     QSaveFile file(target);
@@ -358,7 +361,8 @@ void FileCommands::afterSave(frmKid *document, const QString &path)
     if (document == m_host->activeDocument())
         m_host->setToolEnabled(Tool::Save, false);
     AddToRecent(path);
-    document->setWindowTitle(mCaption::CaptionBase(document->windowTitle()) + mCaption::LastModifiedStamp(path));
+    document->setWindowTitle(mCaption::CaptionBase(document->windowTitle()) +
+                             mCaption::LastModifiedStamp(path));
     document->update();
 }
 

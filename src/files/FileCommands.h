@@ -81,7 +81,13 @@ public:
     /// loading fails. Refuses binary files with a message.
     frmKid *openInNewWindow(const QString &path, bool addToRecent = true);
 
-    enum class WriteResult { Written, Failed, Vanished, Declined };
+    enum class WriteResult
+    {
+        Written,
+        Failed,
+        Vanished,
+        Declined
+    };
     /// Writes \a document over its existing file \a path; Vanished when the
     /// file is gone by the time it is written.
     WriteResult saveInPlace(frmKid *document, const QString &path);

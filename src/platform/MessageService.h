@@ -6,9 +6,30 @@
 
 namespace Platform {
 
-enum class MsgIcon { None, Information, Question, Exclamation, Critical };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
-enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
+enum class MsgIcon
+{
+    None,
+    Information,
+    Question,
+    Exclamation,
+    Critical
+};
+enum class MsgButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel
+};
+enum class MsgAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+    Retry
+};
 
 /// One message box: everything the user sees.
 struct MessageBox

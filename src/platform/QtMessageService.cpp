@@ -11,11 +11,16 @@ namespace {
 QMessageBox::Icon toQt(MsgIcon icon)
 {
     switch (icon) {
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::None: break;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -23,11 +28,16 @@ QMessageBox::Icon toQt(MsgIcon icon)
 QMessageBox::StandardButtons toQt(MsgButtons buttons)
 {
     switch (buttons) {
-    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-    case MsgButtons::Ok: break;
+    case MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    case MsgButtons::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -35,11 +45,16 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons)
 MsgAnswer fromQt(int button)
 {
     switch (button) {
-    case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    case QMessageBox::Retry: return MsgAnswer::Retry;
-    default: return MsgAnswer::Ok;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Retry:
+        return MsgAnswer::Retry;
+    default:
+        return MsgAnswer::Ok;
     }
 }
 } // namespace

@@ -1,9 +1,9 @@
 // Zevora - the program's WAV resources played with QSoundEffect.
 #include "QtSoundService.h"
 
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFile>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>

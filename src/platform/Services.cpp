@@ -2,12 +2,12 @@
 #include "Services.h"
 
 #include "ClipboardService.h"
+#include "FileDialogService.h"
 #include "MessageService.h"
 #include "QtClipboardService.h"
+#include "QtFileDialogService.h"
 #include "QtMessageService.h"
 #include "QtShellService.h"
-#include "QtFileDialogService.h"
-#include "FileDialogService.h"
 #include "QtSoundService.h"
 #include "ShellService.h"
 #include "SoundService.h"
@@ -23,8 +23,7 @@ SoundService *g_sound = nullptr;
 ShellService *g_shell = nullptr;
 FileDialogService *g_fileDialogs = nullptr;
 
-template<typename T>
-T &require(T *service, const char *name)
+template <typename T> T &require(T *service, const char *name)
 {
     if (!service)
         qFatal("Zevora: the %s service was used before it was installed", name);
@@ -32,11 +31,26 @@ T &require(T *service, const char *name)
 }
 } // namespace
 
-MessageService &Services::messages() { return require(g_messages, "message"); }
-ClipboardService &Services::clipboard() { return require(g_clipboard, "clipboard"); }
-SoundService &Services::sound() { return require(g_sound, "sound"); }
-ShellService &Services::shell() { return require(g_shell, "shell"); }
-FileDialogService &Services::fileDialogs() { return require(g_fileDialogs, "file dialog"); }
+MessageService &Services::messages()
+{
+    return require(g_messages, "message");
+}
+ClipboardService &Services::clipboard()
+{
+    return require(g_clipboard, "clipboard");
+}
+SoundService &Services::sound()
+{
+    return require(g_sound, "sound");
+}
+ShellService &Services::shell()
+{
+    return require(g_shell, "shell");
+}
+FileDialogService &Services::fileDialogs()
+{
+    return require(g_fileDialogs, "file dialog");
+}
 
 void Services::install(MessageService *messages, ClipboardService *clipboard, SoundService *sound)
 {

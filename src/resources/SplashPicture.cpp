@@ -99,7 +99,6 @@ void drawPage(QPainter &p)
     p.restore();
 }
 
-
 void drawTitle(QPainter &p)
 {
     p.setPen(Qt::white);
@@ -121,12 +120,13 @@ void drawTitle(QPainter &p)
 
 QPixmap splashPicture(qreal devicePixelRatio)
 {
-    return renderPicture(QSizeF(SplashWidth, SplashHeight), devicePixelRatio, Qt::black, [](QPainter &painter) {
-        drawGround(painter);
-        drawPage(painter);
-        drawTagBadge(painter, QPointF(262, 196), 30);
-        drawTitle(painter);
-    });
+    return renderPicture(QSizeF(SplashWidth, SplashHeight), devicePixelRatio, Qt::black,
+                         [](QPainter &painter) {
+                             drawGround(painter);
+                             drawPage(painter);
+                             drawTagBadge(painter, QPointF(262, 196), 30);
+                             drawTitle(painter);
+                         });
 }
 
 QPixmap renderPicture(const QSizeF &size, qreal devicePixelRatio, const QColor &ground,

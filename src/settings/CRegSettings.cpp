@@ -31,9 +31,8 @@ QString storedName(const QStringList &names, const QString &wanted)
 
 bool hasName(const QStringList &names, const QString &wanted)
 {
-    return std::any_of(names.begin(), names.end(), [&](const QString &name) {
-        return name.compare(wanted, Qt::CaseInsensitive) == 0;
-    });
+    return std::any_of(names.begin(), names.end(),
+                       [&](const QString &name) { return name.compare(wanted, Qt::CaseInsensitive) == 0; });
 }
 
 } // namespace

@@ -116,7 +116,8 @@ void tst_mStart::refusedCommandLineFiles_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("suffix");
-    QTest::addRow("binary") << QByteArray("text\x03more") << " is a binary file.\nZevora edits text-based (ASCII) files";
+    QTest::addRow("binary") << QByteArray("text\x03more")
+                            << " is a binary file.\nZevora edits text-based (ASCII) files";
     QTest::addRow("missing") << QByteArray() << " is not present.\nZevora edits text-based (ASCII) files";
 }
 
@@ -128,8 +129,8 @@ void tst_mStart::refusedCommandLineFiles()
         writeFile("page.htm", content);
     m_services->messages.answerNext(MsgAnswer::Ok);
     mStart::openCommandLineFile(*m_frame, path("page.htm"));
-    QCOMPARE(m_services->messages.shown,
-             (QList<MessageBox>{{"Zevora Note:", path("page.htm") + suffix, MsgIcon::Information, MsgButtons::Ok, true}}));
+    QCOMPARE(m_services->messages.shown, (QList<MessageBox>{{"Zevora Note:", path("page.htm") + suffix,
+                                                             MsgIcon::Information, MsgButtons::Ok, true}}));
     QVERIFY(m_frame->documents().isEmpty());
 }
 

@@ -34,8 +34,8 @@ void tst_SingleInstance::init()
 {
     m_home = std::make_unique<QTemporaryDir>();
     QDir(m_home->path()).mkpath("run");
-    QFile::setPermissions(m_home->filePath("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                       QFileDevice::ExeOwner);
+    QFile::setPermissions(m_home->filePath("run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(m_home->path()).mkpath("config");
     QDir(m_home->path()).mkpath("tmp");
 }

@@ -10,11 +10,11 @@
 #include "topForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
-#include <QApplication>
 #include <QPrinterInfo>
 #include <QTest>
 #include <QTimer>
@@ -116,8 +116,8 @@ void tst_topForm::theFrameIsCalledZevora()
 
 void tst_topForm::toolsCarryNamesTipsAndPictures()
 {
-    const QStringList tips = {"New",  "Open",     "Close", "Save",    "Save As",       "Undo",
-                              "Cut",  "Copy",     "Paste", "Redo",    "Spelling",      "Find",
+    const QStringList tips = {"New",     "Open",          "Close",        "Save",         "Save As",  "Undo",
+                              "Cut",     "Copy",          "Paste",        "Redo",         "Spelling", "Find",
                               "Replace", "WebSafe Color", "Custom Color", "HTML Preview", "Print"};
     for (int i = 0; i < 17; ++i) {
         auto *button = m_frame->findChild<QToolButton *>(QString("Picture1(%1)").arg(i));
@@ -190,8 +190,8 @@ void tst_topForm::editMenuRules()
 {
     frmKid *kid = page("some text");
     open("mnuEdit");
-    for (const char *name : {"mnuEditCut", "mnuEditCopy", "mnuEditDelete", "mnuEditPaste", "mnuEditUndo",
-                             "mnuEditRedo"})
+    for (const char *name :
+         {"mnuEditCut", "mnuEditCopy", "mnuEditDelete", "mnuEditPaste", "mnuEditUndo", "mnuEditRedo"})
         QVERIFY2(!m_frame->item(name)->isEnabled(), name);
     kid->richy->select(0, 4);
     m_services->clipboard.setText("clip");
@@ -336,9 +336,10 @@ void tst_topForm::textToHtmlReplacesTheSelectionAsOneStep()
     frmKid *kid = page(original);
     kid->richy->select(8, kid->richy->textLength() - 8);
     trigger("mnuEditTxt2H");
-    QCOMPARE(kid->richy->Text(),
-             QString("Before\r\nSee <a href=\"http://example.com/a?b=1&c\">http://example.com/a?b=1&c</a> now "
-                     "&lt;b&gt;<br>\r\ncaf&eacute; &nbsp;end<br>\r\n"));
+    QCOMPARE(
+        kid->richy->Text(),
+        QString("Before\r\nSee <a href=\"http://example.com/a?b=1&c\">http://example.com/a?b=1&c</a> now "
+                "&lt;b&gt;<br>\r\ncaf&eacute; &nbsp;end<br>\r\n"));
     QCOMPARE(kid->undoStack().stackLevel(), 1);
     kid->cmdUndo_Click();
     QCOMPARE(kid->richy->Text(), QString::fromUtf8(original));
@@ -353,10 +354,11 @@ void tst_topForm::textToHtmlFailureLeavesThePage()
     m_services->messages.answerNext(MsgAnswer::Ok);
     trigger("mnuEditTxt2H");
     QCOMPARE(m_services->messages.shown.size(), 2);
-    QCOMPARE(m_services->messages.shown.at(0),
-             (MessageBox{"txt2htm Note:",
-                         "You seem to have included a link without end...\nPlease check your text and try again.",
-                         MsgIcon::None, MsgButtons::Ok, true}));
+    QCOMPARE(
+        m_services->messages.shown.at(0),
+        (MessageBox{"txt2htm Note:",
+                    "You seem to have included a link without end...\nPlease check your text and try again.",
+                    MsgIcon::None, MsgButtons::Ok, true}));
     QCOMPARE(m_services->messages.shown.at(1),
              (MessageBox{"Zevora Note:",
                          "There was an error trying to convert the text.\n"

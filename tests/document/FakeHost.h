@@ -45,5 +45,6 @@ Q_DECLARE_METATYPE(EditStep)
 // Readable failure output for QCOMPARE on steps.
 inline char *toString(const EditStep &step)
 {
-    return QTest::toString(QStringLiteral("(%1, \"%2\", \"%3\")").arg(step.start).arg(step.first, step.second));
+    return QTest::toString(
+        QStringLiteral("(%1, \"%2\", \"%3\")").arg(step.start).arg(step.first, step.second));
 }

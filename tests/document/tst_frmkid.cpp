@@ -219,14 +219,14 @@ void tst_frmKid::backspaceAndDelete_data()
     QTest::addColumn<EditStep>("step");
     QTest::addRow("backspace at the start records nothing")
         << "abc" << 0 << 0 << int(Qt::Key_Backspace) << "abc" << 0 << EditStep{};
-    QTest::addRow("backspace after abc") << "abc" << 3 << 0 << int(Qt::Key_Backspace) << "ab" << 1
-                                         << EditStep{2, "c", ""};
-    QTest::addRow("backspace over a selection") << "abcdef" << 1 << 3 << int(Qt::Key_Backspace) << "aef" << 1
-                                                << EditStep{1, "bcd", ""};
-    QTest::addRow("backspace over a line break") << "a\r\nb" << 3 << 0 << int(Qt::Key_Backspace) << "ab" << 1
-                                                 << EditStep{1, "\r\n", ""};
-    QTest::addRow("delete before a character") << "abc" << 1 << 0 << int(Qt::Key_Delete) << "ac" << 1
-                                               << EditStep{1, "b", ""};
+    QTest::addRow("backspace after abc")
+        << "abc" << 3 << 0 << int(Qt::Key_Backspace) << "ab" << 1 << EditStep{2, "c", ""};
+    QTest::addRow("backspace over a selection")
+        << "abcdef" << 1 << 3 << int(Qt::Key_Backspace) << "aef" << 1 << EditStep{1, "bcd", ""};
+    QTest::addRow("backspace over a line break")
+        << "a\r\nb" << 3 << 0 << int(Qt::Key_Backspace) << "ab" << 1 << EditStep{1, "\r\n", ""};
+    QTest::addRow("delete before a character")
+        << "abc" << 1 << 0 << int(Qt::Key_Delete) << "ac" << 1 << EditStep{1, "b", ""};
     QTest::addRow("delete at the end records nothing")
         << "abc" << 3 << 0 << int(Qt::Key_Delete) << "abc" << 0 << EditStep{};
     QTest::addRow("backspace over an emoji") << QString::fromUtf8("x😀y") << 3 << 0 << int(Qt::Key_Backspace)
@@ -271,8 +271,8 @@ void tst_frmKid::macroKeys_data()
     QTest::addRow("Ctrl+Shift+H inserts nothing") << int(Qt::Key_H) << ctrlShift << "xabcy";
     QTest::addRow("Ctrl+Shift+O inserts nothing") << int(Qt::Key_O) << ctrlShift << "xabcy";
     QTest::addRow("Ctrl+Shift+Q inserts nothing") << int(Qt::Key_Q) << ctrlShift << "xabcy";
-    QTest::addRow("Ctrl+Alt+T inserts nothing") << int(Qt::Key_T) << int(Qt::ControlModifier | Qt::AltModifier)
-                                                << "xabcy";
+    QTest::addRow("Ctrl+Alt+T inserts nothing")
+        << int(Qt::Key_T) << int(Qt::ControlModifier | Qt::AltModifier) << "xabcy";
     QTest::addRow("Ctrl+5 inserts nothing") << int(Qt::Key_5) << ctrl << "xabcy";
     QTest::addRow("Ctrl+End moves and inserts nothing") << int(Qt::Key_End) << ctrl << "xabcy";
 }

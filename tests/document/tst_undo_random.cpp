@@ -174,7 +174,8 @@ void tst_UndoRandom::randomActionsUndoAndRedoExactly()
 
     QByteArray page;
     for (int line = 0; line < 40; ++line)
-        page += "<p>Line " + QByteArray::number(line) + " café € " + (line % 7 ? "" : "😀") + "</p>" + lineBreak;
+        page +=
+            "<p>Line " + QByteArray::number(line) + " café € " + (line % 7 ? "" : "😀") + "</p>" + lineBreak;
     m_kid->richy->loadText(page);
 
     // history[k] is the text with k steps on the undo stack.
@@ -194,10 +195,12 @@ void tst_UndoRandom::randomActionsUndoAndRedoExactly()
         if (qEnvironmentVariableIsSet("ZEVORA_DEBUG_UNDO") && m_kid->richy->Text() != history.at(level)) {
             const QString a = m_kid->richy->Text(), b = history.at(level);
             qsizetype d = 0;
-            while (d < a.size() && d < b.size() && a[d] == b[d]) ++d;
-            qWarning() << "action" << i << m_lastAction << "diff at" << d << a.mid(d - 5, 20) << b.mid(d - 5, 20)
-                       << "levels" << levelBefore << level;
-            if (!m_kid->undoStack().isEmpty()) qWarning() << "top" << toString(m_kid->undoStack().top());
+            while (d < a.size() && d < b.size() && a[d] == b[d])
+                ++d;
+            qWarning() << "action" << i << m_lastAction << "diff at" << d << a.mid(d - 5, 20)
+                       << b.mid(d - 5, 20) << "levels" << levelBefore << level;
+            if (!m_kid->undoStack().isEmpty())
+                qWarning() << "top" << toString(m_kid->undoStack().top());
         }
         QVERIFY2(m_kid->richy->Text() == history.at(level),
                  qPrintable(QString("action %1 (%2) left an unexpected text").arg(i).arg(m_lastAction)));

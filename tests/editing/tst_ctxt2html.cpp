@@ -66,9 +66,10 @@ void tst_cTxt2HTML::theSampleTextsConvertAsDescribed_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("html");
-    QTest::addRow("three spaces between two letters") << "a   b" << "a &nbsp;&nbsp;b";
-    QTest::addRow("less-than and ampersand between words")
-        << "if a < b & c then" << "if a &lt; b &amp; c then";
+    QTest::addRow("three spaces between two letters") << "a   b"
+                                                      << "a &nbsp;&nbsp;b";
+    QTest::addRow("less-than and ampersand between words") << "if a < b & c then"
+                                                           << "if a &lt; b &amp; c then";
     QTest::addRow("two lines separated by CR LF") << "first line\r\nsecond line"
                                                   << "first line<br>\r\nsecond line";
     QTest::addRow("http address between two words")
@@ -77,13 +78,14 @@ void tst_cTxt2HTML::theSampleTextsConvertAsDescribed_data()
     QTest::addRow("ftp address at the end of a line")
         << "get ftp://files.example/kit.zip\r\nthen unpack"
         << "get " + link("ftp://files.example/kit.zip") + "<br>\r\nthen unpack";
-    QTest::addRow("selection ending in an address")
-        << "home: http://zevora.example/" << "home: " + link("http://zevora.example/");
+    QTest::addRow("selection ending in an address") << "home: http://zevora.example/"
+                                                    << "home: " + link("http://zevora.example/");
     QTest::addRow("e acute") << QString::fromUtf8("caf\u00e9") << "caf&eacute;";
     QTest::addRow("soft hyphen and no-break space stay")
         << QString::fromUtf8("a\u00adb\u00a0c") << QString::fromUtf8("a\u00adb\u00a0c");
     QTest::addRow("inverted question mark") << QString::fromUtf8("\u00bfqu\u00e9?") << "&iquest;qu&eacute;?";
-    QTest::addRow("empty text") << "" << "";
+    QTest::addRow("empty text") << ""
+                                << "";
 }
 
 void tst_cTxt2HTML::theSampleTextsConvertAsDescribed()
@@ -135,21 +137,33 @@ void tst_cTxt2HTML::blanksAndLineEndsConvert_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("html");
-    QTest::addRow("a single space stays") << "a b" << "a b";
-    QTest::addRow("a run at the start") << "   x" << " &nbsp;&nbsp;x";
-    QTest::addRow("a run at the end") << "x    " << "x &nbsp;&nbsp;&nbsp;";
-    QTest::addRow("two runs") << "a  b  c" << "a &nbsp;b &nbsp;c";
-    QTest::addRow("a tab between words") << "a\tb" << "a" + Tab + "b";
-    QTest::addRow("spaces around a tab") << "a \t b" << "a " + Tab + " b";
+    QTest::addRow("a single space stays") << "a b"
+                                          << "a b";
+    QTest::addRow("a run at the start") << "   x"
+                                        << " &nbsp;&nbsp;x";
+    QTest::addRow("a run at the end") << "x    "
+                                      << "x &nbsp;&nbsp;&nbsp;";
+    QTest::addRow("two runs") << "a  b  c"
+                              << "a &nbsp;b &nbsp;c";
+    QTest::addRow("a tab between words") << "a\tb"
+                                         << "a" + Tab + "b";
+    QTest::addRow("spaces around a tab") << "a \t b"
+                                         << "a " + Tab + " b";
     QTest::addRow("two tabs") << "\t\t" << Tab + Tab;
-    QTest::addRow("CR LF lines") << "a\r\nb\r\n" << "a<br>\r\nb<br>\r\n";
-    QTest::addRow("LF lines") << "a\nb\n" << "a<br>\nb<br>\n";
-    QTest::addRow("CR lines") << "a\rb\r" << "a<br>\rb<br>\r";
-    QTest::addRow("an empty CR LF line") << "a\r\n\r\nb" << "a<br>\r\n<br>\r\nb";
-    QTest::addRow("LF CR is two line ends") << "a\n\rb" << "a<br>\n<br>\rb";
+    QTest::addRow("CR LF lines") << "a\r\nb\r\n"
+                                 << "a<br>\r\nb<br>\r\n";
+    QTest::addRow("LF lines") << "a\nb\n"
+                              << "a<br>\nb<br>\n";
+    QTest::addRow("CR lines") << "a\rb\r"
+                              << "a<br>\rb<br>\r";
+    QTest::addRow("an empty CR LF line") << "a\r\n\r\nb"
+                                         << "a<br>\r\n<br>\r\nb";
+    QTest::addRow("LF CR is two line ends") << "a\n\rb"
+                                            << "a<br>\n<br>\rb";
     QTest::addRow("all four reserved characters") << "<a href=\"x\">&</a>"
                                                   << "&lt;a href=&quot;x&quot;&gt;&amp;&lt;/a&gt;";
-    QTest::addRow("an entity is not taken as one") << "&amp;" << "&amp;amp;";
+    QTest::addRow("an entity is not taken as one") << "&amp;"
+                                                   << "&amp;amp;";
 }
 
 void tst_cTxt2HTML::blanksAndLineEndsConvert()
@@ -173,24 +187,34 @@ void tst_cTxt2HTML::webAddressesBecomeLinks_data()
     QTest::addRow("at the start, closed by CR LF") << url + "\r\nnext" << link(url) + "<br>\r\nnext";
     QTest::addRow("at the start, closed by LF") << url + "\nnext" << link(url) + "<br>\nnext";
     QTest::addRow("at the start, closed by a tab") << url + "\tnext" << link(url) + "<br>" + Tab + "next";
-    QTest::addRow("in the middle, closed by a space") << "a " + url + " b" << "a " + link(url) + " b";
-    QTest::addRow("in the middle, closed by CR") << "a " + url + "\rb" << "a " + link(url) + "<br>\rb";
+    QTest::addRow("in the middle, closed by a space") << "a " + url + " b"
+                                                      << "a " + link(url) + " b";
+    QTest::addRow("in the middle, closed by CR") << "a " + url + "\rb"
+                                                 << "a " + link(url) + "<br>\rb";
     QTest::addRow("in the middle, closed by a tab") << "a " + url + "\tb"
                                                     << "a " + link(url) + "<br>" + Tab + "b";
-    QTest::addRow("at the end, closed by a space") << "a " + url + " " << "a " + link(url) + " ";
-    QTest::addRow("at the end, closed by CR") << "a " + url + "\r" << "a " + link(url) + "<br>\r";
-    QTest::addRow("at the end, closed by a tab") << "a " + url + "\t" << "a " + link(url) + "<br>" + Tab;
+    QTest::addRow("at the end, closed by a space") << "a " + url + " "
+                                                   << "a " + link(url) + " ";
+    QTest::addRow("at the end, closed by CR") << "a " + url + "\r"
+                                              << "a " + link(url) + "<br>\r";
+    QTest::addRow("at the end, closed by a tab") << "a " + url + "\t"
+                                                 << "a " + link(url) + "<br>" + Tab;
     QTest::addRow("at the end, closed by the end") << "a " + url << "a " + link(url);
     QTest::addRow("the whole text") << url << link(url);
 
-    QTest::addRow("ftp in the middle") << "a " + ftp + " b" << "a " + link(ftp) + " b";
+    QTest::addRow("ftp in the middle") << "a " + ftp + " b"
+                                       << "a " + link(ftp) + " b";
     QTest::addRow("upper-case HTTP") << "HTTP://X.EXAMPLE/ z" << link("HTTP://X.EXAMPLE/") + " z";
     QTest::addRow("mixed-case ftp") << "FtP://x y" << link("FtP://x") + " y";
     QTest::addRow("a single slash is enough") << "http:/x y" << link("http:/x") + " y";
-    QTest::addRow("secure scheme is no link") << "https://x.example y" << "https://x.example y";
-    QTest::addRow("host name alone is no link") << "www.x.example y" << "www.x.example y";
-    QTest::addRow("too short to be a link") << "http:" << "http:";
-    QTest::addRow("inside a word") << "xhttp://y z" << "x" + link("http://y") + " z";
+    QTest::addRow("secure scheme is no link") << "https://x.example y"
+                                              << "https://x.example y";
+    QTest::addRow("host name alone is no link") << "www.x.example y"
+                                                << "www.x.example y";
+    QTest::addRow("too short to be a link") << "http:"
+                                            << "http:";
+    QTest::addRow("inside a word") << "xhttp://y z"
+                                   << "x" + link("http://y") + " z";
 
     QTest::addRow("a run of spaces after it") << url + "   b" << link(url) + " &nbsp;&nbsp;b";
     QTest::addRow("a tab before a later space") << url + "\tb c" << link(url) + "<br>" + Tab + "b c";
@@ -205,8 +229,8 @@ void tst_cTxt2HTML::webAddressesBecomeLinks_data()
     QTest::addRow("Latin-1 letters inside stay as written")
         << QString::fromUtf8("http://x/caf\u00e9 \u00e9")
         << link(QString::fromUtf8("http://x/caf\u00e9")) + " &eacute;";
-    QTest::addRow("text before it is converted")
-        << "a&b\t<http://x" << "a&amp;b" + Tab + "&lt;" + link("http://x");
+    QTest::addRow("text before it is converted") << "a&b\t<http://x"
+                                                 << "a&amp;b" + Tab + "&lt;" + link("http://x");
 }
 
 void tst_cTxt2HTML::webAddressesBecomeLinks()
@@ -284,12 +308,12 @@ void tst_cTxt2HTML::charactersBeyondLatin1PassThrough_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("html");
     QTest::addRow("euro sign") << QString::fromUtf8("5 \u20ac") << QString::fromUtf8("5 \u20ac");
-    QTest::addRow("Greek and Cyrillic") << QString::fromUtf8("\u03a9\u0436")
-                                        << QString::fromUtf8("\u03a9\u0436");
-    QTest::addRow("emoji (a surrogate pair)") << QString::fromUtf8("hi \U0001F600!")
-                                              << QString::fromUtf8("hi \U0001F600!");
-    QTest::addRow("curly quotes and dashes") << QString::fromUtf8("\u201cx\u201d \u2014 y")
-                                             << QString::fromUtf8("\u201cx\u201d \u2014 y");
+    QTest::addRow("Greek and Cyrillic")
+        << QString::fromUtf8("\u03a9\u0436") << QString::fromUtf8("\u03a9\u0436");
+    QTest::addRow("emoji (a surrogate pair)")
+        << QString::fromUtf8("hi \U0001F600!") << QString::fromUtf8("hi \U0001F600!");
+    QTest::addRow("curly quotes and dashes")
+        << QString::fromUtf8("\u201cx\u201d \u2014 y") << QString::fromUtf8("\u201cx\u201d \u2014 y");
     QTest::addRow("mixed with Latin-1")
         << QString::fromUtf8("\u20ac\u00e9\u0100\u00ff") << QString::fromUtf8("\u20ac&eacute;\u0100&yuml;");
     QTest::addRow("byte-order mark") << QString::fromUtf8("\ufeffa") << QString::fromUtf8("\ufeffa");

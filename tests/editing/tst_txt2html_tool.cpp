@@ -67,8 +67,8 @@ void tst_Txt2HtmlTool::convertsTheNamedFile_data()
         << QByteArray("a\tb\n  c\n") << QByteArray("a &nbsp; &nbsp; &nbsp; b<br>\n &nbsp;c<br>\n");
     QTest::addRow("characters beyond Latin-1 stay UTF-8")
         << QByteArray("\xe2\x82\xac 5 \xf0\x9f\x98\x80") << QByteArray("\xe2\x82\xac 5 \xf0\x9f\x98\x80");
-    QTest::addRow("a byte-order mark is kept") << QByteArray("\xef\xbb\xbf<p>")
-                                               << QByteArray("\xef\xbb\xbf&lt;p&gt;");
+    QTest::addRow("a byte-order mark is kept")
+        << QByteArray("\xef\xbb\xbf<p>") << QByteArray("\xef\xbb\xbf&lt;p&gt;");
     QTest::addRow("a Windows-1252 file")
         << QByteArray("caf\xe9 \x80 \x93q\x94 \x81")
         << QByteArray("caf&eacute; \xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d \xc2\x81");

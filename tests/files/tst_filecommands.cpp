@@ -17,14 +17,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QTimer>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
-#include <sys/resource.h>
 #include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace Platform;
@@ -147,9 +147,10 @@ void tst_FileCommands::newPagesAreNumberedWithTheDefaultSaveType()
 void tst_FileCommands::aNewPageHoldsTheSkeletonWithTheCaretInTheBody()
 {
     frmKid *kid = m_files->NewPage();
-    const QString expected = "<HTML>\r\n<HEAD>\r\n<TITLE>** UNTITLED PAGE **</TITLE>\r\n"
-                             "<META NAME=\"generator\" CONTENT=\"Zevora\">\r\n</HEAD>\r\n<BODY>\r\n\r\n\r\n\r\n"
-                             "</BODY>\r\n</HTML>";
+    const QString expected =
+        "<HTML>\r\n<HEAD>\r\n<TITLE>** UNTITLED PAGE **</TITLE>\r\n"
+        "<META NAME=\"generator\" CONTENT=\"Zevora\">\r\n</HEAD>\r\n<BODY>\r\n\r\n\r\n\r\n"
+        "</BODY>\r\n</HTML>";
     QCOMPARE(kid->richy->Text(), expected);
     QCOMPARE(kid->richy->SelStart(), 111);
     QCOMPARE(kid->richy->lineFromIndex(111), 6);
@@ -189,9 +190,12 @@ void tst_FileCommands::theOpenDialogRefuses_data()
     QTest::addColumn<QString>("suffix");
     QTest::addRow("a missing file") << QByteArray() << " has been moved or deleted.";
     QTest::addRow("a UTF-16 text") << QByteArray("\xFF\xFE<\0h\0>\0", 8) << " appears to be a binary file.";
-    QTest::addRow("a PNG picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02", 24)
+    QTest::addRow("a PNG picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02",
+                                                 24)
                                    << " appears to be a binary file.";
-    QTest::addRow("an executable") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x3E\0", 20)
+    QTest::addRow("an executable") << QByteArray("\x7F"
+                                                 "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x3E\0",
+                                                 20)
                                    << " appears to be a binary file.";
     QTest::addRow("a file already open") << QByteArray("open twice") << " is already open.";
 }
@@ -270,7 +274,8 @@ void tst_FileCommands::rtfIsOfferedAsPlainText()
     // The converted text is never written over the RTF file.
     m_services->fileDialogs.answerNext(path("notes.txt"), 3);
     QVERIFY(m_files->SaveDocument(kid));
-    QCOMPARE(readAll(path("notes.rtf")), QByteArray("{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}"));
+    QCOMPARE(readAll(path("notes.rtf")),
+             QByteArray("{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}"));
     QCOMPARE(readAll(path("notes.txt")), QByteArray("Hello\r\nWorld\r\n"));
     QCOMPARE(m_services->fileDialogs.shown.last().request.fileName, QString("notes.txt"));
 }
@@ -287,8 +292,8 @@ void tst_FileCommands::savingAnUntitledPageGoesThroughSaveAs()
     QCOMPARE(shown.request.fileName, QString("Untitled1.htm"));
     QCOMPARE(shown.request.selectedFilter, 5);
     QCOMPARE(shown.request.filters,
-             (QStringList{"HTM File (*.htm)", "HTML File (*.html)", "SHTML File (*.shtml)", "Text Files (*.txt)",
-                          "ASP Files (*.asp)", "All Files (*)"}));
+             (QStringList{"HTM File (*.htm)", "HTML File (*.html)", "SHTML File (*.shtml)",
+                          "Text Files (*.txt)", "ASP Files (*.asp)", "All Files (*)"}));
     QCOMPARE(kid->Tag(), path("first.htm"));
     QVERIFY(kid->windowTitle().startsWith("first.htm" + kStampMark + " Last modified: "));
     QVERIFY(!kid->richy->DataChanged());
@@ -335,7 +340,8 @@ void tst_FileCommands::aSecondSaveReplacesTheStamp()
     QVERIFY(m_files->SaveDocument(kid));
     QFile file(path("index.htm"));
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9)), QFileDevice::FileModificationTime));
+    QVERIFY(
+        file.setFileTime(QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9)), QFileDevice::FileModificationTime));
     file.close();
     kid->Form_Activate();
     QCOMPARE(kid->windowTitle(), "index.htm" + kStampMark + " Last modified: 7/4/2001  [12:05:09 PM]");
@@ -383,8 +389,8 @@ void tst_FileCommands::failedWritesLeaveEverything()
     m_services->fileDialogs.answerNext(file, 5);
     m_services->messages.answerNext(MsgAnswer::Ok);
     QVERIFY(!m_files->SaveDocumentAs(kid));
-    QCOMPARE(m_services->messages.shown.last(),
-             (MessageBox{"Zevora Note:", "Unable to save the file...", MsgIcon::Exclamation, MsgButtons::Ok, true}));
+    QCOMPARE(m_services->messages.shown.last(), (MessageBox{"Zevora Note:", "Unable to save the file...",
+                                                            MsgIcon::Exclamation, MsgButtons::Ok, true}));
     QCOMPARE(kid->Tag(), tag);
     QVERIFY(kid->richy->DataChanged());
     QVERIFY(kid->richy->Text().startsWith("<HTML>"));
@@ -435,10 +441,9 @@ void tst_FileCommands::aFullDiskLeavesTheOldFile()
 void tst_FileCommands::savingKeepsPermissionsAndSymbolicLinks()
 {
     writeFile(path("script.cgi"), "#!/bin/sh\necho hi\n");
-    const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                                QFileDevice::ExeGroup | QFileDevice::ReadUser |
-                                                QFileDevice::WriteUser | QFileDevice::ExeUser;
+    const QFileDevice::Permissions executable =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+        QFileDevice::ExeGroup | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
     QVERIFY(QFile::setPermissions(path("script.cgi"), executable));
     QVERIFY(QFile::link(path("script.cgi"), path("link.cgi")));
     frmKid *kid = open(path("link.cgi"));
@@ -621,12 +626,14 @@ void tst_FileCommands::dropsOnTheFrame_data()
     QTest::addColumn<bool>("text");
     QTest::addColumn<MessageBox>("box");
     QTest::addRow("text, not files") << QStringList() << true
-                                     << MessageBox{"Zevora Note:", "Unknown Object", MsgIcon::None, MsgButtons::Ok, true};
+                                     << MessageBox{"Zevora Note:", "Unknown Object", MsgIcon::None,
+                                                   MsgButtons::Ok, true};
     QTest::addRow("two files") << QStringList{"a.htm", "b.htm"} << false
                                << MessageBox{"Zevora Note", "One file at a time, Please!", MsgIcon::Critical,
                                              MsgButtons::Ok, true};
     QTest::addRow("a folder") << QStringList{"folder"} << false
-                              << MessageBox{"Zevora Note", "What was that?", MsgIcon::Question, MsgButtons::Ok, true};
+                              << MessageBox{"Zevora Note", "What was that?", MsgIcon::Question,
+                                            MsgButtons::Ok, true};
     QTest::addRow("a text file") << QStringList{"a.htm"} << false << MessageBox{};
 }
 
@@ -696,11 +703,13 @@ void tst_FileCommands::handOverReceiver()
     m_services->messages.answerNext(MsgAnswer::Ok);
     m_frame->handOverReceived(path("binary.dat"));
     m_frame->handOverReceived(path("missing.htm"));
-    QCOMPARE(m_services->messages.shown,
-             (QList<MessageBox>{{"Zevora Note:", path("binary.dat") + " is a binary file.\nZevora edits text-based (ASCII) files",
-                                 MsgIcon::Information, MsgButtons::Ok, true},
-                                {"Zevora Note:", path("missing.htm") + " is not present.\nZevora edits text-based (ASCII) files",
-                                 MsgIcon::Information, MsgButtons::Ok, true}}));
+    QCOMPARE(
+        m_services->messages.shown,
+        (QList<MessageBox>{
+            {"Zevora Note:", path("binary.dat") + " is a binary file.\nZevora edits text-based (ASCII) files",
+             MsgIcon::Information, MsgButtons::Ok, true},
+            {"Zevora Note:", path("missing.htm") + " is not present.\nZevora edits text-based (ASCII) files",
+             MsgIcon::Information, MsgButtons::Ok, true}}));
     // A start without a file only brings the frame forward.
     m_frame->handOverReceived(QString());
     QCOMPARE(m_frame->documents().size(), 2);

@@ -30,8 +30,8 @@ void tst_QuickTags::theMenusListTheirItems()
 {
     QCOMPARE(QuickTags::formCaptions(),
              QStringList({"Use POST", "Use GET", "-", "Textarea", "-", "Select", "w/Multiple"}));
-    QCOMPARE(QuickTags::inputCaptions(), QStringList({"Text", "Hidden", "Radio", "Checkbox", "Password",
-                                                      "File", "Reset", "Submit"}));
+    QCOMPARE(QuickTags::inputCaptions(),
+             QStringList({"Text", "Hidden", "Radio", "Checkbox", "Password", "File", "Reset", "Submit"}));
     QCOMPARE(QuickTags::scriptCaptions(), QStringList({"JavaScript", "VBScript", "Style"}));
     QCOMPARE(QuickTags::dropCaptions(),
              QStringList({"w/Redirect", "above w/Go Button", "w/New Window Option"}));
@@ -60,8 +60,8 @@ void tst_QuickTags::formItemsGiveTheirExactText_data()
                                "</SELECT>"
                             << 10;
     QTest::addRow("w/Multiple") << 6
-                                << "<SELECT MULTIPLE NAME=\"\" SIZE=\"3\">\r\n" + option.repeated(8)
-                                       + "</SELECT>"
+                                << "<SELECT MULTIPLE NAME=\"\" SIZE=\"3\">\r\n" + option.repeated(8) +
+                                       "</SELECT>"
                                 << 10;
 }
 

@@ -17,7 +17,7 @@ MsgAnswer FakeMessageService::show(const MessageBox &box)
         QTest::qFail(what.constData(), __FILE__, __LINE__);
     }
     return box.buttons == MsgButtons::YesNo || box.buttons == MsgButtons::YesNoCancel ? MsgAnswer::No
-                                                                                       : MsgAnswer::Ok;
+                                                                                      : MsgAnswer::Ok;
 }
 
 void FakeSoundService::play(int resourceId, bool async)

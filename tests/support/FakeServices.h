@@ -3,9 +3,9 @@
 #pragma once
 
 #include "ClipboardService.h"
+#include "FileDialogService.h"
 #include "MessageService.h"
 #include "ShellService.h"
-#include "FileDialogService.h"
 #include "SoundService.h"
 
 #include <QList>
