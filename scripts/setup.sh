@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libqscintilla2-qt6-dev
     qt6-multimedia-dev libqt6multimedia6

@@ -1,0 +1,1 @@
+// Zevora tests - the translation unit that builds the shared precompiled header.
