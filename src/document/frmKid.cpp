@@ -107,16 +107,6 @@ QString frmKid::captionFileName() const
 
 // --- the edit protocol -------------------------------------------------------
 
-QString frmKid::toPageLineEnds(const QString &text) const
-{
-    const QString lineBreak = richy->lineBreak();
-    if (lineBreak == QLatin1String("\r\n") || !text.contains(QLatin1Char('\r')))
-        return text;
-    QString converted = text;
-    converted.replace(QLatin1String("\r\n"), lineBreak);
-    return converted;
-}
-
 void frmKid::kidPaste()
 {
     kidPaste(Services::clipboard().text());
@@ -124,14 +114,14 @@ void frmKid::kidPaste()
 
 void frmKid::kidPaste(const QString &newText)
 {
-    richy->setSelText(toPageLineEnds(newText));
+    richy->setSelText(richy->toPageLineBreaks(newText));
 }
 
 void frmKid::kidPaste(const QString &newText, const QString &oldText, qsizetype repStart)
 {
     m_replacing = true;
     richy->select(repStart, oldText.size());
-    richy->setSelText(toPageLineEnds(newText));
+    richy->setSelText(richy->toPageLineBreaks(newText));
     m_replacing = false;
     richy_SelChange();
 }
@@ -175,6 +165,7 @@ void frmKid::setTab(const QString &mTab)
 
 void frmKid::preReplace(const std::optional<QString> &repStr)
 {
+    richy->endComposition();
     richy->commitPending();
     eTxt1 = repStr ? *repStr : richy->Text();
     if (!m_wholeTextPending) {
@@ -304,12 +295,13 @@ bool frmKid::richy_KeyDown(int keyCode, int shiftState)
         }
         return true;
     }
-    if (keyCode == Qt::Key_Tab && shiftState == 0) {
+    // Tab inserts the tab string whatever else is held; with Shift it would
+    // otherwise move the focus out of the page.
+    if (keyCode == Qt::Key_Tab || keyCode == Qt::Key_Backtab) {
         kidInsert(m_tab);
         return true;
     }
-    // Shift+Tab would move the focus out of the page.
-    return keyCode == Qt::Key_Backtab;
+    return false;
 }
 
 void frmKid::macroKey(int keyCode, int shiftState)

@@ -48,7 +48,8 @@ public:
     /// Inserts the clipboard's text over the selection, as one undo step.
     void kidPaste();
     /// Inserts \a newText over the selection, as one undo step; the caret
-    /// ends after it. Line breaks are written in the page's own line ending.
+    /// ends after it. Every line break (CR LF, LF or CR) is written in the
+    /// page's own line ending.
     void kidPaste(const QString &newText);
     /// Replaces the text \a oldText found at \a repStart with \a newText, as
     /// one undo step.
@@ -105,7 +106,6 @@ private:
     void macroKey(int keyCode, int shiftState);
     void copySelection();
     void loadSettings();
-    QString toPageLineEnds(const QString &text) const;
     bool applyStep(const EditStep &step);
     void afterHistoryStep();
 

@@ -7,7 +7,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QStringDecoder>
 
 namespace {
@@ -34,6 +37,15 @@ QAccessibleInterface *plainEditorAccessible(const QString &, QObject *object)
         return new QAccessibleWidget(editor, QAccessible::EditableText);
     return nullptr;
 }
+
+// The control wants a text pointer even for an empty text.
+long textPointer(QByteArrayView utf8)
+{
+    return reinterpret_cast<long>(utf8.isEmpty() ? "" : utf8.data());
+}
+
+// The indicator that underlines the text an input method is composing.
+constexpr int kPreeditIndicator = QsciScintillaBase::INDIC_CONTAINER;
 
 } // namespace
 
@@ -91,8 +103,11 @@ void richy::configureEditor()
     // Our own history is the only one.
     sci(SCI_SETUNDOCOLLECTION, 0);
     sci(SCI_EMPTYUNDOBUFFER);
+    // One plain selection only: copy, cut, paste and undo all work on a
+    // stream of text (see forwardMouse for the modifier keys of a drag).
     sci(SCI_SETMULTIPLESELECTION, 0);
     sci(SCI_SETPASTECONVERTENDINGS, 1);
+    sci(SCI_INDICSETSTYLE, kPreeditIndicator, INDIC_COMPOSITIONTHICK);
 
     // Positions are UTF-16 indexes: let Scintilla keep the per-line index.
     sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
@@ -324,8 +339,25 @@ void richy::select(qsizetype start, qsizetype length)
 void richy::setSelText(const QString &text)
 {
     ActionScope action(this);
+    const long from = sci(SCI_GETSELECTIONSTART);
     const QByteArray utf8 = text.toUtf8();
-    sci(SCI_REPLACESEL, 0, reinterpret_cast<long>(utf8.constData()));
+    replaceTarget(from, sci(SCI_GETSELECTIONEND), utf8);
+    const long caret = from + long(utf8.size());
+    sci(SCI_SETSEL, caret, caret);
+}
+
+// Every text goes into the control with its length: a NUL is a character of
+// the page like any other, never the end of the text.
+void richy::replaceTarget(long from, long to, QByteArrayView utf8)
+{
+    sci(SCI_SETTARGETRANGE, from, to);
+    sci(SCI_REPLACETARGET, utf8.size(), textPointer(utf8));
+}
+
+void richy::setAllBytes(QByteArrayView utf8)
+{
+    sci(SCI_CLEARALL);
+    sci(SCI_APPENDTEXT, utf8.size(), textPointer(utf8));
 }
 
 QString richy::lineBreak() const
@@ -340,6 +372,31 @@ QString richy::lineBreak() const
     }
 }
 
+QString richy::toPageLineBreaks(const QString &text) const
+{
+    const QString lineBreak = this->lineBreak();
+    QString converted;
+    qsizetype done = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        const qsizetype length = c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n' ? 2 : 1;
+        if (QStringView(text).sliced(i, length) == lineBreak) {
+            i += length - 1;
+            continue;
+        }
+        if (converted.isNull())
+            converted.reserve(text.size() + text.size() / 8);
+        converted.append(QStringView(text).sliced(done, i - done)).append(lineBreak);
+        i += length - 1;
+        done = i + 1;
+    }
+    if (converted.isNull())
+        return text;
+    return converted.append(QStringView(text).sliced(done));
+}
+
 // --- changes the program makes -------------------------------------------------
 
 void richy::replaceBytes(long from, long to, const QString &text)
@@ -347,9 +404,8 @@ void richy::replaceBytes(long from, long to, const QString &text)
     commitPending();
     ++m_unrecordedDepth;
     const QByteArray utf8 = text.toUtf8();
-    sci(SCI_SETTARGETRANGE, from, to);
-    sci(SCI_REPLACETARGET, utf8.size(), reinterpret_cast<long>(utf8.constData()));
-    const long caret = from + utf8.size();
+    replaceTarget(from, to, utf8);
+    const long caret = from + long(utf8.size());
     sci(SCI_SETSEL, caret, caret);
     --m_unrecordedDepth;
     notifySelectionIfMoved();
@@ -365,8 +421,7 @@ void richy::replaceAllUnrecorded(const QString &text)
 {
     commitPending();
     ++m_unrecordedDepth;
-    const QByteArray utf8 = text.toUtf8();
-    sci(SCI_SETTEXT, 0, reinterpret_cast<long>(utf8.constData()));
+    setAllBytes(text.toUtf8());
     sci(SCI_DOCUMENTEND);
     --m_unrecordedDepth;
     notifySelectionIfMoved();
@@ -376,8 +431,7 @@ void richy::loadText(const QByteArray &utf8)
 {
     commitPending();
     ++m_unrecordedDepth;
-    // SCI_SETTEXT takes a NUL-terminated text; QByteArray always has one.
-    sci(SCI_SETTEXT, 0, reinterpret_cast<long>(utf8.constData()));
+    setAllBytes(utf8);
     const qsizetype lineEnd = utf8.indexOf('\n');
     const qsizetype cr = utf8.indexOf('\r');
     int mode = SC_EOL_CRLF;
@@ -501,42 +555,177 @@ bool richy::event(QEvent *e)
 
 void richy::keyPressEvent(QKeyEvent *e)
 {
+    removePreedit();
     ActionScope action(this);
     QsciScintilla::keyPressEvent(e);
 }
 
+// An input method composes its text in steps (n, に, にほ, 日本 ...). Each step
+// only shows the text being composed; the page changes once, by the text the
+// input method commits, as one recorded step that replaces the selection.
 void richy::inputMethodEvent(QInputMethodEvent *e)
 {
-    ActionScope action(this);
-    QsciScintilla::inputMethodEvent(e);
+    removePreedit();
+    if (!e->commitString().isEmpty() || e->replacementLength() > 0) {
+        ActionScope action(this);
+        if (e->replacementLength() > 0 && sci(SCI_GETSELECTIONSTART) == sci(SCI_GETSELECTIONEND)) {
+            // The commit replaces text around the caret (an input method
+            // that corrects what was typed before).
+            const qsizetype caret = SelStart();
+            const qsizetype from = std::clamp<qsizetype>(caret + e->replacementStart(), 0, textLength());
+            select(from, std::min<qsizetype>(e->replacementLength(), textLength() - from));
+        }
+        setSelText(e->commitString());
+    }
+    if (!e->preeditString().isEmpty()) {
+        int cursor = int(e->preeditString().size());
+        for (const QInputMethodEvent::Attribute &attribute : e->attributes()) {
+            if (attribute.type == QInputMethodEvent::Cursor)
+                cursor = std::clamp(attribute.start, 0, int(e->preeditString().size()));
+        }
+        showPreedit(e->preeditString(), cursor);
+    }
+    e->accept();
+}
+
+void richy::showPreedit(const QString &text, int cursor)
+{
+    m_preeditAnchor = sci(SCI_GETANCHOR);
+    m_preeditCaret = sci(SCI_GETCURRENTPOS);
+    // Behind the selection, so that the selection keeps its place.
+    const long at = std::max(m_preeditAnchor, m_preeditCaret);
+    const QByteArray utf8 = text.toUtf8();
+    ++m_unrecordedDepth;
+    replaceTarget(at, at, utf8);
+    sci(SCI_SETINDICATORCURRENT, kPreeditIndicator);
+    sci(SCI_INDICATORFILLRANGE, at, long(utf8.size()));
+    const long caret = at + long(text.left(cursor).toUtf8().size());
+    sci(SCI_SETSEL, caret, caret);
+    --m_unrecordedDepth;
+    m_preeditPos = at;
+    m_preeditLength = long(utf8.size());
+}
+
+void richy::removePreedit()
+{
+    if (m_preeditPos < 0)
+        return;
+    const long at = std::exchange(m_preeditPos, -1);
+    ++m_unrecordedDepth;
+    replaceTarget(at, at + m_preeditLength, {});
+    sci(SCI_SETSEL, m_preeditAnchor, m_preeditCaret);
+    --m_unrecordedDepth;
+    m_preeditLength = 0;
+}
+
+void richy::endComposition()
+{
+    if (m_preeditPos < 0)
+        return;
+    if (QInputMethod *inputMethod = QGuiApplication::inputMethod())
+        inputMethod->commit();
+    removePreedit();
+}
+
+void richy::focusOutEvent(QFocusEvent *e)
+{
+    removePreedit();
+    QsciScintilla::focusOutEvent(e);
+}
+
+// The control hands over a drag (and a copy) as a C string, which would end
+// at the first NUL; the selection itself is what is dragged.
+QMimeData *richy::toMimeData(const QByteArray &text, bool rectangular) const
+{
+    const long from = sci(SCI_GETSELECTIONSTART);
+    const long to = sci(SCI_GETSELECTIONEND);
+    if (rectangular || from == to)
+        return QsciScintilla::toMimeData(text, rectangular);
+    auto *mime = new QMimeData;
+    mime->setText(bytesToString(from, to - from));
+    return mime;
 }
 
 void richy::dropEvent(QDropEvent *e)
 {
+    removePreedit();
     ActionScope action(this);
-    QsciScintilla::dropEvent(e);
+    if (!dropTextWithNul(e))
+        QsciScintilla::dropEvent(e);
+}
+
+// The control would cut a dropped text at its first NUL (and a move would
+// then lose the rest): such a text is dropped here, with its line breaks in
+// the page's own ending.
+bool richy::dropTextWithNul(QDropEvent *e)
+{
+    const QMimeData *mime = e->mimeData();
+    if (!mime || !mime->hasText())
+        return false;
+    const QString text = mime->text();
+    if (!text.contains(QChar(0)))
+        return false;
+    const QPoint at = e->position().toPoint();
+    long pos = sci(SCI_POSITIONFROMPOINT, at.x(), at.y());
+    const long from = sci(SCI_GETSELECTIONSTART);
+    const long to = sci(SCI_GETSELECTIONEND);
+    const bool move = e->source() == this || e->source() == viewport();
+    if (move && e->dropAction() == Qt::MoveAction) {
+        if (pos >= from && pos <= to) {
+            e->ignore();
+            return true;
+        }
+        replaceTarget(from, to, {});
+        if (pos > to)
+            pos -= to - from;
+    }
+    const QByteArray utf8 = toPageLineBreaks(text).toUtf8();
+    replaceTarget(pos, pos, utf8);
+    sci(SCI_SETSEL, pos, pos + long(utf8.size()));
+    e->acceptProposedAction();
+    return true;
+}
+
+// Ctrl or Alt with a drag would make a rectangular selection, which copy, cut
+// and undo cannot treat as one stream of text: the control only sees the
+// plain drag (and Shift, which extends the selection).
+template <typename Handler> void richy::forwardMouse(QMouseEvent *e, Handler handler)
+{
+    ActionScope action(this);
+    const Qt::KeyboardModifiers plainModifiers =
+        e->modifiers() & ~(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (plainModifiers == e->modifiers()) {
+        handler(e);
+        return;
+    }
+    QMouseEvent plain(e->type(), e->position(), e->scenePosition(), e->globalPosition(), e->button(),
+                      e->buttons(), plainModifiers, e->pointingDevice());
+    handler(&plain);
+    e->setAccepted(plain.isAccepted());
 }
 
 void richy::mousePressEvent(QMouseEvent *e)
 {
-    ActionScope action(this);
-    QsciScintilla::mousePressEvent(e);
+    if (m_preeditPos >= 0) {
+        // A click ends the composition with the text composed so far.
+        if (QInputMethod *inputMethod = QGuiApplication::inputMethod())
+            inputMethod->commit();
+        removePreedit();
+    }
+    forwardMouse(e, [this](QMouseEvent *event) { QsciScintilla::mousePressEvent(event); });
 }
 
 void richy::mouseReleaseEvent(QMouseEvent *e)
 {
-    ActionScope action(this);
-    QsciScintilla::mouseReleaseEvent(e);
+    forwardMouse(e, [this](QMouseEvent *event) { QsciScintilla::mouseReleaseEvent(event); });
 }
 
 void richy::mouseMoveEvent(QMouseEvent *e)
 {
-    ActionScope action(this);
-    QsciScintilla::mouseMoveEvent(e);
+    forwardMouse(e, [this](QMouseEvent *event) { QsciScintilla::mouseMoveEvent(event); });
 }
 
 void richy::mouseDoubleClickEvent(QMouseEvent *e)
 {
-    ActionScope action(this);
-    QsciScintilla::mouseDoubleClickEvent(e);
+    forwardMouse(e, [this](QMouseEvent *event) { QsciScintilla::mouseDoubleClickEvent(event); });
 }

@@ -66,6 +66,9 @@ public:
 
     /// The line break Enter writes: "\r\n", "\n" or "\r".
     QString lineBreak() const;
+    /// \a text with each of its line breaks (CR LF, LF or CR) written as
+    /// lineBreak(), so that text from elsewhere never mixes line endings.
+    QString toPageLineBreaks(const QString &text) const;
 
     /// While suspended, changes are not recorded (a whole-text change that the
     /// caller records as one step).
@@ -74,6 +77,12 @@ public:
     /// Sends a recorded step for changes still pending (changes made outside
     /// an event this control wraps are otherwise sent on the next UI update).
     void commitPending();
+
+    /// Ends an input method composition in progress: the input method is
+    /// asked to commit, and the text being composed, which is shown in the
+    /// page but is not part of it, leaves the page. Whole-text work (saving,
+    /// replacing) calls this first.
+    void endComposition();
 
 signals:
     /// One user action changed the page.
@@ -90,6 +99,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+    QMimeData *toMimeData(const QByteArray &text, bool rectangular) const override;
 
 private:
     friend class ActionScope;
@@ -114,6 +125,12 @@ private:
     void beginAction();
     void endAction();
     void notifySelectionIfMoved();
+    void setAllBytes(QByteArrayView utf8);
+    void replaceTarget(long from, long to, QByteArrayView utf8);
+    void showPreedit(const QString &text, int cursor);
+    void removePreedit();
+    bool dropTextWithNul(QDropEvent *e);
+    template <typename Handler> void forwardMouse(QMouseEvent *e, Handler handler);
 
     struct PendingInsert
     {
@@ -137,4 +154,12 @@ private:
     long m_lastAnchor = -1;
     long m_lastCaret = -1;
     bool m_textChangedSinceNotify = false;
+
+    // The text an input method is composing: shown in the page, never part
+    // of it (not recorded, removed before any other change). The selection
+    // it was typed over is restored when it goes.
+    long m_preeditPos = -1;
+    long m_preeditLength = 0;
+    long m_preeditAnchor = 0;
+    long m_preeditCaret = 0;
 };

@@ -7,7 +7,11 @@
 #include "frmKid.h"
 #include "richy.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QPointer>
 #include <QTest>
 
@@ -38,6 +42,13 @@ private slots:
     void wholeTextStepsUndoInOneStep();
     void textsContainingTheSeparatorUndoExactly();
     void nonAsciiAndCrlfPositionsAreQStringIndexes();
+    void aNulCharacterIsKeptByEveryPath();
+    void inputMethodsLeaveOnlyTheCommittedText_data();
+    void inputMethodsLeaveOnlyTheCommittedText();
+    void pastedLineBreaksTakeThePageEnding_data();
+    void pastedLineBreaksTakeThePageEnding();
+    void modifierDragsSelectAStreamOfText_data();
+    void modifierDragsSelectAStreamOfText();
     void joiningOrSplittingACrlfKeepsPositionsExact_data();
     void joiningOrSplittingACrlfKeepsPositionsExact();
     void caretLabelShowsLineAndColumn();
@@ -335,6 +346,9 @@ void tst_frmKid::tabInsertsTheTabString()
     QTest::keyClick(second->richy, Qt::Key_Tab);
     QCOMPARE(second->richy->Text(), QString("a          b"));
     QCOMPARE(second->undoStack().stackLevel(), 2);
+    // Shift+Tab is the Tab key too.
+    QTest::keyClick(second->richy, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(second->richy->Text(), QString("a            b"));
 }
 
 void tst_frmKid::wholeTextStepsUndoInOneStep()
@@ -393,6 +407,162 @@ void tst_frmKid::nonAsciiAndCrlfPositionsAreQStringIndexes()
     m_kid->cmdUndo_Click();
     m_kid->cmdUndo_Click();
     QCOMPARE(m_kid->richy->Text(), text);
+}
+
+void tst_frmKid::aNulCharacterIsKeptByEveryPath()
+{
+    const QString nul(QChar(0));
+    m_kid->richy->loadText(QByteArray("ab\0cd", 5));
+    QCOMPARE(m_kid->richy->Text(), "ab" + nul + "cd");
+    QCOMPARE(m_kid->richy->textLength(), 5);
+
+    m_kid->richy->select(1, 3);
+    QTest::keyClick(m_kid->richy, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(m_services->clipboard.text(), "b" + nul + "c");
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{1, "b" + nul + "c", ""}));
+    QTest::keyClick(m_kid->richy, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(m_kid->richy, Qt::Key_V, Qt::ControlModifier);
+    m_kid->kidPaste("<" + nul + ">");
+    QCOMPARE(m_kid->richy->Text(), "adb" + nul + "c<" + nul + ">");
+
+    // The control's own copy (and drag) carries the whole selection.
+    m_kid->richy->select(2, 3);
+    m_kid->richy->SendScintilla(QsciScintillaBase::SCI_COPY);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "b" + nul + "c");
+
+    // A dropped text with a NUL goes in whole, as one step.
+    m_area->resize(400, 300);
+    m_area->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_area.get()));
+    m_kid->richy->setSelStart(0);
+    QMimeData mime;
+    mime.setText("X" + nul + "Y");
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_kid->richy->viewport(), &enter);
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_kid->richy->viewport(), &drop);
+    QCOMPARE(m_kid->richy->Text(), "X" + nul + "Yadb" + nul + "c<" + nul + ">");
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{0, "", "X" + nul + "Y"}));
+
+    while (m_kid->checkUndoFromTop())
+        m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), "ab" + nul + "cd");
+}
+
+// Each event is "commit|preedit"; the preedit's cursor stands at its end.
+void tst_frmKid::inputMethodsLeaveOnlyTheCommittedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<EditStep>("last");
+    QTest::addRow("Japanese kana to kanji")
+        << "ab" << 1 << 0 << QStringList{"|n", "|に", "|にh", "|にほ", "|にほn", "|にほん", "|日本", "日本|"}
+        << "a日本b" << 1 << EditStep{1, "", "日本"};
+    QTest::addRow("Chinese pinyin") << "ab" << 2 << 0 << QStringList{"|zh", "|zhong", "|中", "中|"} << "ab中"
+                                    << 1 << EditStep{2, "", "中"};
+    QTest::addRow("Korean syllable by syllable")
+        << "" << 0 << 0 << QStringList{"|ㅎ", "|하", "|한", "한|ㄱ", "|그", "|글", "글|"} << "한글" << 2
+        << EditStep{1, "", "글"};
+    QTest::addRow("a dead key") << "caf" << 3 << 0 << QStringList{"|´", "é|"} << "café" << 1
+                                << EditStep{3, "", "é"};
+    QTest::addRow("over a selection") << "one two three" << 4 << 3 << QStringList{"|n", "|に", "に|"}
+                                      << "one に three" << 1 << EditStep{4, "two", "に"};
+    QTest::addRow("cancelled") << "one two" << 4 << 3 << QStringList{"|n", "|に", "|"} << "one two" << 0
+                               << EditStep{};
+}
+
+void tst_frmKid::inputMethodsLeaveOnlyTheCommittedText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QStringList, events);
+    QFETCH(QString, expected);
+    QFETCH(int, steps);
+    QFETCH(EditStep, last);
+    m_kid->richy->loadText(text.toUtf8());
+    m_kid->richy->select(start, length);
+    for (const QString &event : events) {
+        const QString commit = event.section('|', 0, 0);
+        const QString preedit = event.section('|', 1);
+        QInputMethodEvent composing(
+            preedit, {QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, int(preedit.size()), 1)});
+        composing.setCommitString(commit);
+        QCoreApplication::sendEvent(m_kid->richy, &composing);
+    }
+    QCOMPARE(m_kid->richy->Text(), expected);
+    QCOMPARE(m_kid->undoStack().stackLevel(), steps);
+    QCOMPARE(m_kid->richy->DataChanged(), steps > 0);
+    if (steps == 0) {
+        QCOMPARE(m_kid->richy->SelStart(), start);
+        QCOMPARE(m_kid->richy->SelLength(), length);
+        return;
+    }
+    QCOMPARE(m_kid->undoStack().top(), last);
+    while (m_kid->checkUndoFromTop())
+        m_kid->cmdUndo_Click();
+    QCOMPARE(m_kid->richy->Text(), text);
+}
+
+void tst_frmKid::pastedLineBreaksTakeThePageEnding_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("CRLF page") << "a\r\nb"
+                               << "1\r\n2\r\n3\r\n\r\n4a\r\nb";
+    QTest::addRow("LF page") << "a\nb"
+                             << "1\n2\n3\n\n4a\nb";
+    QTest::addRow("CR page") << "a\rb"
+                             << "1\r2\r3\r\r4a\rb";
+}
+
+void tst_frmKid::pastedLineBreaksTakeThePageEnding()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, expected);
+    m_kid->richy->loadText(page.toUtf8());
+    m_services->clipboard.setText("1\r\n2\n3\r\n\r4");
+    m_kid->kidPaste();
+    QCOMPARE(m_kid->richy->Text(), expected);
+}
+
+void tst_frmKid::modifierDragsSelectAStreamOfText_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addRow("Ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::addRow("Alt") << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::addRow("Ctrl+Alt") << (Qt::ControlModifier | Qt::AltModifier);
+}
+
+void tst_frmKid::modifierDragsSelectAStreamOfText()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    m_kid->richy->loadText("first line\r\nsecond line\r\nthird line\r\n");
+    m_area->resize(400, 300);
+    m_area->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_area.get()));
+    const auto pointOf = [this](long pos) {
+        return QPoint(int(m_kid->richy->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, pos)),
+                      int(m_kid->richy->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, pos)) +
+                          3);
+    };
+    QWidget *viewport = m_kid->richy->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, modifiers, pointOf(2));
+    QMouseEvent move(QEvent::MouseMove, pointOf(27), viewport->mapToGlobal(pointOf(27)), Qt::NoButton,
+                     Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, modifiers, pointOf(27));
+    QCOMPARE(m_kid->richy->SendScintilla(QsciScintillaBase::SCI_SELECTIONISRECTANGLE), 0);
+    QCOMPARE(m_kid->richy->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 1);
+    QCOMPARE(m_kid->richy->SelText(), QString("rst line\r\nsecond line\r\nth"));
+    // Cut takes exactly what it puts on the clipboard.
+    m_kid->kidCut();
+    QCOMPARE(m_services->clipboard.text(), QString("rst line\r\nsecond line\r\nth"));
+    QCOMPARE(m_kid->richy->Text(), QString("fiird line\r\n"));
 }
 
 void tst_frmKid::joiningOrSplittingACrlfKeepsPositionsExact_data()

@@ -6,6 +6,7 @@
 #include "frmKid.h"
 #include "richy.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QRandomGenerator>
@@ -65,7 +66,7 @@ void tst_UndoRandom::typeText(const QString &text)
 void tst_UndoRandom::act()
 {
     const QString fragment = kFragments.at(m_random.bounded(int(kFragments.size())));
-    switch (m_random.bounded(15)) {
+    switch (m_random.bounded(16)) {
     case 0:
     case 1:
         m_lastAction = "type";
@@ -136,8 +137,24 @@ void tst_UndoRandom::act()
         m_kid->repChange();
         break;
     }
-    case 12:
+    case 12: {
+        // An input method composes the fragment piece by piece, then commits
+        // it or (one time in three) gives up.
+        m_lastAction = "input method";
+        randomSelection();
+        const bool commit = m_random.bounded(3) != 0;
+        for (qsizetype length = 1; length <= fragment.size() + (commit ? 0 : 1); ++length) {
+            const QString preedit = fragment.left(length) + (length > fragment.size() ? "x" : "");
+            QInputMethodEvent composing(preedit, {});
+            QCoreApplication::sendEvent(m_kid->richy, &composing);
+        }
+        QInputMethodEvent done(QString(), {});
+        done.setCommitString(commit ? fragment : QString());
+        QCoreApplication::sendEvent(m_kid->richy, &done);
+        break;
+    }
     case 13:
+    case 14:
         m_lastAction = "undo";
         m_kid->cmdUndo_Click();
         break;
