@@ -2,6 +2,7 @@
 #include "mStart.h"
 
 #include "FileCommands.h"
+#include "FileIdentity.h"
 #include "InstanceChannel.h"
 #include "MessageService.h"
 #include "PageReader.h"
@@ -60,6 +61,7 @@ void openCommandLineFile(topForm &frame, const QString &given)
     const QString cmd = FileCommands::checkOutsidePath(given);
     if (cmd.isEmpty())
         return;
+    const FileIdentity onDisk = fileIdentity(cmd);
     const std::optional<QByteArray> bytes =
         PageReader::readInBlocks(cmd, kStartUpChunk, [] { QCoreApplication::processEvents(); });
     if (!bytes)
@@ -70,6 +72,7 @@ void openCommandLineFile(topForm &frame, const QString &given)
     const PageEncoding encoding = TextCodec::detectEncoding(*bytes);
     kid->richy->loadText(encoding == PageEncoding::Utf8 ? *bytes : TextCodec::utf8FromWindows1252(*bytes));
     kid->setEncoding(encoding);
+    kid->setFileOnDisk(onDisk);
     kid->setTag(cmd);
     kid->setWindowTitle(mFuncs::CaptionFromPath(cmd));
     kid->Form_Activate();

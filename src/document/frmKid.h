@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditStep.h"
+#include "FileIdentity.h"
 #include "Stack.h"
 #include "TextCodec.h"
 
@@ -40,6 +41,11 @@ public:
     /// opened as plain text): saving it must ask for a name first.
     bool saveAsRequired() const { return m_saveAsRequired; }
     void setSaveAsRequired(bool required) { m_saveAsRequired = required; }
+
+    /// The page's file as it was when the page was last read from it or
+    /// written to it (invalid while the page has no file).
+    const Platform::FileIdentity &fileOnDisk() const { return m_fileOnDisk; }
+    void setFileOnDisk(const Platform::FileIdentity &identity) { m_fileOnDisk = identity; }
 
     /// The caption up to the last-modified stamp (the whole caption when it
     /// has none).
@@ -115,6 +121,7 @@ private:
     Stack m_undo;
     Stack m_redo;
     PageEncoding m_encoding = PageEncoding::Utf8;
+    Platform::FileIdentity m_fileOnDisk;
     bool m_saveAsRequired = false;
     bool m_replacing = false;
     bool m_wholeTextPending = false;

@@ -4,6 +4,7 @@
 #include "CRegSettings.h"
 #include "DocumentHost.h"
 #include "FileDialogService.h"
+#include "FileIdentity.h"
 #include "MessageService.h"
 #include "PageReader.h"
 #include "RecentList.h"
@@ -24,6 +25,8 @@
 #include <QPointer>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cstring>
 
 using namespace Platform;
 
@@ -90,6 +93,33 @@ void showBinaryFileMessage(const QString &path)
             MsgIcon::Information);
 }
 
+// Refuses, with a message, a file larger than a page can hold; nothing is read.
+bool refuseTooLarge(const QString &path)
+{
+    if (!PageReader::isTooLarge(path))
+        return false;
+    message(kNoteTitle,
+            path + QStringLiteral(" is too large to open (%1 MB).\n\nZevora opens files of up to %2 MB.")
+                       .arg(QFileInfo(path).size() / (1024 * 1024))
+                       .arg(PageReader::kMaxPageBytes / (1024 * 1024)),
+            MsgIcon::Exclamation);
+    return true;
+}
+
+// Refuses, with a message, to write through a symbolic link that another user
+// may have planted in a shared folder.
+bool refuseForeignLink(const QString &path)
+{
+    if (!passesForeignLinkInSharedFolder(path))
+        return false;
+    message(kNoteTitle,
+            path + QStringLiteral(" leads through a symbolic link that belongs to another user, in a folder "
+                                  "that everybody may write to.\n\nZevora does not write through it: "
+                                  "please save the page under another name."),
+            MsgIcon::Exclamation);
+    return true;
+}
+
 } // namespace
 
 FileCommands::FileCommands(FileCommandsHost *host, QObject *parent) : QObject(parent), m_host(host) {}
@@ -103,8 +133,11 @@ QString FileCommands::newPageText()
 
 frmKid *FileCommands::documentWithTag(const QString &path) const
 {
+    // A file reached through a link, a hard link or another spelling of its
+    // path is the same file: two windows on it would save over each other.
+    const FileIdentity wanted = fileIdentity(path);
     for (frmKid *kid : m_host->documents()) {
-        if (kid->Tag() == path)
+        if (kid->Tag() == path || wanted.sameFile(fileIdentity(kid->Tag())))
             return kid;
     }
     return nullptr;
@@ -138,6 +171,7 @@ bool FileCommands::LoadFile(const QString &path, frmKid *target)
 {
     // Events run between the blocks: the window may be closed meanwhile.
     QPointer<frmKid> document = target;
+    const FileIdentity onDisk = fileIdentity(path);
     const std::optional<QByteArray> bytes =
         PageReader::readInBlocks(path, kLoadBlock, [] { QCoreApplication::processEvents(); });
     if (!bytes || !document)
@@ -162,6 +196,7 @@ bool FileCommands::LoadFile(const QString &path, frmKid *target)
         editor->loadText(encoding == PageEncoding::Utf8 ? *bytes : TextCodec::utf8FromWindows1252(*bytes));
         document->setEncoding(encoding);
     }
+    document->setFileOnDisk(onDisk);
     editor->setDataChanged(false);
     if (soundAvailable())
         PlayResWav(304, true);
@@ -170,7 +205,12 @@ bool FileCommands::LoadFile(const QString &path, frmKid *target)
 
 frmKid *FileCommands::openInNewWindow(const QString &path, bool addToRecent)
 {
+    if (refuseTooLarge(path))
+        return nullptr;
     QPointer<frmKid> kid = m_host->newDocumentWindow();
+    // Known by its file while it loads, so that the same file handed over
+    // meanwhile is not opened a second time.
+    kid->setTag(path);
     if (!LoadFile(path, kid)) {
         if (kid) {
             kid->richy->setDataChanged(false);
@@ -179,7 +219,6 @@ frmKid *FileCommands::openInNewWindow(const QString &path, bool addToRecent)
         return nullptr;
     }
     kid->setWindowTitle(mFuncs::CaptionFromPath(path));
-    kid->setTag(path);
     kid->Form_Activate();
     m_host->RefreshTools();
     if (addToRecent)
@@ -190,7 +229,7 @@ frmKid *FileCommands::openInNewWindow(const QString &path, bool addToRecent)
 frmKid *FileCommands::OpenDocument(const QString &givenPath)
 {
     const QString path = givenPath.isEmpty() ? ShowFileDialog(true) : givenPath;
-    if (path.isEmpty())
+    if (path.isEmpty() || refuseTooLarge(path))
         return nullptr;
     frmKid *kid = openInNewWindow(path);
     if (!kid)
@@ -266,14 +305,22 @@ QString FileCommands::ShowFileDialog(bool open, frmKid *document)
         message(kNoteTitle, QStringLiteral("You must enter a filename for a valid file to save."));
         return {};
     }
-    if (path.endsWith(QLatin1Char('.')))
+    // A name ending in a period is saved without an extension; a name typed
+    // without one gets the extension of the chosen type (with All Files it
+    // stays as typed).
+    const bool endsWithPeriod = path.endsWith(QLatin1Char('.'));
+    if (endsWithPeriod)
         path.chop(1);
-    // A name typed without an extension gets the one of the chosen type;
-    // with All Files it stays as typed.
     const int chosen = result.selectedFilter >= 0 ? result.selectedFilter : request.selectedFilter;
     const QString extension = kSaveExtensions.value(chosen);
-    if (!extension.isEmpty() && QFileInfo(path).suffix().isEmpty())
+    if (!endsWithPeriod && !extension.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + extension;
+    // The dialog asked about the name it returned; a file under the name
+    // made from it has not been confirmed yet.
+    if (path != result.path && QFileInfo::exists(path) &&
+        message(kNoteTitle, path + QStringLiteral(" already exists.\n\nDo you want to replace it?"),
+                MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return {};
     return path;
 }
 
@@ -304,6 +351,9 @@ QString FileCommands::templateFolder()
 
 FileCommands::WriteResult FileCommands::write(frmKid *document, const QString &path)
 {
+    if (refuseForeignLink(path))
+        return WriteResult::Declined;
+    document->richy->endComposition();
     BusyPointer busy;
     // The editor holds the page in UTF-8: a UTF-8 page is written from its
     // buffer as it is, a Windows-1252 page converted byte by byte.
@@ -325,10 +375,13 @@ FileCommands::WriteResult FileCommands::write(frmKid *document, const QString &p
     }
     const QByteArrayView body = converted ? QByteArrayView(*converted) : utf8;
     // One line break at the end, in the page's own line ending, only when
-    // the page does not already end with one.
+    // the page does not already end with one. A page holding NUL bytes (a
+    // UTF-16 file, say) is written exactly as it is: a byte added there would
+    // corrupt it.
     const bool endsWithBreak = !body.isEmpty() && (body.back() == '\n' || body.back() == '\r');
+    const bool holdsNul = std::memchr(body.data(), 0, size_t(body.size())) != nullptr;
     const QByteArray finalBreak =
-        endsWithBreak ? QByteArray() : TextCodec::lineBreak(lineEndingOf(document)).toLatin1();
+        endsWithBreak || holdsNul ? QByteArray() : TextCodec::lineBreak(lineEndingOf(document)).toLatin1();
 
     const QString target = writeTarget(path);
     const bool existed = QFileInfo::exists(target);
@@ -363,6 +416,7 @@ void FileCommands::afterSave(frmKid *document, const QString &path)
     AddToRecent(path);
     document->setWindowTitle(mCaption::CaptionBase(document->windowTitle()) +
                              mCaption::LastModifiedStamp(path));
+    document->setFileOnDisk(fileIdentity(path));
     document->update();
 }
 
@@ -399,6 +453,17 @@ FileCommands::WriteResult FileCommands::saveInPlace(frmKid *document, const QStr
 {
     if (!QFileInfo::exists(writeTarget(path)))
         return WriteResult::Vanished;
+    if (refuseForeignLink(path))
+        return WriteResult::Declined;
+    // Another program (or another window) may have written the file since
+    // the page was read: its work is not overwritten without a word.
+    const FileIdentity seen = document->fileOnDisk();
+    if (seen.valid && !seen.sameFileUnchanged(fileIdentity(path)) &&
+        message(kNoteTitle,
+                path + QStringLiteral(" has changed on disk since it was opened or last saved.\n\n"
+                                      "Overwrite it with this page?"),
+                MsgIcon::Exclamation, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return WriteResult::Declined;
     return write(document, path);
 }
 
@@ -504,17 +569,21 @@ void FileCommands::showBinaryFile(const QString &path)
 
 QString FileCommands::checkOutsidePath(const QString &given)
 {
-    if (mFuncs::IsBinaryFile(given)) {
-        showBinaryFileMessage(given);
-        return {};
-    }
+    // The checks look at the file that will be opened: "logo" may be completed
+    // to a picture "logo.png".
     const QString path = mCorrectPath::CorrectPath(given);
     if (path.isEmpty())
         return {};
+    if (mFuncs::IsBinaryFile(path)) {
+        showBinaryFileMessage(path);
+        return {};
+    }
     if (!mFuncs::FileExists(path)) {
         message(kNoteTitle, path + QStringLiteral(" is not present.\nZevora edits text-based (ASCII) files"),
                 MsgIcon::Information);
         return {};
     }
+    if (refuseTooLarge(path))
+        return {};
     return path;
 }

@@ -2,8 +2,14 @@
 #include "PageReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace PageReader {
+
+bool isTooLarge(const QString &path)
+{
+    return QFileInfo(path).size() > kMaxPageBytes;
+}
 
 std::optional<QByteArray> readInBlocks(const QString &path, qsizetype blockSize,
                                        const std::function<void()> &betweenBlocks)
@@ -12,6 +18,8 @@ std::optional<QByteArray> readInBlocks(const QString &path, qsizetype blockSize,
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const qint64 size = file.size();
+    if (size > kMaxPageBytes)
+        return std::nullopt;
     QByteArray bytes;
     bytes.reserve(size);
     const qint64 blocks = size / blockSize;
@@ -32,7 +40,9 @@ std::optional<QByteArray> readInBlocks(const QString &path, qsizetype blockSize,
     }
     // A file that grew while it was read: take the rest too.
     if (!file.atEnd())
-        bytes.append(file.readAll());
+        bytes.append(file.read(kMaxPageBytes + 1 - bytes.size()));
+    if (bytes.size() > kMaxPageBytes)
+        return std::nullopt;
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;

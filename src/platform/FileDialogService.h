@@ -36,8 +36,10 @@ public:
     virtual ~FileDialogService() = default;
     /// Asks for an existing file to open.
     virtual FileDialogResult openFile(const FileDialogRequest &request) = 0;
-    /// Asks for a file name to save under; the dialog asks before an existing
-    /// file is overwritten. No extension is added by the dialog.
+    /// Asks for a file name to save under. A name typed without an extension
+    /// gets the one of the selected type (none for a type such as "*"), and
+    /// the dialog asks before an existing file of that final name is
+    /// overwritten: the path returned has been confirmed.
     virtual FileDialogResult saveFile(const FileDialogRequest &request) = 0;
 };
 

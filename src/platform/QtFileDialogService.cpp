@@ -3,10 +3,20 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace Platform {
 
 namespace {
+// The extension a type filter stands for: "htm" for "HTM File (*.htm)",
+// none for "All Files (*)".
+QString extensionOf(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ )*]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 FileDialogResult run(const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder);
@@ -18,6 +28,14 @@ FileDialogResult run(const FileDialogRequest &request, QFileDialog::AcceptMode m
         dialog.selectNameFilter(request.filters.at(request.selectedFilter));
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    if (mode == QFileDialog::AcceptSave) {
+        // The dialog itself adds the chosen type's extension to a name typed
+        // without one, so that its question about replacing a file is asked
+        // about the file that will be written.
+        dialog.setDefaultSuffix(extensionOf(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString &filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
+    }
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return result;

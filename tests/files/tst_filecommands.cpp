@@ -25,6 +25,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Platform;
@@ -71,6 +72,13 @@ private slots:
     void failedWritesLeaveEverything_data();
     void failedWritesLeaveEverything();
     void aFileThatVanishedIsNotWrittenBlindly();
+    void aFileChangedOnDiskIsNotOverwrittenUnasked_data();
+    void aFileChangedOnDiskIsNotOverwrittenUnasked();
+    void aLinkOfAnotherUserInASharedFolderIsNotWrittenThrough();
+    void saveAsAsksBeforeReplacingAFileTheDialogDidNotConfirm();
+    void aFileTooLargeForAPageIsRefused_data();
+    void aFileTooLargeForAPageIsRefused();
+    void theSameFileHandedOverWhileItLoadsOpensOnce();
     void aFullDiskLeavesTheOldFile();
     void savingKeepsPermissionsAndSymbolicLinks();
     void charactersTheEncodingCannotHoldAreOfferedUtf8();
@@ -188,27 +196,41 @@ void tst_FileCommands::theOpenDialogRefuses_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("suffix");
-    QTest::addRow("a missing file") << QByteArray() << " has been moved or deleted.";
-    QTest::addRow("a UTF-16 text") << QByteArray("\xFF\xFE<\0h\0>\0", 8) << " appears to be a binary file.";
+    QTest::addColumn<QString>("alias"); // the same file under another name, opened first
+    QTest::addRow("a missing file") << QByteArray() << " has been moved or deleted." << QString();
+    QTest::addRow("a UTF-16 text") << QByteArray("\xFF\xFE<\0h\0>\0", 8) << " appears to be a binary file."
+                                   << QString();
     QTest::addRow("a PNG picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02",
                                                  24)
-                                   << " appears to be a binary file.";
+                                   << " appears to be a binary file." << QString();
     QTest::addRow("an executable") << QByteArray("\x7F"
                                                  "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x3E\0",
                                                  20)
-                                   << " appears to be a binary file.";
-    QTest::addRow("a file already open") << QByteArray("open twice") << " is already open.";
+                                   << " appears to be a binary file." << QString();
+    QTest::addRow("a file already open") << QByteArray("open twice") << " is already open."
+                                         << "refused.htm";
+    QTest::addRow("a file open through a symbolic link") << QByteArray("open twice") << " is already open."
+                                                         << "link.htm";
+    QTest::addRow("a file open through a hard link") << QByteArray("open twice") << " is already open."
+                                                     << "hard.htm";
+    QTest::addRow("a file open under another spelling") << QByteArray("open twice") << " is already open."
+                                                        << "sub/../refused.htm";
 }
 
 void tst_FileCommands::theOpenDialogRefuses()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, suffix);
+    QFETCH(QString, alias);
     const QString file = path("refused.htm");
     if (!content.isEmpty())
         writeFile(file, content);
-    if (suffix == " is already open.")
-        QVERIFY(open(file));
+    if (!alias.isEmpty()) {
+        QVERIFY(QFile::link(file, path("link.htm")));
+        QCOMPARE(::link(qPrintable(file), qPrintable(path("hard.htm"))), 0);
+        QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+        QVERIFY(open(path(alias)));
+    }
     const qsizetype pages = m_frame->documents().size();
     m_services->messages.answerNext(MsgAnswer::Ok);
     QVERIFY(!open(file));
@@ -252,7 +274,8 @@ void tst_FileCommands::closingThePageWhileItLoadsIsSafe()
 
 void tst_FileCommands::rtfIsOfferedAsPlainText()
 {
-    writeFile(path("notes.rtf"), "{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}");
+    const QByteArray rtf = "{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 He\\'00llo\\par W\\u0?orld}";
+    writeFile(path("notes.rtf"), rtf);
     m_services->messages.answerNext(MsgAnswer::Cancel);
     m_services->messages.answerNext(MsgAnswer::Ok);
     QVERIFY(!open(path("notes.rtf")));
@@ -268,15 +291,16 @@ void tst_FileCommands::rtfIsOfferedAsPlainText()
     m_services->messages.answerNext(MsgAnswer::Ok);
     frmKid *kid = open(path("notes.rtf"));
     QVERIFY(kid);
-    QCOMPARE(kid->richy->Text(), QString("Hello\r\nWorld"));
+    const QString text = QString("He") + QChar(0) + "llo\r\nW" + QChar(0) + "orld";
+    QCOMPARE(kid->richy->Text(), text);
     QVERIFY(kid->windowTitle().startsWith("notes.txt"));
 
     // The converted text is never written over the RTF file.
     m_services->fileDialogs.answerNext(path("notes.txt"), 3);
     QVERIFY(m_files->SaveDocument(kid));
-    QCOMPARE(readAll(path("notes.rtf")),
-             QByteArray("{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}"));
-    QCOMPARE(readAll(path("notes.txt")), QByteArray("Hello\r\nWorld\r\n"));
+    QCOMPARE(readAll(path("notes.rtf")), rtf);
+    // A page holding NUL bytes gets no line break added at its end.
+    QCOMPARE(readAll(path("notes.txt")), text.toUtf8());
     QCOMPARE(m_services->fileDialogs.shown.last().request.fileName, QString("notes.txt"));
 }
 
@@ -317,7 +341,7 @@ void tst_FileCommands::saveAsAddsTheExtensionOfTheChosenType_data()
     QTest::addRow("a name without extension gets the type's") << "page" << 1 << "page.html";
     QTest::addRow("a name with its own extension keeps it") << "page.asp" << 0 << "page.asp";
     QTest::addRow("All Files adds nothing") << "README" << 5 << "README";
-    QTest::addRow("a final period is dropped") << "page." << 3 << "page.txt";
+    QTest::addRow("a final period means no extension") << "page." << 3 << "page";
 }
 
 void tst_FileCommands::saveAsAddsTheExtensionOfTheChosenType()
@@ -346,6 +370,8 @@ void tst_FileCommands::aSecondSaveReplacesTheStamp()
     kid->Form_Activate();
     QCOMPARE(kid->windowTitle(), "index.htm" + kStampMark + " Last modified: 7/4/2001  [12:05:09 PM]");
     QTest::keyClicks(kid->richy, "y");
+    // The file's time changed behind the page's back: the save asks first.
+    m_services->messages.answerNext(MsgAnswer::Yes);
     QVERIFY(m_files->SaveDocument(kid));
     QCOMPARE(kid->windowTitle().count(kStampMark), 1);
     QCOMPARE(kid->windowTitle(), "index.htm" + mCaption::LastModifiedStamp(path("index.htm")));
@@ -411,6 +437,136 @@ void tst_FileCommands::aFileThatVanishedIsNotWrittenBlindly()
     m_services->fileDialogs.answerNext(QString());
     QVERIFY(!m_files->SaveDocument(kid));
     QCOMPARE(m_services->fileDialogs.shown.last().request.fileName, QString("gone.htm"));
+}
+
+void tst_FileCommands::aFileChangedOnDiskIsNotOverwrittenUnasked_data()
+{
+    QTest::addColumn<bool>("swapForLink");
+    QTest::addRow("rewritten by another program") << false;
+    QTest::addRow("swapped for a symbolic link") << true;
+}
+
+void tst_FileCommands::aFileChangedOnDiskIsNotOverwrittenUnasked()
+{
+    QFETCH(bool, swapForLink);
+    writeFile(path("page.htm"), "one\r\n");
+    frmKid *kid = open(path("page.htm"));
+    QTest::keyClicks(kid->richy, "x");
+    const QByteArray theirs = "two\r\n";
+    if (swapForLink) {
+        writeFile(path("other.htm"), theirs);
+        QVERIFY(QFile::remove(path("page.htm")));
+        QVERIFY(QFile::link(path("other.htm"), path("page.htm")));
+    } else {
+        writeFile(path("page.htm"), theirs);
+    }
+    m_services->messages.answerNext(MsgAnswer::No);
+    QVERIFY(!m_files->SaveDocument(kid));
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note:",
+                         path("page.htm") + " has changed on disk since it was opened or last saved.\n\n"
+                                            "Overwrite it with this page?",
+                         MsgIcon::Exclamation, MsgButtons::YesNo, true}));
+    QCOMPARE(readAll(path("page.htm")), theirs);
+    QVERIFY(kid->richy->DataChanged());
+
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    QVERIFY(m_files->SaveDocument(kid));
+    QCOMPARE(readAll(path("page.htm")), QByteArray("xone\r\n"));
+    // Once saved, the page knows its file again.
+    QTest::keyClicks(kid->richy, "y");
+    QVERIFY(m_files->SaveDocument(kid));
+    QCOMPARE(m_services->messages.shown.size(), 2);
+}
+
+void tst_FileCommands::aLinkOfAnotherUserInASharedFolderIsNotWrittenThrough()
+{
+    if (::geteuid() != 0)
+        QSKIP("Giving a link to another user needs root");
+    QTemporaryDir shared;
+    QVERIFY(QFile::setPermissions(shared.path(), QFileDevice::Permissions(0x7777)));
+    QCOMPARE(::chmod(qPrintable(shared.path()), 01777), 0);
+    writeFile(shared.filePath("page.htm"), "mine\r\n");
+    writeFile(path("victim.txt"), "precious\r\n");
+    frmKid *kid = open(shared.filePath("page.htm"));
+    QTest::keyClicks(kid->richy, "x");
+    QVERIFY(QFile::remove(shared.filePath("page.htm")));
+    QVERIFY(QFile::link(path("victim.txt"), shared.filePath("page.htm")));
+    QCOMPARE(::lchown(qPrintable(shared.filePath("page.htm")), 65534, 65534), 0);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!m_files->SaveDocument(kid));
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note:",
+                         shared.filePath("page.htm") +
+                             " leads through a symbolic link that belongs to another user, in a folder that "
+                             "everybody may write to.\n\nZevora does not write through it: please save the "
+                             "page under another name.",
+                         MsgIcon::Exclamation, MsgButtons::Ok, true}));
+    QCOMPARE(readAll(path("victim.txt")), QByteArray("precious\r\n"));
+    QVERIFY(kid->richy->DataChanged());
+}
+
+void tst_FileCommands::saveAsAsksBeforeReplacingAFileTheDialogDidNotConfirm()
+{
+    writeFile(path("page.htm"), "old\r\n");
+    frmKid *kid = m_files->NewPage(true);
+    // The dialog returned "page" and the HTM type: "page.htm" was never asked about.
+    m_services->fileDialogs.answerNext(path("page"), 0);
+    m_services->messages.answerNext(MsgAnswer::No);
+    QVERIFY(!m_files->SaveDocumentAs(kid));
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note:", path("page.htm") + " already exists.\n\nDo you want to replace it?",
+                         MsgIcon::Question, MsgButtons::YesNo, true}));
+    QCOMPARE(readAll(path("page.htm")), QByteArray("old\r\n"));
+    QVERIFY(kid->Tag() != path("page.htm"));
+
+    m_services->fileDialogs.answerNext(path("page"), 0);
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    QVERIFY(m_files->SaveDocumentAs(kid));
+    QVERIFY(readAll(path("page.htm")).startsWith("<HTML>"));
+    // A name the dialog itself confirmed is not asked about again.
+    m_services->fileDialogs.answerNext(path("page.htm"), 0);
+    QVERIFY(m_files->SaveDocumentAs(kid));
+    QCOMPARE(m_services->messages.shown.size(), 2);
+}
+
+void tst_FileCommands::aFileTooLargeForAPageIsRefused_data()
+{
+    QTest::addColumn<bool>("handedOver");
+    QTest::addRow("through the open dialog") << false;
+    QTest::addRow("handed over by a second start") << true;
+}
+
+void tst_FileCommands::aFileTooLargeForAPageIsRefused()
+{
+    QFETCH(bool, handedOver);
+    QFile file(path("huge.htm"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(qint64(2) * 1024 * 1024 * 1024)); // sparse: no disk space used
+    file.close();
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    if (handedOver)
+        m_frame->handOverReceived(path("huge.htm"));
+    else
+        QVERIFY(!open(path("huge.htm")));
+    QCOMPARE(m_services->messages.shown.last(),
+             (MessageBox{"Zevora Note:",
+                         path("huge.htm") +
+                             " is too large to open (2048 MB).\n\nZevora opens files of up to 512 MB.",
+                         MsgIcon::Exclamation, MsgButtons::Ok, true}));
+    QCOMPARE(m_services->messages.shown.size(), 1);
+    QVERIFY(m_frame->documents().isEmpty());
+    QVERIFY(CRegSettings().GetRegSetting("Recent Files", "0").isEmpty());
+}
+
+void tst_FileCommands::theSameFileHandedOverWhileItLoadsOpensOnce()
+{
+    writeFile(path("slow.htm"), QByteArray(100000, 'x'));
+    // The second hand-over arrives during the first pause between two blocks.
+    QTimer::singleShot(0, m_frame.get(), [this] { m_frame->handOverReceived(path("slow.htm")); });
+    QVERIFY(open(path("slow.htm")));
+    QCOMPARE(m_frame->documents().size(), 1);
+    QCOMPARE(m_frame->activeDocument()->richy->textLength(), 100000);
 }
 
 void tst_FileCommands::aFullDiskLeavesTheOldFile()
@@ -482,6 +638,8 @@ void tst_FileCommands::roundTripCorpus_data()
     QTest::addRow("UTF-8 with a byte-order mark") << "utf8-bom.htm" << QByteArray();
     QTest::addRow("Windows-1252, every byte") << "windows-1252.txt" << QByteArray();
     QTest::addRow("empty") << "empty.txt" << QByteArray("\r\n");
+    QTest::addRow("a NUL byte") << "nul.htm" << QByteArray();
+    QTest::addRow("UTF-16LE without a byte-order mark") << "utf16le-no-bom.txt" << QByteArray();
 }
 
 void tst_FileCommands::roundTripCorpus()
@@ -500,8 +658,8 @@ void tst_FileCommands::roundTripCorpus()
     QVERIFY(kid->richy->DataChanged());
     QVERIFY(m_files->SaveDocument(kid));
     QCOMPARE(readAll(path(name)), original + added);
-    QTest::keyClicks(kid->richy, "q");
-    QTest::keyClick(kid->richy, Qt::Key_Backspace);
+    kid->kidPaste(QString::fromUtf8("q\r\né"));
+    kid->cmdUndo_Click();
     QVERIFY(m_files->SaveDocument(kid));
     QCOMPARE(readAll(path(name)), original + added);
 }
@@ -688,6 +846,7 @@ void tst_FileCommands::handOverReceiver()
 {
     writeFile(path("index.htm"), "handed over");
     writeFile(path("binary.dat"), "\x01\x02");
+    writeFile(path("logo.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01", 22));
     m_frame->handOverReceived(path("index"));
     QCOMPARE(m_frame->documents().size(), 1);
     QCOMPARE(m_frame->activeDocument()->Tag(), path("index.htm"));
@@ -701,14 +860,19 @@ void tst_FileCommands::handOverReceiver()
 
     m_services->messages.answerNext(MsgAnswer::Ok);
     m_services->messages.answerNext(MsgAnswer::Ok);
+    m_services->messages.answerNext(MsgAnswer::Ok);
     m_frame->handOverReceived(path("binary.dat"));
     m_frame->handOverReceived(path("missing.htm"));
+    // The name is completed first, and the file it names is judged.
+    m_frame->handOverReceived(path("logo"));
     QCOMPARE(
         m_services->messages.shown,
         (QList<MessageBox>{
             {"Zevora Note:", path("binary.dat") + " is a binary file.\nZevora edits text-based (ASCII) files",
              MsgIcon::Information, MsgButtons::Ok, true},
             {"Zevora Note:", path("missing.htm") + " is not present.\nZevora edits text-based (ASCII) files",
+             MsgIcon::Information, MsgButtons::Ok, true},
+            {"Zevora Note:", path("logo.png") + " is a binary file.\nZevora edits text-based (ASCII) files",
              MsgIcon::Information, MsgButtons::Ok, true}}));
     // A start without a file only brings the frame forward.
     m_frame->handOverReceived(QString());
