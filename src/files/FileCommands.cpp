@@ -106,16 +106,16 @@ bool refuseTooLarge(const QString &path)
     return true;
 }
 
-// Refuses, with a message, to write through a symbolic link that another user
-// may have planted in a shared folder.
+// Refuses, with a message, to follow a symbolic link that another user may
+// have planted in a shared folder (pointing it at a file of ours).
 bool refuseForeignLink(const QString &path)
 {
     if (!passesForeignLinkInSharedFolder(path))
         return false;
     message(kNoteTitle,
             path + QStringLiteral(" leads through a symbolic link that belongs to another user, in a folder "
-                                  "that everybody may write to.\n\nZevora does not write through it: "
-                                  "please save the page under another name."),
+                                  "that everybody may write to.\n\nZevora does not follow such links: please "
+                                  "open or save the page under another name."),
             MsgIcon::Exclamation);
     return true;
 }
@@ -205,7 +205,7 @@ bool FileCommands::LoadFile(const QString &path, frmKid *target)
 
 frmKid *FileCommands::openInNewWindow(const QString &path, bool addToRecent)
 {
-    if (refuseTooLarge(path))
+    if (refuseTooLarge(path) || refuseForeignLink(path))
         return nullptr;
     QPointer<frmKid> kid = m_host->newDocumentWindow();
     // Known by its file while it loads, so that the same file handed over
@@ -229,7 +229,7 @@ frmKid *FileCommands::openInNewWindow(const QString &path, bool addToRecent)
 frmKid *FileCommands::OpenDocument(const QString &givenPath)
 {
     const QString path = givenPath.isEmpty() ? ShowFileDialog(true) : givenPath;
-    if (path.isEmpty() || refuseTooLarge(path))
+    if (path.isEmpty() || refuseTooLarge(path) || refuseForeignLink(path))
         return nullptr;
     frmKid *kid = openInNewWindow(path);
     if (!kid)
@@ -269,7 +269,7 @@ QString FileCommands::ShowFileDialog(bool open, frmKid *document)
             message(kNoteTitle, QStringLiteral("Error in openDLG."));
             return {};
         }
-        if (path.isEmpty())
+        if (path.isEmpty() || refuseForeignLink(path))
             return {};
         if (!mFuncs::FileExists(path)) {
             message(kNoteTitle, path + QStringLiteral(" has been moved or deleted."), MsgIcon::Information);
@@ -423,7 +423,7 @@ void FileCommands::afterSave(frmKid *document, const QString &path)
 bool FileCommands::SaveDocument(frmKid *document)
 {
     const QString path = document->Tag();
-    if (IsTemplateFile(path))
+    if (IsTemplateFile(path) || refuseForeignLink(path))
         return false;
     if (!mFuncs::FileExists(path) || document->saveAsRequired()) {
         const bool saved = SaveDocumentAs(document);
@@ -453,8 +453,6 @@ FileCommands::WriteResult FileCommands::saveInPlace(frmKid *document, const QStr
 {
     if (!QFileInfo::exists(writeTarget(path)))
         return WriteResult::Vanished;
-    if (refuseForeignLink(path))
-        return WriteResult::Declined;
     // Another program (or another window) may have written the file since
     // the page was read: its work is not overwritten without a word.
     const FileIdentity seen = document->fileOnDisk();
@@ -572,7 +570,7 @@ QString FileCommands::checkOutsidePath(const QString &given)
     // The checks look at the file that will be opened: "logo" may be completed
     // to a picture "logo.png".
     const QString path = mCorrectPath::CorrectPath(given);
-    if (path.isEmpty())
+    if (path.isEmpty() || refuseForeignLink(path))
         return {};
     if (mFuncs::IsBinaryFile(path)) {
         showBinaryFileMessage(path);

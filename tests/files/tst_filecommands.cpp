@@ -74,7 +74,7 @@ private slots:
     void aFileThatVanishedIsNotWrittenBlindly();
     void aFileChangedOnDiskIsNotOverwrittenUnasked_data();
     void aFileChangedOnDiskIsNotOverwrittenUnasked();
-    void aLinkOfAnotherUserInASharedFolderIsNotWrittenThrough();
+    void aLinkOfAnotherUserInASharedFolderIsNotFollowed();
     void saveAsAsksBeforeReplacingAFileTheDialogDidNotConfirm();
     void aFileTooLargeForAPageIsRefused_data();
     void aFileTooLargeForAPageIsRefused();
@@ -479,7 +479,7 @@ void tst_FileCommands::aFileChangedOnDiskIsNotOverwrittenUnasked()
     QCOMPARE(m_services->messages.shown.size(), 2);
 }
 
-void tst_FileCommands::aLinkOfAnotherUserInASharedFolderIsNotWrittenThrough()
+void tst_FileCommands::aLinkOfAnotherUserInASharedFolderIsNotFollowed()
 {
     if (::geteuid() != 0)
         QSKIP("Giving a link to another user needs root");
@@ -495,15 +495,24 @@ void tst_FileCommands::aLinkOfAnotherUserInASharedFolderIsNotWrittenThrough()
     QCOMPARE(::lchown(qPrintable(shared.filePath("page.htm")), 65534, 65534), 0);
     m_services->messages.answerNext(MsgAnswer::Ok);
     QVERIFY(!m_files->SaveDocument(kid));
-    QCOMPARE(m_services->messages.shown.last(),
-             (MessageBox{"Zevora Note:",
-                         shared.filePath("page.htm") +
-                             " leads through a symbolic link that belongs to another user, in a folder that "
-                             "everybody may write to.\n\nZevora does not write through it: please save the "
-                             "page under another name.",
-                         MsgIcon::Exclamation, MsgButtons::Ok, true}));
+    QCOMPARE(
+        m_services->messages.shown.last(),
+        (MessageBox{"Zevora Note:",
+                    shared.filePath("page.htm") +
+                        " leads through a symbolic link that belongs to another user, in a folder that "
+                        "everybody may write to.\n\nZevora does not follow such links: please open or save "
+                        "the page under another name.",
+                    MsgIcon::Exclamation, MsgButtons::Ok, true}));
     QCOMPARE(readAll(path("victim.txt")), QByteArray("precious\r\n"));
     QVERIFY(kid->richy->DataChanged());
+    // Nor is a page opened through it.
+    kid->richy->setDataChanged(false);
+    kid->close();
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    QVERIFY(!open(shared.filePath("page.htm")));
+    QCOMPARE(m_services->messages.shown.size(), 2);
+    QCOMPARE(m_services->messages.shown.at(1), m_services->messages.shown.at(0));
+    QVERIFY(m_frame->documents().isEmpty());
 }
 
 void tst_FileCommands::saveAsAsksBeforeReplacingAFileTheDialogDidNotConfirm()
