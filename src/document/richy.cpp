@@ -338,6 +338,7 @@ void richy::select(qsizetype start, qsizetype length)
 
 void richy::setSelText(const QString &text)
 {
+    removePreedit(PreeditSelection::Keep);
     ActionScope action(this);
     const long from = sci(SCI_GETSELECTIONSTART);
     const QByteArray utf8 = text.toUtf8();
@@ -413,12 +414,14 @@ void richy::replaceBytes(long from, long to, const QString &text)
 
 void richy::replaceUnrecorded(qsizetype start, qsizetype length, const QString &text)
 {
+    removePreedit(PreeditSelection::Keep);
     const long from = toBytePos(start);
     replaceBytes(from, toBytePos(start + length), text);
 }
 
 void richy::replaceAllUnrecorded(const QString &text)
 {
+    removePreedit(PreeditSelection::Keep);
     commitPending();
     ++m_unrecordedDepth;
     setAllBytes(text.toUtf8());
@@ -429,6 +432,7 @@ void richy::replaceAllUnrecorded(const QString &text)
 
 void richy::loadText(const QByteArray &utf8)
 {
+    removePreedit(PreeditSelection::Keep);
     commitPending();
     ++m_unrecordedDepth;
     setAllBytes(utf8);
@@ -555,7 +559,7 @@ bool richy::event(QEvent *e)
 
 void richy::keyPressEvent(QKeyEvent *e)
 {
-    removePreedit();
+    removePreedit(PreeditSelection::Restore);
     ActionScope action(this);
     QsciScintilla::keyPressEvent(e);
 }
@@ -565,7 +569,7 @@ void richy::keyPressEvent(QKeyEvent *e)
 // input method commits, as one recorded step that replaces the selection.
 void richy::inputMethodEvent(QInputMethodEvent *e)
 {
-    removePreedit();
+    removePreedit(PreeditSelection::Restore);
     if (!e->commitString().isEmpty() || e->replacementLength() > 0) {
         ActionScope action(this);
         if (e->replacementLength() > 0 && sci(SCI_GETSELECTIONSTART) == sci(SCI_GETSELECTIONEND)) {
@@ -606,16 +610,23 @@ void richy::showPreedit(const QString &text, int cursor)
     m_preeditLength = long(utf8.size());
 }
 
-void richy::removePreedit()
+void richy::removePreedit(PreeditSelection selection)
 {
     if (m_preeditPos < 0)
         return;
     const long at = std::exchange(m_preeditPos, -1);
+    const long length = std::exchange(m_preeditLength, 0);
+    // A change the program makes keeps the selection it set (moved with the
+    // text); the input method's own events go back to where typing started.
+    const auto kept = [at, length](long pos) {
+        return pos >= at + length ? pos - length : std::min(pos, at);
+    };
+    const long anchor = selection == PreeditSelection::Restore ? m_preeditAnchor : kept(sci(SCI_GETANCHOR));
+    const long caret = selection == PreeditSelection::Restore ? m_preeditCaret : kept(sci(SCI_GETCURRENTPOS));
     ++m_unrecordedDepth;
-    replaceTarget(at, at + m_preeditLength, {});
-    sci(SCI_SETSEL, m_preeditAnchor, m_preeditCaret);
+    replaceTarget(at, at + length, {});
+    sci(SCI_SETSEL, anchor, caret);
     --m_unrecordedDepth;
-    m_preeditLength = 0;
 }
 
 void richy::endComposition()
@@ -624,12 +635,12 @@ void richy::endComposition()
         return;
     if (QInputMethod *inputMethod = QGuiApplication::inputMethod())
         inputMethod->commit();
-    removePreedit();
+    removePreedit(PreeditSelection::Keep);
 }
 
 void richy::focusOutEvent(QFocusEvent *e)
 {
-    removePreedit();
+    removePreedit(PreeditSelection::Restore);
     QsciScintilla::focusOutEvent(e);
 }
 
@@ -648,7 +659,7 @@ QMimeData *richy::toMimeData(const QByteArray &text, bool rectangular) const
 
 void richy::dropEvent(QDropEvent *e)
 {
-    removePreedit();
+    removePreedit(PreeditSelection::Restore);
     ActionScope action(this);
     if (!dropTextWithNul(e))
         QsciScintilla::dropEvent(e);
@@ -710,7 +721,7 @@ void richy::mousePressEvent(QMouseEvent *e)
         // A click ends the composition with the text composed so far.
         if (QInputMethod *inputMethod = QGuiApplication::inputMethod())
             inputMethod->commit();
-        removePreedit();
+        removePreedit(PreeditSelection::Restore);
     }
     forwardMouse(e, [this](QMouseEvent *event) { QsciScintilla::mousePressEvent(event); });
 }

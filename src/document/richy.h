@@ -128,7 +128,12 @@ private:
     void setAllBytes(QByteArrayView utf8);
     void replaceTarget(long from, long to, QByteArrayView utf8);
     void showPreedit(const QString &text, int cursor);
-    void removePreedit();
+    enum class PreeditSelection
+    {
+        Restore, ///< back to the selection the composition started from
+        Keep     ///< the current selection, moved as the text moves
+    };
+    void removePreedit(PreeditSelection selection);
     bool dropTextWithNul(QDropEvent *e);
     template <typename Handler> void forwardMouse(QMouseEvent *e, Handler handler);
 

@@ -449,7 +449,7 @@ void tst_frmKid::aNulCharacterIsKeptByEveryPath()
     QCOMPARE(m_kid->richy->Text(), "ab" + nul + "cd");
 }
 
-// Each event is "commit|preedit"; the preedit's cursor stands at its end.
+// Each event is "commit|preedit" (the preedit's cursor at its end), or a key.
 void tst_frmKid::inputMethodsLeaveOnlyTheCommittedText_data()
 {
     QTest::addColumn<QString>("text");
@@ -473,6 +473,9 @@ void tst_frmKid::inputMethodsLeaveOnlyTheCommittedText_data()
                                       << "one に three" << 1 << EditStep{4, "two", "に"};
     QTest::addRow("cancelled") << "one two" << 4 << 3 << QStringList{"|n", "|に", "|"} << "one two" << 0
                                << EditStep{};
+    QTest::addRow("a macro key while composing")
+        << "ab" << 1 << 0 << QStringList{"|に", "Ctrl+B", "|に", "に|"} << "a<BR>にb" << 2
+        << EditStep{5, "", "に"};
 }
 
 void tst_frmKid::inputMethodsLeaveOnlyTheCommittedText()
@@ -487,6 +490,12 @@ void tst_frmKid::inputMethodsLeaveOnlyTheCommittedText()
     m_kid->richy->loadText(text.toUtf8());
     m_kid->richy->select(start, length);
     for (const QString &event : events) {
+        if (event == "Ctrl+B") {
+            // The key alone, as an input method lets it through.
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier);
+            QCoreApplication::sendEvent(m_kid->richy, &press);
+            continue;
+        }
         const QString commit = event.section('|', 0, 0);
         const QString preedit = event.section('|', 1);
         QInputMethodEvent composing(
