@@ -45,12 +45,41 @@ bool closesLink(QChar c)
     return u == Space || u == CarriageReturn || u == LineFeed || u == Tab;
 }
 
+// The entity of a character that HTML reserves for its markup, or null.
+const char16_t *reservedEntity(char16_t c)
+{
+    switch (c) {
+    case u'"':
+        return u"&quot;";
+    case u'&':
+        return u"&amp;";
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    default:
+        return nullptr;
+    }
+}
+
+// A link's address goes into a quoted attribute value and into the element's
+// text: a quote or bracket copied as it is would end the value or open a tag.
+void appendEscaped(QString &out, QStringView text)
+{
+    for (const QChar c : text) {
+        if (const char16_t *entity = reservedEntity(c.unicode()))
+            out += entity;
+        else
+            out += c;
+    }
+}
+
 void appendLink(QString &out, QStringView url)
 {
     out += u"<a href=\"";
-    out += url;
+    appendEscaped(out, url);
     out += u"\">";
-    out += url;
+    appendEscaped(out, url);
     out += u"</a>";
 }
 
@@ -89,22 +118,12 @@ qsizetype appendPiece(QString &out, QStringView text, qsizetype at)
         else
             out += u"<br>\n";
         return at;
-    case u'"':
-        out += u"&quot;";
-        return at;
-    case u'&':
-        out += u"&amp;";
-        return at;
-    case u'<':
-        out += u"&lt;";
-        return at;
-    case u'>':
-        out += u"&gt;";
-        return at;
     default:
         break;
     }
-    if (c >= FirstNamed && c <= 255 && LatinNames[c - FirstNamed])
+    if (const char16_t *entity = reservedEntity(c))
+        out += entity;
+    else if (c >= FirstNamed && c <= 255 && LatinNames[c - FirstNamed])
         appendEntity(out, LatinNames[c - FirstNamed]);
     else
         out += QChar(c);

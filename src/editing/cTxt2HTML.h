@@ -11,10 +11,11 @@
 /// The conversion walks the text once:
 /// - "http:/" or "ftp://" in any letter case starts a link, which runs to the
 ///   first space, carriage return, line feed or tab. It becomes
-///   <a href="u">u</a>; a line end or tab that closes it is replaced by "<br>"
-///   followed by the line end itself or the tab's blanks, a space that closes it
-///   is converted as usual. A link that runs to the end of the text may be at
-///   most linkLimit() characters long, otherwise the conversion fails.
+///   <a href="u">u</a>, where the double quote, ampersand, less-than and
+///   greater-than signs of u are written as entities in both places; a line
+///   end or tab that closes it is replaced by "<br>" followed by the line end
+///   itself or the tab's blanks, a space that closes it is converted as usual. A link that runs to the end of
+///   the text may be at most linkLimit() characters long, otherwise the conversion fails.
 /// - A run of n spaces gives one space and n - 1 "&nbsp;"; a tab gives
 ///   " &nbsp; &nbsp; &nbsp; ".
 /// - A carriage return gives "<br>" and the carriage return; a line feed that

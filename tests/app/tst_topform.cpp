@@ -338,8 +338,9 @@ void tst_topForm::textToHtmlReplacesTheSelectionAsOneStep()
     trigger("mnuEditTxt2H");
     QCOMPARE(
         kid->richy->Text(),
-        QString("Before\r\nSee <a href=\"http://example.com/a?b=1&c\">http://example.com/a?b=1&c</a> now "
-                "&lt;b&gt;<br>\r\ncaf&eacute; &nbsp;end<br>\r\n"));
+        QString(
+            "Before\r\nSee <a href=\"http://example.com/a?b=1&amp;c\">http://example.com/a?b=1&amp;c</a> now "
+            "&lt;b&gt;<br>\r\ncaf&eacute; &nbsp;end<br>\r\n"));
     QCOMPARE(kid->undoStack().stackLevel(), 1);
     kid->cmdUndo_Click();
     QCOMPARE(kid->richy->Text(), QString::fromUtf8(original));

@@ -224,8 +224,15 @@ void tst_cTxt2HTML::webAddressesBecomeLinks_data()
     QTest::addRow("two links") << url + " " + ftp << link(url) + " " + link(ftp);
     QTest::addRow("link on each line") << url + "\r\n" + ftp + "\r\n"
                                        << link(url) + "<br>\r\n" + link(ftp) + "<br>\r\n";
-    QTest::addRow("reserved characters inside stay as written")
-        << "http://x/?a=1&b=<2> c" << link("http://x/?a=1&b=<2>") + " c";
+    QTest::addRow("reserved characters inside are escaped")
+        << "http://x/?a=1&b=<2> c"
+        << "<a href=\"http://x/?a=1&amp;b=&lt;2&gt;\">http://x/?a=1&amp;b=&lt;2&gt;</a> c";
+    QTest::addRow("a quote cannot end the address")
+        << "http://x\"onmouseover=alert(1)// y"
+        << "<a href=\"http://x&quot;onmouseover=alert(1)//\">http://x&quot;onmouseover=alert(1)//</a> y";
+    QTest::addRow("a tag in an address at the end stays text")
+        << "ftp://x/<script>"
+        << "<a href=\"ftp://x/&lt;script&gt;\">ftp://x/&lt;script&gt;</a>";
     QTest::addRow("Latin-1 letters inside stay as written")
         << QString::fromUtf8("http://x/caf\u00e9 \u00e9")
         << link(QString::fromUtf8("http://x/caf\u00e9")) + " &eacute;";
