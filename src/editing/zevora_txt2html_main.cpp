@@ -1,5 +1,6 @@
 // Zevora - zevora-txt2html, the Text to HTML conversion as a command-line filter.
 // Reads a text file (or standard input) and writes its HTML to standard output.
+#include "StreamKind.h"
 #include "cTxt2HTML.h"
 
 #include <QCoreApplication>
@@ -7,12 +8,18 @@
 #include <QStringDecoder>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 constexpr int ExitConverted = 0;
 constexpr int ExitNotConverted = 1;
 constexpr int ExitUsage = 2;
+
+// The largest input read. The HTML can be many times the size of the text (a
+// tab becomes 22 characters), and all of it is held in memory at once.
+constexpr qint64 InputLimit = qint64(64) * 1024 * 1024;
+constexpr qint64 ReadBlock = qint64(1) * 1024 * 1024;
 
 const char Usage[] = "Usage: zevora-txt2html [FILE]\n"
                      "Converts the plain text in FILE (or standard input when FILE is missing or \"-\")\n"
@@ -50,6 +57,24 @@ void printError(const QString &message)
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
+// The whole input, or nothing when it holds more than InputLimit bytes. A pipe
+// or terminal tells its size only by ending, so it is read up to one byte past
+// the limit.
+std::optional<QByteArray> readLimited(QFile &input)
+{
+    if (!input.isSequential() && input.size() > InputLimit)
+        return std::nullopt;
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray block = input.read(ReadBlock);
+        if (block.isEmpty())
+            return bytes;
+        if (bytes.size() + block.size() > InputLimit)
+            return std::nullopt;
+        bytes += block;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -76,15 +101,30 @@ int main(int argc, char *argv[])
         input.setFileName(arguments.first());
         opened = input.open(QIODevice::ReadOnly);
     }
+    const QString inputName = fromStdin ? QStringLiteral("standard input") : arguments.first();
     if (!opened) {
-        printError(
-            QStringLiteral("zevora-txt2html: cannot read %1: %2")
-                .arg(fromStdin ? QStringLiteral("standard input") : arguments.first(), input.errorString()));
+        printError(QStringLiteral("zevora-txt2html: cannot read %1: %2").arg(inputName, input.errorString()));
         return ExitUsage;
     }
-    const QByteArray bytes = input.readAll();
+    // A device such as /dev/zero never ends: refused before anything is read.
+    if (Platform::streamKind(input) == Platform::StreamKind::Other) {
+        printError(
+            QStringLiteral("zevora-txt2html: cannot read %1: not a regular file or a pipe").arg(inputName));
+        return ExitUsage;
+    }
+    const std::optional<QByteArray> bytes = readLimited(input);
+    if (!bytes) {
+        printError(QStringLiteral("zevora-txt2html: cannot read %1: larger than %2 MiB")
+                       .arg(inputName)
+                       .arg(InputLimit / (1024 * 1024)));
+        return ExitUsage;
+    }
+    if (input.error() != QFileDevice::NoError) {
+        printError(QStringLiteral("zevora-txt2html: cannot read %1: %2").arg(inputName, input.errorString()));
+        return ExitUsage;
+    }
 
-    cTxt2HTML converter(decodeText(bytes));
+    cTxt2HTML converter(decodeText(*bytes));
     if (!converter.toHTML()) {
         const auto note = converter.note();
         printError(note ? note->text : QStringLiteral("There was an error trying to convert the text."));

@@ -12,15 +12,22 @@ struct Run
     QByteArray err;
 };
 
-Run runTool(const QStringList &arguments, const QByteArray &input = QByteArray())
+// Runs the filter with \a input on standard input, or with the file
+// \a inputFile as standard input when one is given.
+Run runTool(const QStringList &arguments, const QByteArray &input = QByteArray(),
+            const QString &inputFile = QString())
 {
     QProcess process;
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
     process.start(QStringLiteral(TXT2HTML_PATH), arguments);
     Run run;
     if (!process.waitForStarted())
         return run;
-    process.write(input);
-    process.closeWriteChannel();
+    if (inputFile.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit)
         return run;
     run.exitCode = process.exitCode();
@@ -44,6 +51,9 @@ private slots:
     void convertsStandardInput();
     void anOverLongLinkExitsWithStatus1AndTheMessage();
     void aMissingFileOrExtraArgumentIsAUsageError();
+    void aDeviceIsRefusedBeforeItIsRead_data();
+    void aDeviceIsRefusedBeforeItIsRead();
+    void inputOver64MiBIsRefused();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -131,6 +141,52 @@ void tst_Txt2HtmlTool::aMissingFileOrExtraArgumentIsAUsageError()
     QCOMPARE(twoFiles.exitCode, 2);
     QCOMPARE(twoFiles.out, QByteArray());
     QVERIFY2(twoFiles.err.startsWith("Usage: zevora-txt2html [FILE]\n"), twoFiles.err.constData());
+}
+
+void tst_Txt2HtmlTool::aDeviceIsRefusedBeforeItIsRead_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("inputFile");
+    QTest::addColumn<QByteArray>("error");
+    QTest::addRow("named on the command line")
+        << QStringList{"/dev/zero"} << QString()
+        << QByteArray("zevora-txt2html: cannot read /dev/zero: not a regular file or a pipe\n");
+    QTest::addRow("as standard input")
+        << QStringList() << QString("/dev/zero")
+        << QByteArray("zevora-txt2html: cannot read standard input: not a regular file or a pipe\n");
+}
+
+void tst_Txt2HtmlTool::aDeviceIsRefusedBeforeItIsRead()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, inputFile);
+    QFETCH(QByteArray, error);
+    if (!QFile::exists("/dev/zero"))
+        QSKIP("this system has no /dev/zero");
+    const Run run = runTool(arguments, QByteArray(), inputFile);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err, error);
+}
+
+void tst_Txt2HtmlTool::inputOver64MiBIsRefused()
+{
+    constexpr qint64 limit = qint64(64) * 1024 * 1024;
+    const QString path = m_dir->filePath(QStringLiteral("big.txt"));
+    QFile big(path);
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QVERIFY(big.resize(limit + 1));
+    big.close();
+    const Run file = runTool({path});
+    QCOMPARE(file.exitCode, 2);
+    QCOMPARE(file.out, QByteArray());
+    QCOMPARE(file.err, "zevora-txt2html: cannot read " + path.toUtf8() + ": larger than 64 MiB\n");
+
+    // A pipe tells its size only by ending.
+    const Run pipe = runTool({}, QByteArray(limit + 1, 'a'));
+    QCOMPARE(pipe.exitCode, 2);
+    QCOMPARE(pipe.out, QByteArray());
+    QCOMPARE(pipe.err, QByteArray("zevora-txt2html: cannot read standard input: larger than 64 MiB\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_Txt2HtmlTool)
