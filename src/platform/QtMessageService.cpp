@@ -63,6 +63,9 @@ MsgAnswer QtMessageService::show(const MessageBox &box)
 {
     QWidget *parent = QApplication::activeWindow();
     QMessageBox dialog(toQt(box.icon), box.title, box.text, toQt(box.buttons), parent);
+    // Texts are shown as written: tags such as <PRE> in a reference text, or
+    // in a file name at the start of a message, must not be read as markup.
+    dialog.setTextFormat(Qt::PlainText);
     if (box.foreground) {
         if (parent) {
             parent->raise();

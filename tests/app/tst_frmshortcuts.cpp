@@ -2,14 +2,19 @@
 #include "FakeServices.h"
 
 #include "MacroKeysPicture.h"
+#include "QtMessageService.h"
+#include "Services.h"
 #include "TagReference.h"
 #include "frmShortcuts.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 using namespace Platform;
 
@@ -26,6 +31,7 @@ private slots:
     void atLoadTheListShowsAndThePictureIsHidden();
     void clickingATagShowsItsReference_data();
     void clickingATagShowsItsReference();
+    void theRealBoxShowsTheTagsAsWritten();
     void theBlankItemsDoNothing_data();
     void theBlankItemsDoNothing();
     void onlyTheTagsHaveAReference_data();
@@ -326,6 +332,37 @@ void tst_frmShortcuts::clickingATagShowsItsReference()
     QCOMPARE(box.icon, MsgIcon::None);
     QCOMPARE(box.buttons, MsgButtons::Ok);
     QVERIFY(m_window->List1->isVisible());
+}
+
+void tst_frmShortcuts::theRealBoxShowsTheTagsAsWritten()
+{
+    QtMessageService real;
+    Services::install(&real, nullptr, nullptr);
+    QString title, text;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::StandardButtons buttons;
+    // Looks for the box from inside its own event loop, and closes it.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        closer.stop();
+        title = box->windowTitle();
+        text = box->text();
+        format = box->textFormat();
+        buttons = box->standardButtons();
+        box->accept();
+    });
+    closer.start(0);
+    clickItem(12);
+    Services::install(&m_services->messages, nullptr, nullptr);
+    QCOMPARE(title, QString("PREFORMATTED TEXT:"));
+    QCOMPARE(text, QString("The text included between <PRE> tags is\n"
+                           "monospaced and holds white space.\n"
+                           "Replacement for <XMP> (see below)"));
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(buttons, QMessageBox::Ok);
 }
 
 void tst_frmShortcuts::theBlankItemsDoNothing_data()
