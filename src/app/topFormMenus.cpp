@@ -18,6 +18,15 @@
 
 using namespace Platform;
 
+namespace {
+// A caption or path shown as a menu item as it is: a single "&" would mark
+// the next letter as the item's mnemonic and disappear.
+QString menuText(const QString &name)
+{
+    return QString(name).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+} // namespace
+
 QMenu *topForm::addMenu(QMenuBar *bar, const char *name, const QString &caption)
 {
     QMenu *menu = bar->addMenu(caption);
@@ -285,7 +294,7 @@ void topForm::mnuCurrent_Open()
     current->clear();
     const frmKid *active = activeDocument();
     for (frmKid *kid : documents()) {
-        QAction *entry = current->addAction(kid->windowTitle());
+        QAction *entry = current->addAction(menuText(kid->windowTitle()));
         entry->setCheckable(true);
         entry->setChecked(kid == active);
         connect(entry, &QAction::triggered, this, [this, kid] {
