@@ -105,7 +105,10 @@ void topForm::buildMenus()
     addSeparator(file, "mnuFileSepM");
     const QList<QAction *> recent = addItems(file, "mnuFileMRU", QStringList(9, QString()));
     recent.first()->setText(QStringLiteral("Recent Files List"));
+    const QIcon recentPicture = Resources::menuIcon(Resources::MenuPicture::RecentFile);
     for (int i = 0; i < recent.size(); ++i) {
+        // Hidden until the recent-files list fills the slot; shown with its picture.
+        recent[i]->setIcon(recentPicture);
         recent[i]->setVisible(false);
         connect(recent[i], &QAction::triggered, this, [this, i] { m_files->mnuFileMRU_Click(i); });
     }
@@ -115,8 +118,9 @@ void topForm::buildMenus()
     print->setIcon(Resources::toolIcon(116));
     connect(print, &QAction::triggered, this, [this] { Picture1_Click(Tool::Print); });
     addSeparator(file, "mnuFileSepC");
-    connect(addItem(file, "mnuFileExit", QStringLiteral("Exit"), Qt::SHIFT | Qt::Key_F4), &QAction::triggered,
-            this, &QWidget::close);
+    QAction *exitItem = addItem(file, "mnuFileExit", QStringLiteral("Exit"), Qt::SHIFT | Qt::Key_F4);
+    exitItem->setIcon(Resources::menuIcon(Resources::MenuPicture::Exit));
+    connect(exitItem, &QAction::triggered, this, &QWidget::close);
     connect(file, &QMenu::aboutToShow, this, &topForm::mnuFile_Open);
 
     // Current: the window list

@@ -1,4 +1,4 @@
-// Zevora - the vector drawings behind the tool strip pictures.
+// Zevora - the vector drawings behind the tool strip and menu pictures.
 // One small function per tool, built from a few shared shapes so that all pictures share one style.
 #include "ToolDrawings.h"
 
@@ -421,7 +421,45 @@ void drawPrint(QPainter &p)
     page(p, QRectF(3.5, 10.5, 9, 5), 0, 2);
 }
 
+// Exit: a door standing open in its frame, an arrow leading out through it.
+void drawExit(QPainter &p)
+{
+    shape(p, rectangle(QRectF(1.5, 0.5, 9, 15)), QColor(0x4a, 0x55, 0x63), Ink);
+    // The door swings towards the viewer: its free edge is taller than the frame.
+    shape(p, polygon({{1.5, 0.5}, {6.5, 2.5}, {6.5, 15.0}, {1.5, 15.5}}), Wood);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Ink);
+    p.drawEllipse(QPointF(5.3, 8.5), 0.7, 0.7);
+    shape(p,
+          polygon({{7.5, 6.5}, {11.5, 6.5}, {11.5, 3.5}, {15.5, 8.0}, {11.5, 12.5}, {11.5, 9.5}, {7.5, 9.5}}),
+          Green);
+}
+
+// A recent file: a page with a clock face over its lower right corner.
+void drawRecentFile(QPainter &p)
+{
+    page(p, QRectF(1.5, 0.5, 10, 13), 3, 5);
+    const QPointF centre(10.5, 10.5);
+    p.setBrush(Paper);
+    p.setPen(pen(Blue.darker(130), 1.2));
+    p.drawEllipse(centre, 4.8, 4.8);
+    p.setPen(pen(Ink, 1.1, Qt::RoundCap));
+    p.drawLine(centre, centre + QPointF(0, -3.2));
+    p.drawLine(centre, centre + QPointF(2.3, 0.8));
+}
+
 } // namespace
+
+void drawMenuPicture(QPainter &painter, int picture)
+{
+    using Draw = void (*)(QPainter &);
+    static const std::array<Draw, 2> drawings = {drawExit, drawRecentFile};
+    if (picture < 0 || picture >= static_cast<int>(drawings.size()))
+        return;
+    painter.save();
+    drawings[static_cast<size_t>(picture)](painter);
+    painter.restore();
+}
 
 void drawTool(QPainter &painter, int tool)
 {

@@ -1,4 +1,4 @@
-// Zevora - the vector drawings behind the tool strip pictures.
+// Zevora - the vector drawings behind the tool strip and menu pictures.
 // Internal to the resources library; the public entry points are in ToolPictures.h.
 #pragma once
 
@@ -11,5 +11,9 @@ namespace Resources::Drawings {
 /// antialiasing. Lines lie on half-pixel positions so that they stay crisp at
 /// whole-number pixel ratios. Does nothing for any other tool number.
 void drawTool(QPainter &painter, int tool);
+
+/// Draws menu picture \a picture (a Resources::MenuPicture) on a 16 by 16
+/// logical canvas, as drawTool does. Does nothing for any other number.
+void drawMenuPicture(QPainter &painter, int picture);
 
 } // namespace Resources::Drawings

@@ -1,4 +1,4 @@
-// Zevora - the tool strip pictures, rendered from the drawings at any pixel ratio.
+// Zevora - the tool strip and menu pictures, rendered from the drawings at any pixel ratio.
 // The disabled look is derived from the enabled drawing, so the two always match in shape.
 #include "ToolPictures.h"
 #include "ToolDrawings.h"
@@ -24,13 +24,18 @@ QImage transparentCanvas(qreal devicePixelRatio)
     return image;
 }
 
-QImage enabledImage(int tool, qreal devicePixelRatio)
+QImage drawnImage(void (*draw)(QPainter &, int), int which, qreal devicePixelRatio)
 {
     QImage image = transparentCanvas(devicePixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    Drawings::drawTool(painter, tool);
+    draw(painter, which);
     return image;
+}
+
+QImage enabledImage(int tool, qreal devicePixelRatio)
+{
+    return drawnImage(Drawings::drawTool, tool, devicePixelRatio);
 }
 
 // The drawing in light greys of little contrast, over a white copy of its
@@ -104,6 +109,22 @@ QIcon toolIcon(int resourceId)
         if (enabled)
             icon.addPixmap(toolPicture(DisabledBase + tool, ratio), QIcon::Disabled);
     }
+    return icon;
+}
+
+QPixmap menuPicture(MenuPicture picture, qreal devicePixelRatio)
+{
+    if (!(devicePixelRatio > 0))
+        return QPixmap();
+    return QPixmap::fromImage(
+        drawnImage(Drawings::drawMenuPicture, static_cast<int>(picture), devicePixelRatio));
+}
+
+QIcon menuIcon(MenuPicture picture)
+{
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0, 3.0})
+        icon.addPixmap(menuPicture(picture, ratio));
     return icon;
 }
 

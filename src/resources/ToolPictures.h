@@ -1,4 +1,4 @@
-// Zevora - the program's own pictures: the tool strip pictures and the splash.
+// Zevora - the program's own pictures: the tool strip and menu pictures and the splash.
 // Everything is drawn with QPainter at the requested pixel ratio, so it stays sharp on high-DPI screens.
 #pragma once
 
@@ -29,6 +29,21 @@ QPixmap toolPicture(int resourceId, qreal devicePixelRatio = 1.0);
 /// disabled picture, so a button showing it greys out with our own drawing.
 /// Any other number gives a null icon.
 QIcon toolIcon(int resourceId);
+
+/// Pictures of the File menu's items that have no tool of their own.
+enum class MenuPicture
+{
+    Exit,
+    RecentFile,
+};
+
+/// Menu picture \a picture on a transparent 16 by 16 logical canvas,
+/// rendered at \a devicePixelRatio (a ratio that is not positive gives a
+/// null pixmap). Needs a QGuiApplication.
+QPixmap menuPicture(MenuPicture picture, qreal devicePixelRatio = 1.0);
+
+/// An icon holding \a picture rendered at 1x, 2x and 3x.
+QIcon menuIcon(MenuPicture picture);
 
 /// The start-up splash: about 420 by 260 logical pixels with the program's
 /// name, what it is and a drawn motif, rendered at \a devicePixelRatio.

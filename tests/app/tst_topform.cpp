@@ -4,6 +4,7 @@
 
 #include "CRegSettings.h"
 #include "QuickTags.h"
+#include "ToolPictures.h"
 #include "ToolStrip.h"
 #include "frmKid.h"
 #include "richy.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -36,6 +38,7 @@ private slots:
     void aPageDrivesTheToolsAndTheCaretLabel();
     void closingTheLastPageDisablesEverything();
     void fileMenuRules();
+    void exitAndRecentFilesCarryTheirPictures();
     void editMenuRules();
     void tagsAndDialogsMenuRules();
     void undoRedoCutCopyPasteTools();
@@ -184,6 +187,28 @@ void tst_topForm::fileMenuRules()
     QTest::keyClicks(kid->richy, "x");
     open("mnuFile");
     QVERIFY(m_frame->item("mnuFileSave")->isEnabled());
+}
+
+void tst_topForm::exitAndRecentFilesCarryTheirPictures()
+{
+    const auto image = [](const QPixmap &pixmap) {
+        return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    const auto shown = [&](const QString &name) {
+        return image(m_frame->item(name)->icon().pixmap(QSize(16, 16), 1.0));
+    };
+    QCOMPARE(shown("mnuFileExit"), image(Resources::menuPicture(Resources::MenuPicture::Exit)));
+    QTemporaryDir dir;
+    for (const char *name : {"a.htm", "b.htm"}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        m_frame->files()->AddToRecent(file.fileName());
+    }
+    open("mnuFile");
+    for (const char *name : {"mnuFileMRU(0)", "mnuFileMRU(1)"}) {
+        QVERIFY2(m_frame->item(name)->isVisible(), name);
+        QCOMPARE(shown(name), image(Resources::menuPicture(Resources::MenuPicture::RecentFile)));
+    }
 }
 
 void tst_topForm::editMenuRules()

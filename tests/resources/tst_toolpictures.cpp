@@ -65,6 +65,8 @@ private slots:
     void unknownResourceNumbersGiveNothing_data();
     void unknownResourceNumbersGiveNothing();
     void theIconHoldsEveryRatioAndItsOwnDisabledLook();
+    void menuPicturesAreDrawingsOfTheirOwn_data();
+    void menuPicturesAreDrawingsOfTheirOwn();
     void theSplashIsAPictureOfItsSize();
 
 private:
@@ -240,6 +242,38 @@ void tst_ToolPictures::theIconHoldsEveryRatioAndItsOwnDisabledLook()
         const QIcon disabledIcon = Resources::toolIcon(Resources::DisabledBase + tool);
         QCOMPARE(argb(disabledIcon.pixmap(QSize(16, 16), 2.0)),
                  argb(Resources::toolPicture(Resources::DisabledBase + tool, 2.0)));
+    }
+}
+
+void tst_ToolPictures::menuPicturesAreDrawingsOfTheirOwn_data()
+{
+    QTest::addColumn<Resources::MenuPicture>("picture");
+    QTest::addColumn<Resources::MenuPicture>("other");
+    QTest::addRow("exit") << Resources::MenuPicture::Exit << Resources::MenuPicture::RecentFile;
+    QTest::addRow("recent file") << Resources::MenuPicture::RecentFile << Resources::MenuPicture::Exit;
+}
+
+void tst_ToolPictures::menuPicturesAreDrawingsOfTheirOwn()
+{
+    QFETCH(Resources::MenuPicture, picture);
+    QFETCH(Resources::MenuPicture, other);
+    const QImage image = argb(Resources::menuPicture(picture));
+    QCOMPARE(image.size(), QSize(16, 16));
+    QVERIFY(opaquePixels(image) >= 40);
+    const QPixmap sharp = Resources::menuPicture(picture, 2.0);
+    QCOMPARE(sharp.size(), QSize(32, 32));
+    QCOMPARE(sharp.devicePixelRatio(), 2.0);
+
+    // It must not pass for a tool's picture or for the other menu picture.
+    QList<QImage> others{argb(Resources::menuPicture(other))};
+    for (int tool = 0; tool < Resources::ToolCount; ++tool)
+        others.append(argb(Resources::toolPicture(Resources::EnabledBase + tool)));
+    for (const QImage &look : others) {
+        int differing = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                differing += distance(image.pixel(x, y), look.pixel(x, y)) > 64 ? 1 : 0;
+        QVERIFY2(differing >= 20, qPrintable(QString("only %1 pixels differ").arg(differing)));
     }
 }
 
