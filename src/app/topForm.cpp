@@ -54,6 +54,9 @@ topForm::topForm(QWidget *parent) : QMainWindow(parent)
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setActivationOrder(QMdiArea::CreationOrder);
     setCentralWidget(mdiArea);
+    // A page reports its state as it is being activated, before it is the
+    // active page; the items follow it once it is.
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &topForm::updatePageItems);
 
     lblLineNo = new QLabel(this);
     lblLineNo->setObjectName(QStringLiteral("lblLineNo"));
@@ -77,7 +80,12 @@ topForm::topForm(QWidget *parent) : QMainWindow(parent)
     }
 }
 
-topForm::~topForm() = default;
+topForm::~topForm()
+{
+    // The pages are hidden and deactivated after this frame's own members are
+    // gone; the menu items must no longer follow them then.
+    disconnect(mdiArea, nullptr, this, nullptr);
+}
 
 // --- pages -------------------------------------------------------------------
 
@@ -139,6 +147,8 @@ void topForm::RefreshTools()
 void topForm::setToolEnabled(int index, bool enabled)
 {
     m_tools->setToolEnabled(index, enabled);
+    // Pages report every change, save and activation here.
+    updatePageItems();
 }
 
 bool topForm::isToolEnabled(int index) const
@@ -176,6 +186,7 @@ void topForm::popupEditMenu(const QPoint &globalPos, const EditMenuState &state)
     m_editMenuAsPopup = true;
     edit->exec(globalPos);
     m_editMenuAsPopup = false;
+    updatePageItems();
 }
 
 bool topForm::saveDocument(frmKid *document)
@@ -198,12 +209,13 @@ QAction *topForm::recentSeparator() const
 
 void topForm::documentClosed(frmKid *)
 {
-    if (!documents().isEmpty())
-        return;
-    for (int i = Tool::Close; i < Tool::Count; ++i)
-        setToolEnabled(i, false);
-    setDocumentMenusEnabled(false);
-    lblLineNo->clear();
+    if (documents().isEmpty()) {
+        for (int i = Tool::Close; i < Tool::Count; ++i)
+            setToolEnabled(i, false);
+        setDocumentMenusEnabled(false);
+        lblLineNo->clear();
+    }
+    updatePageItems();
 }
 
 // --- tools -------------------------------------------------------------------

@@ -82,11 +82,15 @@ private:
     QList<QAction *> addItems(QMenu *menu, const char *name, const QStringList &captions);
     void addSeparator(QMenu *menu, const char *name);
 
-    void mnuFile_Open();
+    // Sets every menu item that follows the pages (File, Edit, Tags, Dialogs,
+    // Options) from the active page. It runs whenever a tool changes state, a
+    // page is activated or closed, and as a menu opens, so that a shortcut
+    // always does what its item in the open menu would.
+    void updatePageItems();
+    frmKid *pageForItems() const;
+
     void mnuEdit_Open();
     void mnuCurrent_Open();
-    void mnuTags_Open();
-    void mnuTagsD_Open();
     void mnuOptions_Open();
 
     void copyToClipboard();

@@ -121,7 +121,7 @@ void topForm::buildMenus()
     QAction *exitItem = addItem(file, "mnuFileExit", QStringLiteral("Exit"), Qt::SHIFT | Qt::Key_F4);
     exitItem->setIcon(Resources::menuIcon(Resources::MenuPicture::Exit));
     connect(exitItem, &QAction::triggered, this, &QWidget::close);
-    connect(file, &QMenu::aboutToShow, this, &topForm::mnuFile_Open);
+    connect(file, &QMenu::aboutToShow, this, &topForm::updatePageItems);
 
     // Current: the window list
     QMenu *current = addMenu(bar, "mnuCurrent", QStringLiteral("&Current"));
@@ -186,7 +186,7 @@ void topForm::buildMenus()
     addSeparator(tags, "mnuTagsSep2");
     connect(addItem(tags, "mnuTagsDate", QStringLiteral("Date")), &QAction::triggered, this,
             [this] { insertSnippet(QuickTags::dateSnippet()); });
-    connect(tags, &QMenu::aboutToShow, this, &topForm::mnuTags_Open);
+    connect(tags, &QMenu::aboutToShow, this, &topForm::updatePageItems);
 
     // Dialogs
     QMenu *dialogs = addMenu(bar, "mnuTagsD", QStringLiteral("&Dialogs"));
@@ -199,7 +199,7 @@ void topForm::buildMenus()
     addSeparator(dialogs, "mnuTagsDSep2");
     addItem(dialogs, "mnuTagsDLists", QStringLiteral("List Maker"));
     addItem(dialogs, "mnuTagsDTable", QStringLiteral("Table Maker"));
-    connect(dialogs, &QMenu::aboutToShow, this, &topForm::mnuTagsD_Open);
+    connect(dialogs, &QMenu::aboutToShow, this, &topForm::updatePageItems);
 
     // Scripts
     QMenu *scripts = addMenu(bar, "mnuScripts", QStringLiteral("&Scripts"));
@@ -265,31 +265,52 @@ void topForm::buildMenus()
             [this] { frmAbout::showModal(this); });
 }
 
-// --- rules applied as a menu opens ------------------------------------------------
+// --- rules applied as a menu opens, and kept while it is closed -------------------
 
-void topForm::mnuFile_Open()
+frmKid *topForm::pageForItems() const
 {
-    const frmKid *kid = activeDocument();
+    frmKid *kid = activeDocument();
+    // A page that is closing counts no more; the next one is activated after it.
+    return kid && !kid->isClosing() ? kid : nullptr;
+}
+
+void topForm::updatePageItems()
+{
+    const frmKid *kid = pageForItems();
     const bool open = kid != nullptr;
+
     item(QStringLiteral("mnuFileSave"))->setEnabled(open && kid->richy->DataChanged());
     for (const char *name : {"mnuFileClose", "mnuFileSaveAs", "mnuFilePrint"})
         item(QLatin1String(name))->setEnabled(open);
+
+    // The popup Edit menu of a page sets these items itself while it is open.
+    if (!m_editMenuAsPopup) {
+        const bool selected = open && kid->richy->SelLength() > 0;
+        for (const char *name : {"mnuEditCut", "mnuEditCopy", "mnuEditDelete"})
+            item(QLatin1String(name))->setEnabled(selected);
+        // The page keeps the Paste tool in step with the clipboard.
+        item(QStringLiteral("mnuEditPaste"))->setEnabled(open && isToolEnabled(Tool::Paste));
+        item(QStringLiteral("mnuEditUndo"))->setEnabled(open && !kid->undoStack().isEmpty());
+        item(QStringLiteral("mnuEditRedo"))->setEnabled(open && !kid->redoStack().isEmpty());
+    }
+
+    for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors",
+                             "mnuOptFont", "mnuOptWW"})
+        item(QLatin1String(name))->setEnabled(open);
+    item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
 }
 
 void topForm::mnuEdit_Open()
 {
     if (m_editMenuAsPopup)
         return;
-    frmKid *kid = activeDocument();
-    if (!kid)
-        return;
-    const bool selected = kid->richy->SelLength() > 0;
-    item(QStringLiteral("mnuEditCut"))->setEnabled(selected);
-    item(QStringLiteral("mnuEditCopy"))->setEnabled(selected);
-    item(QStringLiteral("mnuEditDelete"))->setEnabled(selected);
-    item(QStringLiteral("mnuEditPaste"))->setEnabled(!Services::clipboard().text().isEmpty());
-    item(QStringLiteral("mnuEditUndo"))->setEnabled(kid->checkUndoFromTop());
-    item(QStringLiteral("mnuEditRedo"))->setEnabled(kid->checkRedoFromTop());
+    if (frmKid *kid = pageForItems()) {
+        // A keystroke still being recorded becomes its undo step first, and
+        // the clipboard may have changed in another program.
+        kid->richy->commitPending();
+        setToolEnabled(Tool::Paste, !Services::clipboard().text().isEmpty());
+    }
+    updatePageItems();
 }
 
 void topForm::mnuCurrent_Open()
@@ -308,25 +329,9 @@ void topForm::mnuCurrent_Open()
     }
 }
 
-void topForm::mnuTags_Open()
-{
-    const bool open = activeDocument() != nullptr;
-    for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate"})
-        item(QLatin1String(name))->setEnabled(open);
-}
-
-void topForm::mnuTagsD_Open()
-{
-    item(QStringLiteral("mnuTagsDPColors"))->setEnabled(activeDocument() != nullptr);
-}
-
 void topForm::mnuOptions_Open()
 {
-    const frmKid *kid = activeDocument();
-    const bool open = kid != nullptr;
-    item(QStringLiteral("mnuOptFont"))->setEnabled(open);
-    item(QStringLiteral("mnuOptWW"))->setEnabled(open);
-    item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
+    updatePageItems();
     const bool hasTemplate =
         !CRegSettings().GetRegSetting(QStringLiteral("tFileName"), QStringLiteral("0")).isEmpty();
     item(QStringLiteral("mnuOptsTempOrg"))->setEnabled(hasTemplate);

@@ -24,6 +24,13 @@
 
 using namespace Platform;
 
+namespace {
+// The menu items that need an open page, whether or not their menu was opened.
+const char *const PageItems[] = {"mnuFileClose",    "mnuFileSave",  "mnuFileSaveAs", "mnuFilePrint",
+                                 "mnuTagsForm",     "mnuTagsInput", "mnuTagsSC",     "mnuTagsDate",
+                                 "mnuTagsDPColors", "mnuOptFont",   "mnuOptWW"};
+} // namespace
+
 class tst_topForm : public QObject
 {
     Q_OBJECT
@@ -38,6 +45,7 @@ private slots:
     void aPageDrivesTheToolsAndTheCaretLabel();
     void closingTheLastPageDisablesEverything();
     void fileMenuRules();
+    void shortcutsDoWhatTheMenuWouldWhateverItShowedLast();
     void exitAndRecentFilesCarryTheirPictures();
     void editMenuRules();
     void tagsAndDialogsMenuRules();
@@ -143,6 +151,8 @@ void tst_topForm::withoutPagesThePageToolsAndMenusAreDisabled()
         QVERIFY2(!m_frame->isToolEnabled(i), qPrintable(QString::number(i)));
     QVERIFY(!m_frame->menu("mnuEdit")->menuAction()->isEnabled());
     QVERIFY(!m_frame->menu("mnuCurrent")->menuAction()->isEnabled());
+    for (const char *name : PageItems)
+        QVERIFY2(!m_frame->item(name)->isEnabled(), name);
 }
 
 void tst_topForm::aPageDrivesTheToolsAndTheCaretLabel()
@@ -172,6 +182,8 @@ void tst_topForm::closingTheLastPageDisablesEverything()
         QVERIFY(!m_frame->isToolEnabled(i));
     QVERIFY(!m_frame->menu("mnuEdit")->menuAction()->isEnabled());
     QVERIFY(m_frame->lblLineNo->text().isEmpty());
+    for (const char *name : PageItems)
+        QVERIFY2(!m_frame->item(name)->isEnabled(), name);
 }
 
 void tst_topForm::fileMenuRules()
@@ -187,6 +199,41 @@ void tst_topForm::fileMenuRules()
     QTest::keyClicks(kid->richy, "x");
     open("mnuFile");
     QVERIFY(m_frame->item("mnuFileSave")->isEnabled());
+}
+
+// A disabled item's shortcut is dead: the items must follow the pages, not
+// only the state they were given when their menu last opened.
+void tst_topForm::shortcutsDoWhatTheMenuWouldWhateverItShowedLast()
+{
+    m_frame->show();
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    open("mnuFile");
+    open("mnuTags");
+    frmKid *first = page("first");
+    frmKid *second = page("second");
+    QVERIFY(m_frame->item("mnuTagsDate")->isEnabled());
+    QVERIFY(!m_frame->item("mnuFileSave")->isEnabled());
+    QTest::keyClicks(second->richy, "x");
+    second->richy->select(0, 3);
+    QVERIFY(m_frame->item("mnuEditCut")->isEnabled());
+    QVERIFY(m_frame->item("mnuEditUndo")->isEnabled());
+
+    m_services->fileDialogs.answerNext(QString());
+    QTest::keyClick(second->richy, Qt::Key_F8);
+    m_services->fileDialogs.answerNext(QString());
+    QTest::keyClick(second->richy, Qt::Key_F7);
+    QCOMPARE(m_services->fileDialogs.shown.size(), 2);
+
+    // The page shown after a close decides again: "first" was never changed.
+    m_services->messages.answerNext(MsgAnswer::No);
+    QTest::keyClick(second->richy, Qt::Key_F6);
+    QCOMPARE(m_frame->documents(), QList<frmKid *>{first});
+    QCOMPARE(m_frame->activeDocument(), first);
+    QVERIFY(!m_frame->item("mnuFileSave")->isEnabled());
+    QVERIFY(!m_frame->item("mnuEditUndo")->isEnabled());
+    QTest::keyClick(first->richy, Qt::Key_F6);
+    QVERIFY(m_frame->documents().isEmpty());
 }
 
 void tst_topForm::exitAndRecentFilesCarryTheirPictures()
