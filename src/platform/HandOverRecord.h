@@ -12,10 +12,11 @@ namespace Platform {
 inline constexpr quint32 HandOverIdentifier = 3;
 /// The size of the identifier and the byte count that precede the payload.
 inline constexpr int HandOverHeaderSize = 8;
-/// The largest payload a receiver accepts (64 MiB). A record that announces
-/// more is treated as broken, so that a stray client cannot make the program
-/// reserve gigabytes.
-inline constexpr quint32 HandOverMaxPayload = 64u * 1024u * 1024u;
+/// The largest payload a receiver accepts: 4096 bytes, the longest path the
+/// platform allows (PATH_MAX on Linux). A record that announces more carries
+/// no file the program could open; it is treated as broken as soon as its
+/// header arrives, before any of its payload is kept.
+inline constexpr quint32 HandOverMaxPayload = 4096;
 /// The byte a receiver answers each complete record with once it has
 /// handled it (records with another identifier are answered as well).
 inline constexpr char HandOverAcknowledgement = '\x06';

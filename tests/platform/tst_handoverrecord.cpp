@@ -17,9 +17,10 @@ QByteArray header(quint32 identifier, quint32 count)
     return bytes;
 }
 
+// The longest path a receiver accepts.
 QString longPath()
 {
-    return QLatin1Char('/') + QString(9999, QLatin1Char('a'));
+    return QLatin1Char('/') + QString(4095, QLatin1Char('a'));
 }
 
 } // namespace
@@ -41,8 +42,8 @@ private slots:
     void recordsWithAnotherIdentifierAreSkippedWhole();
     void thePathEndsAtTheFirstNul_data();
     void thePathEndsAtTheFirstNul();
-    void anAbsurdByteCountBreaksTheStreamAtOnce_data();
-    void anAbsurdByteCountBreaksTheStreamAtOnce();
+    void aPayloadLongerThanAPathBreaksTheStreamAtOnce_data();
+    void aPayloadLongerThanAPathBreaksTheStreamAtOnce();
 };
 
 void tst_HandOverRecord::aCommandLineIsEncodedAsIdentifierCountAndPayload_data()
@@ -59,8 +60,8 @@ void tst_HandOverRecord::aCommandLineIsEncodedAsIdentifierCountAndPayload_data()
                QByteArray("/home/zo\xc3\xab/caf\xc3\xa9 \xe2\x82\xac.htm");
     QTest::addRow("a path of 300 bytes")
         << QString(300, QLatin1Char('p')) << QByteArray::fromHex("03000000 2c010000") + QByteArray(300, 'p');
-    QTest::addRow("a path of 10000 bytes")
-        << longPath() << QByteArray::fromHex("03000000 10270000") + longPath().toLatin1();
+    QTest::addRow("a path of 4096 bytes")
+        << longPath() << QByteArray::fromHex("03000000 00100000") + longPath().toLatin1();
 }
 
 void tst_HandOverRecord::aCommandLineIsEncodedAsIdentifierCountAndPayload()
@@ -75,7 +76,7 @@ void tst_HandOverRecord::aCommandLineTooLongForAnyReceiverIsNotEncoded()
     QString commandLine(qsizetype(Platform::HandOverMaxPayload), QLatin1Char('x'));
     const QByteArray largest = Platform::encodeHandOver(commandLine);
     QCOMPARE(largest.size(), qsizetype(Platform::HandOverMaxPayload) + 8);
-    QCOMPARE(largest.first(8), QByteArray::fromHex("03000000 00000004"));
+    QCOMPARE(largest.first(8), QByteArray::fromHex("03000000 00100000"));
 
     commandLine.append(QLatin1Char('x'));
     QVERIFY(Platform::encodeHandOver(commandLine).isEmpty());
@@ -88,7 +89,7 @@ void tst_HandOverRecord::aRecordFedOneByteAtATimeIsDecodedOnItsLastByte_data()
     QTest::addRow("a path with blanks") << QString("/srv/www/my site/index.html");
     QTest::addRow("a path with non-ASCII characters")
         << QString::fromUtf8("/home/zo\u00eb/caf\u00e9 \u20ac.htm");
-    QTest::addRow("a path of 10000 bytes") << longPath();
+    QTest::addRow("a path of 4096 bytes") << longPath();
 }
 
 void tst_HandOverRecord::aRecordFedOneByteAtATimeIsDecodedOnItsLastByte()
@@ -180,18 +181,19 @@ void tst_HandOverRecord::thePathEndsAtTheFirstNul()
     QCOMPARE(decoder.path(), path);
 }
 
-void tst_HandOverRecord::anAbsurdByteCountBreaksTheStreamAtOnce_data()
+void tst_HandOverRecord::aPayloadLongerThanAPathBreaksTheStreamAtOnce_data()
 {
     QTest::addColumn<quint32>("identifier");
     QTest::addColumn<quint32>("count");
     QTest::addColumn<Result>("expected");
-    QTest::addRow("64 MiB is accepted") << 3u << Platform::HandOverMaxPayload << Result::NeedMore;
-    QTest::addRow("one byte more is not") << 3u << Platform::HandOverMaxPayload + 1 << Result::Broken;
+    QTest::addRow("4096 bytes, the longest path, are accepted") << 3u << 4096u << Result::NeedMore;
+    QTest::addRow("one byte more is not") << 3u << 4097u << Result::Broken;
+    QTest::addRow("a path of 16 MiB") << 3u << 0x1000000u << Result::Broken;
     QTest::addRow("4 GiB") << 3u << 0xFFFFFFFFu << Result::Broken;
     QTest::addRow("another identifier with 1 GiB") << 9u << 0x40000000u << Result::Broken;
 }
 
-void tst_HandOverRecord::anAbsurdByteCountBreaksTheStreamAtOnce()
+void tst_HandOverRecord::aPayloadLongerThanAPathBreaksTheStreamAtOnce()
 {
     QFETCH(quint32, identifier);
     QFETCH(quint32, count);
