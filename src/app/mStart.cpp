@@ -100,15 +100,9 @@ int Main(int argc, char *argv[])
     if (channel.start() == InstanceChannel::Role::Secondary)
         return channel.handOver(cmd) ? 0 : 1;
 
-    // Files handed over before the frame is ready wait for it.
+    // Files handed over before the frame is shown wait in the channel.
+    channel.setHandOversHeld(true);
     QPointer<topForm> frame;
-    QStringList waiting;
-    QObject::connect(&channel, &InstanceChannel::handOverReceived, &app, [&](const QString &path) {
-        if (frame && frame->isVisible())
-            frame->handOverReceived(path);
-        else
-            waiting.append(path);
-    });
 
     try {
         auto *splash = new frmSplash;
@@ -126,9 +120,8 @@ int Main(int argc, char *argv[])
         else
             openCommandLineFile(*frame, cmd);
         ShowMainWindow(*frame, splashAlive);
-        for (const QString &path : std::as_const(waiting))
-            frame->handOverReceived(path);
-        waiting.clear();
+        QObject::connect(&channel, &InstanceChannel::handOverReceived, frame, &topForm::handOverReceived);
+        channel.setHandOversHeld(false);
     } catch (const std::bad_alloc &) {
         showFatalError(7, QStringLiteral("Out of memory"));
         return 1;

@@ -39,9 +39,9 @@ struct InstanceChannel::Connection
 {
     QLocalSocket *socket = nullptr;
     HandOverDecoder decoder;
-    // True while serve() runs for this connection: a connected slot may run
-    // a nested event loop, in which this connection must neither be served
-    // again nor be deleted.
+    // True while serve() runs for this connection: answering the sender may
+    // report the connection closed at once, which must not serve it again
+    // or delete it under serve()'s feet.
     bool busy = false;
     bool finished = false;
 };
@@ -224,7 +224,6 @@ void InstanceChannel::serve(Connection *connection)
     if (connection->busy)
         return;
     connection->busy = true;
-    const QPointer<InstanceChannel> self(this);
     QLocalSocket *socket = connection->socket;
     for (;;) {
         if (socket->bytesAvailable() > 0)
@@ -232,17 +231,19 @@ void InstanceChannel::serve(Connection *connection)
         const HandOverDecoder::Result result = connection->decoder.next();
         if (result == HandOverDecoder::Result::NeedMore)
             break;
-        if (result == HandOverDecoder::Result::Broken) {
+        // A broken stream, or a record the full queue has no room for, is
+        // not acknowledged: closing the connection tells its sender.
+        if (result == HandOverDecoder::Result::Broken ||
+            (result == HandOverDecoder::Result::HandOver && m_queue.size() >= MaxQueuedHandOvers)) {
             connection->finished = true;
-            socket->abort();
             break;
         }
         if (result == HandOverDecoder::Result::HandOver) {
-            emit handOverReceived(connection->decoder.path());
-            if (!self)
-                return;
+            m_queue.enqueue(connection->decoder.path());
+            postDelivery();
         }
-        // The record has been handled: let the sender go on.
+        // Taken (or ignored): the sender may end now, whatever handling the
+        // record will show the user.
         if (socket->state() == QLocalSocket::ConnectedState) {
             socket->putChar(HandOverAcknowledgement);
             socket->flush();
@@ -256,11 +257,44 @@ void InstanceChannel::serve(Connection *connection)
 void InstanceChannel::drop(Connection *connection)
 {
     connection->socket->disconnect(this);
+    connection->socket->abort();
     connection->socket->deleteLater();
     const auto it = std::find_if(m_connections.begin(), m_connections.end(),
                                  [connection](const auto &c) { return c.get() == connection; });
     if (it != m_connections.end())
         m_connections.erase(it);
+}
+
+void InstanceChannel::setHandOversHeld(bool held)
+{
+    m_held = held;
+    postDelivery();
+}
+
+void InstanceChannel::postDelivery()
+{
+    if (m_deliveryPosted || m_held || m_delivering || m_queue.isEmpty())
+        return;
+    m_deliveryPosted = true;
+    QMetaObject::invokeMethod(this, &InstanceChannel::deliverNext, Qt::QueuedConnection);
+}
+
+void InstanceChannel::deliverNext()
+{
+    m_deliveryPosted = false;
+    // A slot that shows a message box runs a nested event loop, which would
+    // otherwise start on the next record and nest a box per record.
+    if (m_held || m_delivering || m_queue.isEmpty())
+        return;
+    m_delivering = true;
+    const QPointer<InstanceChannel> self(this);
+    emit handOverReceived(m_queue.dequeue());
+    if (!self)
+        return;
+    m_delivering = false;
+    // The next record waits for the event loop, so that what this one left
+    // (painting, the page it opened) comes first.
+    postDelivery();
 }
 
 bool InstanceChannel::handOver(const QString &commandLine)
@@ -284,8 +318,9 @@ bool InstanceChannel::handOver(const QString &commandLine)
             return false;
         }
     }
-    // No time limit: the primary may be showing a message box. A primary
-    // that goes away closes the connection, which ends the wait.
+    // The primary answers as soon as it has queued the record. One that goes
+    // away, or has no room for the record, closes the connection, which ends
+    // the wait.
     for (;;) {
         char reply = 0;
         while (m_client->getChar(&reply)) {
@@ -293,7 +328,7 @@ bool InstanceChannel::handOver(const QString &commandLine)
                 return true;
         }
         if (!m_client->waitForReadyRead(-1)) {
-            m_error = tr("The running instance went away before it handled the command line.");
+            m_error = tr("The running instance closed the connection before it took the command line.");
             return false;
         }
     }

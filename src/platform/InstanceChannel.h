@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QQueue>
 #include <QString>
 
 #include <memory>
@@ -22,16 +23,21 @@ namespace Platform {
 /// another user's. The channel needs a QCoreApplication (or QApplication);
 /// a primary needs its event loop running to receive.
 ///
+/// A primary acknowledges each record as soon as it has read it and put it
+/// in its queue, so a secondary never waits for the user (a message box
+/// that handling the record shows). The records are then handed to the
+/// program one at a time, in the order they arrived. At most
+/// MaxQueuedHandOvers records wait; the primary does not take more.
+///
 /// Start-up:
 ///
 ///     Platform::InstanceChannel channel;
 ///     switch (channel.start()) {
 ///     case Platform::InstanceChannel::Role::Secondary:
-///         channel.handOver(commandLine); // blocks until the primary has handled it
-///         return 0;                      // end at once
+///         return channel.handOver(commandLine) ? 0 : 1; // end at once
 ///     case Platform::InstanceChannel::Role::Primary:
 ///         QObject::connect(&channel, &Platform::InstanceChannel::handOverReceived,
-///                          frame, &topForm::receiveHandOver);
+///                          frame, &topForm::handOverReceived);
 ///         break;                         // keep the channel alive as long as the program runs
 ///     case Platform::InstanceChannel::Role::Failed:
 ///         break;                         // run on alone
@@ -52,6 +58,9 @@ public:
     /// How long start() waits for a primary that holds the lock but does not
     /// listen yet (it was started at the same moment).
     static constexpr int DefaultElectionTimeoutMs = 5000;
+    /// The most records that wait to be handed to the program. A record
+    /// beyond them is not acknowledged: its connection is closed.
+    static constexpr int MaxQueuedHandOvers = 64;
 
     /// A channel in the user's runtime folder with the base name "zevora".
     explicit InstanceChannel(QObject *parent = nullptr);
@@ -81,11 +90,18 @@ public:
     Role role() const { return m_role; }
 
     /// Secondary only: sends \a commandLine in one record and blocks until
-    /// the primary has handled it, however long that takes. Returns true once
-    /// the primary has acknowledged it; false at once when this is not a
-    /// connected secondary, and as soon as the primary goes away before
-    /// acknowledging.
+    /// the primary has taken it into its queue (not until the program has
+    /// handled it). Returns true once the primary has acknowledged it; false
+    /// at once when this is not a connected secondary, and as soon as the
+    /// primary closes the connection before acknowledging (its queue is
+    /// full, or it went away).
     bool handOver(const QString &commandLine);
+
+    /// Primary only: while \a held, records are still acknowledged and
+    /// queued but handOverReceived() is not emitted (the program is not
+    /// ready for them yet). Releasing hands the queued records over, from
+    /// the event loop.
+    void setHandOversHeld(bool held);
 
     /// The folder that holds the lock and the socket.
     QString folder() const { return m_folder; }
@@ -103,10 +119,9 @@ public:
 signals:
     /// Primary only: a secondary handed \a path over (the text of its command
     /// line, cut at the first NUL; it may be empty). Emitted from the event
-    /// loop, once per record; the secondary stays blocked until the connected
-    /// slots have returned, including any message box they show, so connect
-    /// directly (the default within one thread), not queued. Records from
-    /// other senders may be delivered while a slot runs a nested event loop.
+    /// loop, once per record, in the order the records arrived, and never
+    /// while a slot connected to it still runs: records that arrive while a
+    /// slot shows a message box wait in the queue until it has returned.
     void handOverReceived(const QString &path);
 
 private:
@@ -118,6 +133,8 @@ private:
     void acceptConnections();
     void serve(Connection *connection);
     void drop(Connection *connection);
+    void postDelivery();
+    void deliverNext();
     bool removeAbandonedLock();
 
     QString m_folder;
@@ -129,6 +146,10 @@ private:
     QLocalServer *m_server = nullptr;
     QLocalSocket *m_client = nullptr;
     std::vector<std::unique_ptr<Connection>> m_connections;
+    QQueue<QString> m_queue;
+    bool m_held = false;
+    bool m_delivering = false;
+    bool m_deliveryPosted = false;
 };
 
 } // namespace Platform

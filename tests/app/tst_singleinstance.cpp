@@ -114,11 +114,19 @@ void tst_SingleInstance::aSecondStartHandsItsFileToTheFirst()
     QVERIFY(waitForSocket());
     const QString page = writePage("handed.htm");
     QProcess *second = start({page});
-    QVERIFY2(second->waitForFinished(1000), "the second start must end within a second");
+    QVERIFY2(second->waitForFinished(5000), "the second start must end at once");
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QVERIFY(waitForRecent(page));
     QCOMPARE(first->state(), QProcess::Running);
+
+    // A file that is not there makes the first show a box, which nobody
+    // closes here; later starts still end at once.
+    for (const char *name : {"missing.htm", "handed.htm"}) {
+        QProcess *next = start({m_home->filePath(name)});
+        QVERIFY(next->waitForFinished(5000));
+        QCOMPARE(next->exitCode(), 0);
+    }
 
     // A second start without a file only brings the first forward and ends.
     QProcess *third = start({});

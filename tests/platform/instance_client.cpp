@@ -7,13 +7,12 @@
 //     --die-in-slot             as primary, kill itself while handling a hand-over
 //     --hold-lock               only take the channel's lock file and wait
 //     --start-at <ms>           wait until this time (ms since the epoch) first
-//     --marker <file>           after the hand-over, report whether the file exists
 //     --election-timeout <ms>   the channel's election timeout
 //     --as-user <name>          run as this user (needs root)
 //
 // It reports on standard output, one line each: "role:primary",
 // "role:secondary", "role:failed", "locked", "received:<hex>",
-// "handed-over:1" or "handed-over:0", "marker:1" or "marker:0".
+// "handed-over:1" or "handed-over:0".
 #include "InstanceChannel.h"
 
 #include <QCoreApplication>
@@ -74,7 +73,6 @@ int main(int argc, char *argv[])
         return 2;
     const QString folder = args.takeFirst();
     QString send;
-    QString marker;
     int records = 1;
     bool dieInSlot = false;
     bool holdLock = false;
@@ -94,8 +92,6 @@ int main(int argc, char *argv[])
             records = args.takeFirst().toInt();
         else if (option == QLatin1String("--start-at"))
             startAt = args.takeFirst().toLongLong();
-        else if (option == QLatin1String("--marker"))
-            marker = args.takeFirst();
         else if (option == QLatin1String("--election-timeout"))
             electionTimeout = args.takeFirst().toInt();
         else if (option == QLatin1String("--as-user"))
@@ -111,6 +107,13 @@ int main(int argc, char *argv[])
     if (electionTimeout >= 0)
         channel.setElectionTimeout(electionTimeout);
 
+    // Waits until the test kills this process or closes its input.
+    const auto waitForTheEnd = [] {
+        QFile input;
+        input.open(stdin, QIODevice::ReadOnly);
+        input.readAll();
+    };
+
     if (holdLock) {
         QDir().mkpath(folder);
         QLockFile lock(channel.lockFilePath());
@@ -118,10 +121,7 @@ int main(int argc, char *argv[])
         if (!lock.tryLock(0))
             return 3;
         report("locked");
-        // Held until the test kills this process or closes its input.
-        QFile input;
-        input.open(stdin, QIODevice::ReadOnly);
-        input.readAll();
+        waitForTheEnd();
         return 0;
     }
 
@@ -130,8 +130,6 @@ int main(int argc, char *argv[])
         report("role:secondary");
         const bool handed = channel.handOver(send);
         report(handed ? "handed-over:1" : "handed-over:0");
-        if (!marker.isEmpty())
-            report(QFile::exists(marker) ? "marker:1" : "marker:0");
         return handed ? 0 : 1;
     }
     case Platform::InstanceChannel::Role::Primary: {
