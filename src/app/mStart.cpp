@@ -6,6 +6,7 @@
 #include "InstanceChannel.h"
 #include "MessageService.h"
 #include "PageReader.h"
+#include "ProcessLimits.h"
 #include "Services.h"
 #include "SoundService.h"
 #include "TextCodec.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QStringList>
+#include <cstdio>
 #include <stdexcept>
 
 using namespace Platform;
@@ -35,6 +37,15 @@ void showFatalError(int number, const QString &description)
             QStringLiteral("There has been an error in Zevora. Please notify the author.\n\n%1: %2")
                 .arg(number)
                 .arg(description));
+}
+
+// A second start has no window: standard error is the only place to tell
+// the user that the file did not reach the running program.
+void reportHandOverFailure(const QString &cmd, const QString &reason)
+{
+    const QString line = cmd.isEmpty() ? QStringLiteral("zevora: %1.\n").arg(reason)
+                                       : QStringLiteral("zevora: %1 was not opened: %2.\n").arg(cmd, reason);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
 } // namespace
@@ -85,6 +96,8 @@ void openCommandLineFile(topForm &frame, const QString &given)
 
 int Main(int argc, char *argv[])
 {
+    // Every page and every hand-over connection holds a descriptor.
+    raiseOpenFileLimit();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tallow Ridge"));
     QApplication::setApplicationName(QStringLiteral("Zevora"));
@@ -97,8 +110,12 @@ int Main(int argc, char *argv[])
     // One instance per user: a second start hands its file over and ends,
     // without a window and without touching the settings.
     InstanceChannel channel;
-    if (channel.start() == InstanceChannel::Role::Secondary)
-        return channel.handOver(cmd) ? 0 : 1;
+    if (channel.start() == InstanceChannel::Role::Secondary) {
+        if (channel.handOver(cmd))
+            return 0;
+        reportHandOverFailure(cmd, channel.errorString());
+        return 1;
+    }
 
     // Files handed over before the frame is shown wait in the channel.
     channel.setHandOversHeld(true);

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -32,6 +33,12 @@ constexpr int ConnectTimeoutMs = 2000;
 constexpr qint64 AbandonedLockMinAgeMs = 2000;
 // How often start() may remove an abandoned lock and wait again.
 constexpr int MaxAbandonedLockRemovals = 3;
+// How often a primary checks that its server still listens.
+constexpr int ListenWatchMs = 1000;
+// How long a secondary waits for the acknowledgement of its record. The
+// primary acknowledges before it handles the record, so only a primary that
+// has stopped running its event loop takes this long.
+constexpr int AcknowledgementTimeoutMs = 10000;
 
 } // namespace
 
@@ -62,6 +69,8 @@ InstanceChannel::~InstanceChannel()
     for (const auto &connection : m_connections)
         connection->socket->disconnect(this);
     m_connections.clear();
+    delete m_listenWatch;
+    m_listenWatch = nullptr;
     // The socket file goes first: once the lock is free another instance may
     // become primary and listen on the same name, and closing the server
     // after that would remove the new primary's socket file.
@@ -148,6 +157,7 @@ InstanceChannel::Role InstanceChannel::start()
                 waited.restart();
                 continue;
             }
+            m_error = tr("the running Zevora does not answer");
             return m_role = Role::Secondary;
         }
         QThread::msleep(RetryPauseMs);
@@ -188,24 +198,59 @@ bool InstanceChannel::removeAbandonedLock()
 
 bool InstanceChannel::becomePrimary()
 {
-    // Only the lock holder gets here, so a socket file at this name belongs
-    // to a primary that is gone.
-    QLocalServer::removeServer(serverName());
-    auto *server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(serverName())) {
-        m_error = server->errorString();
-        delete server;
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!listen()) {
+        delete m_server;
+        m_server = nullptr;
         return false;
     }
-    m_server = server;
     connect(m_server, &QLocalServer::newConnection, this, &InstanceChannel::acceptConnections);
+    m_listenWatch = new QTimer(this);
+    m_listenWatch->setInterval(ListenWatchMs);
+    connect(m_listenWatch, &QTimer::timeout, this, &InstanceChannel::keepListening);
+    m_listenWatch->start();
     return true;
+}
+
+bool InstanceChannel::listen()
+{
+    // Only the lock holder gets here, so a socket file at this name belongs
+    // to a primary that is gone, or to this one's stopped server.
+    QLocalServer::removeServer(serverName());
+    if (!m_server->listen(serverName())) {
+        m_error = m_server->errorString();
+        return false;
+    }
+    return true;
+}
+
+void InstanceChannel::keepListening()
+{
+    // A server that fails to accept a connection (when the descriptors have
+    // run out, say) closes its socket and removes the socket file for good,
+    // and a socket file removed by someone else leaves it unreachable too.
+    // Every later start would then find a lock holder that does not answer.
+    bool reachable =
+        m_server->isListening() && m_server->serverError() == QAbstractSocket::UnknownSocketError;
+#ifndef Q_OS_WIN
+    reachable = reachable && QFileInfo::exists(serverName());
+#endif
+    if (reachable)
+        return;
+    m_server->close();
+    listen(); // when it fails, the next round tries again
 }
 
 void InstanceChannel::acceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        // Each connection holds a descriptor until its sender closes it. The
+        // oldest makes room for a new one: a sender that is still waiting for
+        // its answer then fails and says so, where an unbounded number of
+        // connections would use up the descriptors and stop the server.
+        if (m_connections.size() >= std::size_t(MaxConnections))
+            drop(m_connections.front().get());
         auto connection = std::make_unique<Connection>();
         Connection *raw = connection.get();
         raw->socket = socket;
@@ -300,37 +345,40 @@ void InstanceChannel::deliverNext()
 bool InstanceChannel::handOver(const QString &commandLine)
 {
     if (m_role != Role::Secondary || !m_client) {
-        m_error = tr("No running instance to hand over to.");
+        if (m_role != Role::Secondary)
+            m_error = tr("there is no running Zevora to hand over to");
         return false;
     }
     const QByteArray record = encodeHandOver(commandLine);
     if (record.isEmpty()) {
-        m_error = tr("The command line is too long to hand over.");
+        m_error = tr("the path is longer than %1 bytes").arg(HandOverMaxPayload);
         return false;
     }
-    if (m_client->write(record) != record.size()) {
-        m_error = m_client->errorString();
+    // A primary that goes away closes the connection; one that has stopped
+    // running its event loop leaves it open and silent.
+    const auto failed = [this] {
+        m_error = m_client->state() == QLocalSocket::ConnectedState
+                      ? tr("the running Zevora does not answer")
+                      : tr("the running Zevora closed the connection before taking the command line");
         return false;
-    }
+    };
+    if (m_client->write(record) != record.size())
+        return failed();
+    QElapsedTimer waited;
+    waited.start();
+    const auto remaining = [&] { return int(qMax<qint64>(0, AcknowledgementTimeoutMs - waited.elapsed())); };
     while (m_client->bytesToWrite() > 0) {
-        if (!m_client->waitForBytesWritten(-1)) {
-            m_error = m_client->errorString();
-            return false;
-        }
+        if (!m_client->waitForBytesWritten(remaining()))
+            return failed();
     }
-    // The primary answers as soon as it has queued the record. One that goes
-    // away, or has no room for the record, closes the connection, which ends
-    // the wait.
     for (;;) {
         char reply = 0;
         while (m_client->getChar(&reply)) {
             if (reply == HandOverAcknowledgement)
                 return true;
         }
-        if (!m_client->waitForReadyRead(-1)) {
-            m_error = tr("The running instance closed the connection before it took the command line.");
-            return false;
-        }
+        if (!m_client->waitForReadyRead(remaining()))
+            return failed();
     }
 }
 

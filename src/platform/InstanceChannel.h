@@ -12,6 +12,7 @@
 class QLocalServer;
 class QLocalSocket;
 class QLockFile;
+class QTimer;
 
 namespace Platform {
 
@@ -26,15 +27,17 @@ namespace Platform {
 /// A primary acknowledges each record as soon as it has read it and put it
 /// in its queue, so a secondary never waits for the user (a message box
 /// that handling the record shows). The records are then handed to the
-/// program one at a time, in the order they arrived. At most
-/// MaxQueuedHandOvers records wait; the primary does not take more.
+/// program one at a time, in the order they arrived. The primary keeps at
+/// most MaxConnections connections and MaxQueuedHandOvers records; beyond
+/// that it drops connections rather than run out of descriptors or memory,
+/// and it listens again should its server ever stop.
 ///
 /// Start-up:
 ///
 ///     Platform::InstanceChannel channel;
 ///     switch (channel.start()) {
 ///     case Platform::InstanceChannel::Role::Secondary:
-///         return channel.handOver(commandLine) ? 0 : 1; // end at once
+///         return channel.handOver(commandLine) ? 0 : 1; // end at once; errorString() says why not
 ///     case Platform::InstanceChannel::Role::Primary:
 ///         QObject::connect(&channel, &Platform::InstanceChannel::handOverReceived,
 ///                          frame, &topForm::handOverReceived);
@@ -58,6 +61,10 @@ public:
     /// How long start() waits for a primary that holds the lock but does not
     /// listen yet (it was started at the same moment).
     static constexpr int DefaultElectionTimeoutMs = 5000;
+    /// The most connections a primary keeps open at once. A new connection
+    /// beyond them closes the oldest one, so that connections that never
+    /// send a record cannot shut later instances out.
+    static constexpr int MaxConnections = 16;
     /// The most records that wait to be handed to the program. A record
     /// beyond them is not acknowledged: its connection is closed.
     static constexpr int MaxQueuedHandOvers = 64;
@@ -92,9 +99,10 @@ public:
     /// Secondary only: sends \a commandLine in one record and blocks until
     /// the primary has taken it into its queue (not until the program has
     /// handled it). Returns true once the primary has acknowledged it; false
-    /// at once when this is not a connected secondary, and as soon as the
-    /// primary closes the connection before acknowledging (its queue is
-    /// full, or it went away).
+    /// at once when this is not a connected secondary or the command line is
+    /// longer than any receiver accepts, and as soon as the primary closes
+    /// the connection before acknowledging (its queue is full, or it went
+    /// away). errorString() then says why in one sentence.
     bool handOver(const QString &commandLine);
 
     /// Primary only: while \a held, records are still acknowledged and
@@ -130,6 +138,8 @@ private:
     bool prepareFolder();
     bool tryConnect();
     bool becomePrimary();
+    bool listen();
+    void keepListening();
     void acceptConnections();
     void serve(Connection *connection);
     void drop(Connection *connection);
@@ -144,6 +154,7 @@ private:
     QString m_error;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    QTimer *m_listenWatch = nullptr;
     QLocalSocket *m_client = nullptr;
     std::vector<std::unique_ptr<Connection>> m_connections;
     QQueue<QString> m_queue;

@@ -2,11 +2,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/resource.h>
 
 class tst_SingleInstance : public QObject
 {
@@ -17,11 +22,13 @@ private slots:
     void cleanup();
 
     void aSecondStartHandsItsFileToTheFirst();
+    void aSecondStartThatIsNotTakenSaysSo();
     void aKilledFirstInstanceDoesNotBlockTheNext();
     void twoStartsAtTheSameMomentEndWithOnePrimary();
 
 private:
-    QProcess *start(const QStringList &arguments);
+    QProcess *start(const QStringList &arguments,
+                    QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel);
     bool waitForSocket(int ms = 10000) const;
     bool waitForRecent(const QString &path, int ms = 15000) const;
     QString writePage(const QString &name);
@@ -53,7 +60,7 @@ void tst_SingleInstance::cleanup()
     m_home.reset();
 }
 
-QProcess *tst_SingleInstance::start(const QStringList &arguments)
+QProcess *tst_SingleInstance::start(const QStringList &arguments, QProcess::ProcessChannelMode channels)
 {
     auto *process = new QProcess;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -67,7 +74,7 @@ QProcess *tst_SingleInstance::start(const QStringList &arguments)
     // temporary folder of its own.
     environment.insert("TMPDIR", m_home->filePath("tmp"));
     process->setProcessEnvironment(environment);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setProcessChannelMode(channels);
     process->start(QStringLiteral(ZEVORA_EXECUTABLE), arguments);
     m_processes.append(process);
     return process;
@@ -110,8 +117,23 @@ QString tst_SingleInstance::writePage(const QString &name)
 
 void tst_SingleInstance::aSecondStartHandsItsFileToTheFirst()
 {
+    // Started with the usual desktop limit of descriptors, the first raises
+    // it to the most it may hold.
+    rlimit usual{};
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &usual), 0);
+    rlimit lowered = usual;
+    lowered.rlim_cur = qMin<rlim_t>(1024, usual.rlim_max / 2);
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &lowered), 0);
     QProcess *first = start({});
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &usual), 0);
     QVERIFY(waitForSocket());
+    QFile limits(QString("/proc/%1/limits").arg(first->processId()));
+    if (limits.open(QIODevice::ReadOnly)) {
+        const QString text = QString::fromLatin1(limits.readAll());
+        const QStringList soft = text.section("Max open files", 1, 1).simplified().split(' ');
+        QCOMPARE(soft.value(0), QString::number(quint64(usual.rlim_max)));
+    }
+
     const QString page = writePage("handed.htm");
     QProcess *second = start({page});
     QVERIFY2(second->waitForFinished(5000), "the second start must end at once");
@@ -133,6 +155,29 @@ void tst_SingleInstance::aSecondStartHandsItsFileToTheFirst()
     QVERIFY(third->waitForFinished(1000));
     QCOMPARE(third->exitCode(), 0);
     QCOMPARE(first->state(), QProcess::Running);
+}
+
+void tst_SingleInstance::aSecondStartThatIsNotTakenSaysSo()
+{
+    // A first instance that closes every connection without taking its record.
+    QLockFile lock(m_home->filePath("run/zevora.lock"));
+    QVERIFY(lock.tryLock(0));
+    QLocalServer server;
+    QVERIFY(server.listen(m_home->filePath("run/zevora.socket")));
+    connect(&server, &QLocalServer::newConnection, this, [&] {
+        QLocalSocket *socket = server.nextPendingConnection();
+        connect(socket, &QLocalSocket::readyRead, socket, &QLocalSocket::abort);
+    });
+
+    const QString page = writePage("page.htm");
+    QProcess *second = start({page}, QProcess::SeparateChannels);
+    QVERIFY(QTest::qWaitFor([&] { return second->state() == QProcess::NotRunning; }, 10000));
+    QCOMPARE(second->exitCode(), 1);
+    const QList<QByteArray> errors = second->readAllStandardError().split('\n');
+    QVERIFY2(errors.contains("zevora: " + page.toUtf8() +
+                             " was not opened: the running Zevora closed the connection before taking the "
+                             "command line."),
+             errors.join('\n').constData());
 }
 
 void tst_SingleInstance::aKilledFirstInstanceDoesNotBlockTheNext()

@@ -6,19 +6,22 @@
 //     --records <n>             as primary, end after n hand-overs (default 1)
 //     --die-in-slot             as primary, kill itself while handling a hand-over
 //     --hold-lock               only take the channel's lock file and wait
+//     --flood <n>               only open up to n connections to the primary and wait
 //     --start-at <ms>           wait until this time (ms since the epoch) first
 //     --election-timeout <ms>   the channel's election timeout
 //     --as-user <name>          run as this user (needs root)
 //
 // It reports on standard output, one line each: "role:primary",
-// "role:secondary", "role:failed", "locked", "received:<hex>",
+// "role:secondary", "role:failed", "locked", "flooded", "received:<hex>",
 // "handed-over:1" or "handed-over:0".
 #include "InstanceChannel.h"
+#include "ProcessLimits.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QTextStream>
 #include <QThread>
@@ -27,6 +30,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <vector>
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <unistd.h>
@@ -74,6 +79,7 @@ int main(int argc, char *argv[])
     const QString folder = args.takeFirst();
     QString send;
     int records = 1;
+    int flood = 0;
     bool dieInSlot = false;
     bool holdLock = false;
     qint64 startAt = 0;
@@ -92,6 +98,8 @@ int main(int argc, char *argv[])
             records = args.takeFirst().toInt();
         else if (option == QLatin1String("--start-at"))
             startAt = args.takeFirst().toLongLong();
+        else if (option == QLatin1String("--flood"))
+            flood = args.takeFirst().toInt();
         else if (option == QLatin1String("--election-timeout"))
             electionTimeout = args.takeFirst().toInt();
         else if (option == QLatin1String("--as-user"))
@@ -113,6 +121,21 @@ int main(int argc, char *argv[])
         input.open(stdin, QIODevice::ReadOnly);
         input.readAll();
     };
+
+    if (flood > 0) {
+        Platform::raiseOpenFileLimit();
+        std::vector<std::unique_ptr<QLocalSocket>> sockets;
+        for (int i = 0; i < flood; ++i) {
+            auto socket = std::make_unique<QLocalSocket>();
+            socket->connectToServer(channel.serverName());
+            if (!socket->waitForConnected(2000))
+                break;
+            sockets.push_back(std::move(socket));
+        }
+        report("flooded");
+        waitForTheEnd();
+        return 0;
+    }
 
     if (holdLock) {
         QDir().mkpath(folder);

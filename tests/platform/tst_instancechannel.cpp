@@ -15,12 +15,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -105,6 +108,8 @@ private slots:
     void recordsWithAnotherIdentifierAreAcknowledgedAndIgnored();
     void heldRecordsWaitInABoundedQueue();
     void aPayloadLongerThanAPathDropsOnlyThatConnection();
+    void aFloodOfConnectionsLeavesTheChannelWorking_data();
+    void aFloodOfConnectionsLeavesTheChannelWorking();
     void aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary();
     void aKilledPrimaryIsReplacedAtOnce();
     void aLivePrimaryWithAnOldLockIsNotReplaced();
@@ -351,6 +356,50 @@ void tst_InstanceChannel::aPayloadLongerThanAPathDropsOnlyThatConnection()
     QCOMPARE(client->exitCode(), 0);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), QString("/fine.htm"));
+}
+
+void tst_InstanceChannel::aFloodOfConnectionsLeavesTheChannelWorking_data()
+{
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<int>("spareDescriptors");
+    QTest::addColumn<bool>("freedAfterTheFlood");
+    QTest::addRow("more connections than descriptors") << 200 << 64 << false;
+    // Fewer than the connections kept: the server cannot accept and stops;
+    // it listens again once descriptors are free.
+    QTest::addRow("descriptors used up by something else") << 100 << 8 << true;
+}
+
+void tst_InstanceChannel::aFloodOfConnectionsLeavesTheChannelWorking()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(int, connections);
+    QFETCH(int, spareDescriptors);
+    QFETCH(bool, freedAfterTheFlood);
+    InstanceChannel primary(folder());
+    QCOMPARE(primary.start(), Role::Primary);
+    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+
+    rlimit usual{};
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &usual), 0);
+    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_NOFILE, &usual); });
+    Client *flood = startClient({"--flood", QString::number(connections)});
+    rlimit lowered = usual;
+    lowered.rlim_cur =
+        rlim_t(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size() + spareDescriptors);
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    QVERIFY(flood->waitForLine("flooded"));
+    if (freedAfterTheFlood)
+        QCOMPARE(setrlimit(RLIMIT_NOFILE, &usual), 0);
+
+    // The flood still holds its connections.
+    Client *client = startClient({"--send", hex("/after.htm")});
+    QVERIFY(client->waitForEnd());
+    QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QString("/after.htm"));
+#else
+    QSKIP("needs Linux descriptor limits");
+#endif
 }
 
 void tst_InstanceChannel::aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary()

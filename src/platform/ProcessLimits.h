@@ -1,0 +1,13 @@
+// Zevora - limits the operating system sets on this process.
+#pragma once
+
+namespace Platform {
+
+/// Raises the number of files and sockets the process may hold open at once
+/// (the soft limit) to the most the system allows it (the hard limit), so
+/// that many pages and connections at once do not run out of descriptors.
+/// Returns false when the limit could not be read or raised; where the
+/// system has no such limit it does nothing and returns true.
+bool raiseOpenFileLimit();
+
+} // namespace Platform
