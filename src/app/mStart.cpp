@@ -17,6 +17,7 @@
 #include "topForm.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPointer>
 #include <QStringList>
 #include <cstdio>
@@ -50,9 +51,14 @@ void reportHandOverFailure(const QString &cmd, const QString &reason)
 
 } // namespace
 
-QString commandLinePath(const QStringList &arguments)
+QString commandLinePath(const QStringList &arguments, const QString &workingFolder)
 {
-    return arguments.mid(1).join(QLatin1Char(' '));
+    const QString path = arguments.mid(1).join(QLatin1Char(' '));
+    // The running instance that may receive the path works in a folder of
+    // its own.
+    if (path.isEmpty() || !QDir::isRelativePath(path))
+        return path;
+    return QDir::toNativeSeparators(QDir(workingFolder).absoluteFilePath(path));
 }
 
 void ShowMainWindow(topForm &frame, frmSplash *splash)
@@ -105,7 +111,7 @@ int Main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Services::installQtServices();
 
-    const QString cmd = commandLinePath(QCoreApplication::arguments());
+    const QString cmd = commandLinePath(QCoreApplication::arguments(), QDir::currentPath());
 
     // One instance per user: a second start hands its file over and ends,
     // without a window and without touching the settings.

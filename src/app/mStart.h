@@ -12,8 +12,10 @@ namespace mStart {
 /// the frame. Returns the exit code.
 int Main(int argc, char *argv[]);
 
-/// The command line as one path: the arguments joined by single blanks.
-QString commandLinePath(const QStringList &arguments);
+/// The command line as one path: the arguments joined by single blanks. A
+/// relative path is made absolute against \a workingFolder (the folder the
+/// program was started in); an empty command line stays empty.
+QString commandLinePath(const QStringList &arguments, const QString &workingFolder);
 
 /// Opens the file named on the command line in \a frame, with every
 /// message of start-up. Throws when the file cannot be read after it was

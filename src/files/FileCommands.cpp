@@ -531,7 +531,11 @@ void FileCommands::LoadRecentFiles()
 
 void FileCommands::AddToRecent(const QString &path)
 {
-    showRecentList(RecentList::added(path, recentPaths(), mFuncs::FileExists));
+    // The list outlives this run and its working folder.
+    const QString absolute = !path.isEmpty() && QDir::isRelativePath(path)
+                                 ? QDir::toNativeSeparators(QDir::current().absoluteFilePath(path))
+                                 : path;
+    showRecentList(RecentList::added(absolute, recentPaths(), mFuncs::FileExists));
 }
 
 void FileCommands::mnuFileMRU_Click(int index)

@@ -69,7 +69,8 @@ public:
 
     /// Rebuilds the recent-files list from the settings at start.
     void LoadRecentFiles();
-    /// Puts \a path at the top of the recent-files list.
+    /// Puts \a path at the top of the recent-files list, made absolute
+    /// against the working folder when it is relative.
     void AddToRecent(const QString &path);
     /// Opens the file of recent item \a index.
     void mnuFileMRU_Click(int index);

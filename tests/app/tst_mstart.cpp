@@ -80,15 +80,20 @@ void tst_mStart::theArgumentsJoinedByBlanksAreThePath_data()
     QTest::addRow("one") << QStringList{"zevora", "/site/index.htm"} << QString("/site/index.htm");
     QTest::addRow("a path with blanks, split by the shell")
         << QStringList{"zevora", "/my", "site/a", "page.htm"} << QString("/my site/a page.htm");
+    // The running instance that receives it works in another folder.
+    QTest::addRow("a relative path, from the working folder")
+        << QStringList{"zevora", "page.htm"} << QString("/home/ann/site/page.htm");
+    QTest::addRow("a relative path with blanks")
+        << QStringList{"zevora", "../old", "site/a.htm"} << QString("/home/ann/site/../old site/a.htm");
     QTest::addRow("what looks like an option is part of the path")
-        << QStringList{"zevora", "-x", "file"} << QString("-x file");
+        << QStringList{"zevora", "-x", "file"} << QString("/home/ann/site/-x file");
 }
 
 void tst_mStart::theArgumentsJoinedByBlanksAreThePath()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, path);
-    QCOMPARE(mStart::commandLinePath(arguments), path);
+    QCOMPARE(mStart::commandLinePath(arguments, "/home/ann/site"), path);
 }
 
 void tst_mStart::aCommandLineFileOpens()

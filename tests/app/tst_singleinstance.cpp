@@ -27,7 +27,7 @@ private slots:
     void twoStartsAtTheSameMomentEndWithOnePrimary();
 
 private:
-    QProcess *start(const QStringList &arguments,
+    QProcess *start(const QStringList &arguments, const QString &folder = QString(),
                     QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel);
     bool waitForSocket(int ms = 10000) const;
     bool waitForRecent(const QString &path, int ms = 15000) const;
@@ -60,7 +60,8 @@ void tst_SingleInstance::cleanup()
     m_home.reset();
 }
 
-QProcess *tst_SingleInstance::start(const QStringList &arguments, QProcess::ProcessChannelMode channels)
+QProcess *tst_SingleInstance::start(const QStringList &arguments, const QString &folder,
+                                    QProcess::ProcessChannelMode channels)
 {
     auto *process = new QProcess;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -74,6 +75,7 @@ QProcess *tst_SingleInstance::start(const QStringList &arguments, QProcess::Proc
     // temporary folder of its own.
     environment.insert("TMPDIR", m_home->filePath("tmp"));
     process->setProcessEnvironment(environment);
+    process->setWorkingDirectory(folder.isEmpty() ? m_home->path() : folder);
     process->setProcessChannelMode(channels);
     process->start(QStringLiteral(ZEVORA_EXECUTABLE), arguments);
     m_processes.append(process);
@@ -134,8 +136,12 @@ void tst_SingleInstance::aSecondStartHandsItsFileToTheFirst()
         QCOMPARE(soft.value(0), QString::number(quint64(usual.rlim_max)));
     }
 
-    const QString page = writePage("handed.htm");
-    QProcess *second = start({page});
+    // A relative path is the second start's, not the first's: the first
+    // has a file of that name in its own working folder.
+    writePage("handed.htm");
+    QDir(m_home->path()).mkpath("elsewhere");
+    const QString page = writePage("elsewhere/handed.htm");
+    QProcess *second = start({"handed.htm"}, m_home->filePath("elsewhere"));
     QVERIFY2(second->waitForFinished(5000), "the second start must end at once");
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
@@ -170,7 +176,7 @@ void tst_SingleInstance::aSecondStartThatIsNotTakenSaysSo()
     });
 
     const QString page = writePage("page.htm");
-    QProcess *second = start({page}, QProcess::SeparateChannels);
+    QProcess *second = start({page}, QString(), QProcess::SeparateChannels);
     QVERIFY(QTest::qWaitFor([&] { return second->state() == QProcess::NotRunning; }, 10000));
     QCOMPARE(second->exitCode(), 1);
     const QList<QByteArray> errors = second->readAllStandardError().split('\n');

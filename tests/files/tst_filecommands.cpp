@@ -87,6 +87,7 @@ private slots:
     void recentFilesKeepTheNewestNine();
     void recentFilesAtStartDropStaleAndRepeatedEntries();
     void recentFileMessages();
+    void theRecentListHoldsAbsolutePaths();
     void closingWithYesSaves();
     void dropsOnTheFrame_data();
     void dropsOnTheFrame();
@@ -773,6 +774,18 @@ void tst_FileCommands::recentFileMessages()
              (MessageBox{"Zevora", "File appears to have been moved or deleted.", MsgIcon::Information,
                          MsgButtons::Ok, true}));
     QCOMPARE(m_frame->item("mnuFileMRU(1)")->data().toString(), path("b&c.htm"));
+}
+
+void tst_FileCommands::theRecentListHoldsAbsolutePaths()
+{
+    // The list outlives the folder this run was started in.
+    writeFile(path("page.htm"), "p");
+    const QString started = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    m_files->AddToRecent("page.htm");
+    QDir::setCurrent(started);
+    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0"),
+             QDir(m_dir->path()).canonicalPath() + "/page.htm");
 }
 
 void tst_FileCommands::closingWithYesSaves()
