@@ -130,7 +130,7 @@ void tst_FileCommands::cleanup()
 
 QString tst_FileCommands::corpus(const QString &name) const
 {
-    return QStringLiteral(ZEVORA_FILES_TEST_DATA "/roundtrip/") + name;
+    return QStringLiteral(ZEVORA_TEST_DATA "/roundtrip/") + name;
 }
 
 frmKid *tst_FileCommands::open(const QString &file)
