@@ -291,9 +291,6 @@ void tst_InstanceChannel::recordsWithAnotherIdentifierAreAcknowledgedAndIgnored(
     const QByteArray record = Platform::encodeHandOver("/after.htm");
     sender.write(record.first(10));
     sender.flush();
-    QTest::qWait(100);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(sender.bytesAvailable(), qint64(0));
     sender.write(record.sliced(10));
     sender.flush();
     QTRY_COMPARE(spy.count(), 1);
