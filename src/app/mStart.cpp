@@ -7,6 +7,8 @@
 #include "MessageService.h"
 #include "PageReader.h"
 #include "ProcessLimits.h"
+#include "RecoveryJournals.h"
+#include "RecoveryOffer.h"
 #include "Services.h"
 #include "SoundService.h"
 #include "TextCodec.h"
@@ -125,6 +127,15 @@ int Main(int argc, char *argv[])
 
     // Files handed over before the frame is shown wait in the channel.
     channel.setHandOversHeld(true);
+    // Every page with unsaved changes is kept in a journal until it is saved.
+    // It lives longer than the frame, whose pages remove their journals as
+    // they close.
+    RecoveryJournals journals(RecoveryJournals::defaultFolder());
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &journals,
+                     [&journals](Qt::ApplicationState state) {
+                         if (state != Qt::ApplicationActive)
+                             journals.writeAllNow();
+                     });
     QPointer<topForm> frame;
 
     try {
@@ -137,12 +148,18 @@ int Main(int argc, char *argv[])
 
         frame = new topForm;
         frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->setJournals(&journals);
         frame->files()->LoadRecentFiles();
         if (cmd.isEmpty())
             frame->files()->NewPage(true);
         else
             openCommandLineFile(*frame, cmd);
         ShowMainWindow(*frame, splashAlive);
+        // Journals of an instance that is gone: as the one instance of this
+        // user, every journal but this process's own is such a journal.
+        const bool alone = channel.role() == InstanceChannel::Role::Primary;
+        RecoveryOffer::offer(*frame, journals,
+                             [alone](qint64 pid) { return !alone && processIsRunning(pid); });
         QObject::connect(&channel, &InstanceChannel::handOverReceived, frame, &topForm::handOverReceived);
         channel.setHandOversHeld(false);
     } catch (const std::bad_alloc &) {

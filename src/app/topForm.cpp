@@ -5,6 +5,7 @@
 #include "ClipboardService.h"
 #include "MessageService.h"
 #include "QuickTags.h"
+#include "RecoveryJournals.h"
 #include "Services.h"
 #include "SoundService.h"
 #include "ToolPictures.h"
@@ -112,6 +113,8 @@ QList<frmKid *> topForm::documents() const
 frmKid *topForm::newDocumentWindow()
 {
     auto *kid = new frmKid(this);
+    if (m_journals)
+        m_journals->watch(kid);
     const frmKid *previous = activeDocument();
     mdiArea->addSubWindow(kid);
     kid->setWindowIcon(Resources::toolIcon(Resources::EnabledBase + Tool::New));

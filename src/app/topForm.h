@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 class QAction;
+class RecoveryJournals;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -36,6 +37,9 @@ public:
     frmKid *newDocumentWindow() override;
     QList<QAction *> recentItems() const override;
     QAction *recentSeparator() const override;
+
+    /// Keeps a recovery journal of every page the frame opens from now on.
+    void setJournals(RecoveryJournals *journals) { m_journals = journals; }
 
     /// The file commands (New, Open, Save, Save As, recent files).
     FileCommands *files() const { return m_files; }
@@ -113,6 +117,7 @@ private:
     FileCommands *m_files = nullptr;
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
+    RecoveryJournals *m_journals = nullptr;
     bool m_shuttingDown = false;
     bool m_editMenuAsPopup = false;
 };

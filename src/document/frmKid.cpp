@@ -190,6 +190,7 @@ void frmKid::repChange()
     m_host->setToolEnabled(Tool::Redo, false);
     m_host->setToolEnabled(Tool::Save, true);
     setTextButtons();
+    emit edited();
 }
 
 // --- undo and redo -------------------------------------------------------------
@@ -254,6 +255,7 @@ void frmKid::afterHistoryStep()
     m_host->setToolEnabled(Tool::Redo, !m_redo.isEmpty());
     m_host->setToolEnabled(Tool::Save, true);
     setTextButtons();
+    emit edited();
 }
 
 // --- handlers of the edit control ------------------------------------------------
@@ -270,6 +272,7 @@ void frmKid::richy_Change(const EditStep &step)
     m_host->setToolEnabled(Tool::Undo, true);
     m_host->setToolEnabled(Tool::Redo, false);
     setTextButtons();
+    emit edited();
 }
 
 bool frmKid::richy_KeyDown(int keyCode, int shiftState)

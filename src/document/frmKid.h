@@ -96,6 +96,10 @@ public:
     /// Runs when the window becomes the frame's active document.
     void Form_Activate();
 
+signals:
+    /// The page's text changed: an edit, a whole-text change, undo or redo.
+    void edited();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

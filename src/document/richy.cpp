@@ -373,6 +373,19 @@ QString richy::lineBreak() const
     }
 }
 
+void richy::setDataChanged(bool changed)
+{
+    if (std::exchange(m_dataChanged, changed) != changed)
+        emit modifiedChanged(changed);
+}
+
+void richy::setLineBreak(const QString &lineBreak)
+{
+    sci(SCI_SETEOLMODE, lineBreak == QLatin1String("\n")   ? SC_EOL_LF
+                        : lineBreak == QLatin1String("\r") ? SC_EOL_CR
+                                                           : SC_EOL_CRLF);
+}
+
 QString richy::toPageLineBreaks(const QString &text) const
 {
     const QString lineBreak = this->lineBreak();
@@ -490,7 +503,7 @@ void richy::commitPending()
 {
     flushPendingInsert();
     if (std::optional<EditStep> step = m_builder.take()) {
-        m_dataChanged = true;
+        setDataChanged(true);
         emit changeRecorded(*step);
     }
 }

@@ -53,7 +53,7 @@ public:
 
     /// The document's modified flag.
     bool DataChanged() const { return m_dataChanged; }
-    void setDataChanged(bool changed) { m_dataChanged = changed; }
+    void setDataChanged(bool changed);
 
     /// Replaces the whole page with \a utf8 without recording a step and
     /// sets the line ending that Enter writes from the text's first line break.
@@ -66,6 +66,8 @@ public:
 
     /// The line break Enter writes: "\r\n", "\n" or "\r".
     QString lineBreak() const;
+    /// Sets the line break Enter writes (loadText() takes it from the text).
+    void setLineBreak(const QString &lineBreak);
     /// \a text with each of its line breaks (CR LF, LF or CR) written as
     /// lineBreak(), so that text from elsewhere never mixes line endings.
     QString toPageLineBreaks(const QString &text) const;
@@ -89,6 +91,8 @@ signals:
     void changeRecorded(const EditStep &step);
     /// The caret or the selection moved (or the text under them changed).
     void selectionMoved();
+    /// The modified flag changed.
+    void modifiedChanged(bool changed);
 
 protected:
     bool event(QEvent *e) override;

@@ -4,7 +4,10 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <climits>
+#include <csignal>
+#include <limits>
 #include <sys/resource.h>
 #endif
 
@@ -27,6 +30,18 @@ bool raiseOpenFileLimit()
 #else
     // Windows has no per-process limit of this kind for sockets and handles.
     return true;
+#endif
+}
+
+bool processIsRunning(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    if (pid <= 0 || pid > qint64(std::numeric_limits<pid_t>::max()))
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+#else
+    Q_UNUSED(pid);
+    return true; // unknown: never take another instance's journal
 #endif
 }
 

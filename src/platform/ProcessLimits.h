@@ -1,6 +1,8 @@
 // Zevora - limits the operating system sets on this process.
 #pragma once
 
+#include <QtGlobal>
+
 namespace Platform {
 
 /// Raises the number of files and sockets the process may hold open at once
@@ -9,5 +11,9 @@ namespace Platform {
 /// Returns false when the limit could not be read or raised; where the
 /// system has no such limit it does nothing and returns true.
 bool raiseOpenFileLimit();
+
+/// True when a process with the id \a pid runs (as far as this process may
+/// tell: a process of another user counts as running).
+bool processIsRunning(qint64 pid);
 
 } // namespace Platform
