@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config ccache
+    clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libqscintilla2-qt6-dev
     qt6-multimedia-dev libqt6multimedia6
