@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <QSaveFile>
 #else
@@ -16,11 +18,16 @@ namespace Platform {
 
 #ifdef Q_OS_WIN
 
-bool writeFileDurably(const QString &path, QByteArrayView bytes)
+bool writeFileDurably(const QString &path, std::initializer_list<QByteArrayView> parts)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size() &&
-           file.commit();
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QByteArrayView part : parts) {
+        if (file.write(part.data(), part.size()) != part.size())
+            return false;
+    }
+    return file.commit();
 }
 
 #else
@@ -45,14 +52,16 @@ bool writeAll(int fd, QByteArrayView bytes)
 
 } // namespace
 
-bool writeFileDurably(const QString &path, QByteArrayView bytes)
+bool writeFileDurably(const QString &path, std::initializer_list<QByteArrayView> parts)
 {
     const QByteArray target = QFile::encodeName(path);
     QByteArray temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written =
+        std::all_of(parts.begin(), parts.end(), [fd](QByteArrayView part) { return writeAll(fd, part); }) &&
+        ::fsync(fd) == 0;
     if (::close(fd) != 0 || !written || ::rename(temporary.constData(), target.constData()) != 0) {
         ::unlink(temporary.constData());
         return false;

@@ -99,6 +99,13 @@ namespace JournalFile {
 
 QByteArray compose(const JournalHeader &header, QByteArrayView body)
 {
+    QByteArray out = composeHeader(header, body.size());
+    out.append(body);
+    return out;
+}
+
+QByteArray composeHeader(const JournalHeader &header, qsizetype bodyLength)
+{
     QByteArray out = kMagic + '\n';
     const auto line = [&out](const char *name, const QByteArray &value) {
         out += name;
@@ -116,9 +123,8 @@ QByteArray compose(const JournalHeader &header, QByteArrayView body)
     line("written", header.written.toUTC().toString(Qt::ISODateWithMs).toLatin1());
     line("file-size", QByteArray::number(header.fileSize));
     line("file-modified-ns", QByteArray::number(header.fileModifiedNs));
-    line("length", QByteArray::number(body.size()));
+    line("length", QByteArray::number(bodyLength));
     out += '\n';
-    out += body;
     return out;
 }
 

@@ -48,6 +48,8 @@ inline constexpr char kSuffix[] = ".zevora-journal";
 /// The bytes of a journal: the header as lines of "name: value" (values with
 /// CR, LF or % written as %0D, %0A, %25), an empty line, then \a body.
 QByteArray compose(const JournalHeader &header, QByteArrayView body);
+/// The part of compose() before the body, for a body of \a bodyLength bytes.
+QByteArray composeHeader(const JournalHeader &header, qsizetype bodyLength);
 
 /// Reads a journal back. Nothing, with the reason in \a error, for anything
 /// that is not a whole journal of this version: another format, a missing or

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstring>
 
 struct RecoveryJournals::Entry
 {
@@ -23,6 +24,7 @@ struct RecoveryJournals::Entry
     QTimer *quiet = nullptr;
     QElapsedTimer firstUnwritten; // the first change not yet in the journal
     bool written = false;         // a journal file exists (or is being written)
+    QByteArray snapshot;          // the last text taken, its memory used again
 };
 
 RecoveryJournals::RecoveryJournals(const QString &folder, QObject *parent)
@@ -142,18 +144,28 @@ void RecoveryJournals::write(Entry *entry)
     header.fileSize = page->fileOnDisk().valid ? page->fileOnDisk().size : -1;
     header.fileModifiedNs = page->fileOnDisk().modifiedNs;
     // One copy of the editor's bytes here; the rest happens on the worker.
-    QByteArray utf8 = page->richy->textBytes().toByteArray();
+    // Once the worker is done with the last one, its memory is used again:
+    // copying into memory already in use costs a fraction of fresh memory.
+    const QByteArrayView text = page->richy->textBytes();
+    if (!entry->snapshot.isDetached())
+        entry->snapshot = QByteArray();
+    entry->snapshot.resize(text.size());
+    if (!text.isEmpty())
+        std::memcpy(entry->snapshot.data(), text.data(), size_t(text.size()));
+    QByteArray utf8 = entry->snapshot;
     const QString path = entry->path;
     entry->written = true;
     runOnWorker([header, utf8 = std::move(utf8), path]() mutable {
-        QByteArray body = std::move(utf8);
+        QByteArray converted;
         if (header.encoding == PageEncoding::Windows1252) {
-            if (std::optional<QByteArray> bytes = TextCodec::windows1252FromUtf8(body))
-                body = std::move(*bytes);
+            if (std::optional<QByteArray> bytes = TextCodec::windows1252FromUtf8(utf8))
+                converted = std::move(*bytes);
             else
                 header.encoding = PageEncoding::Utf8; // characters the page's encoding lacks
         }
-        Platform::writeFileDurably(path, JournalFile::compose(header, body));
+        const QByteArrayView body = header.encoding == PageEncoding::Windows1252 ? converted : utf8;
+        Platform::writeFileDurably(path, {JournalFile::composeHeader(header, body.size()), body});
+        utf8 = QByteArray(); // hands the snapshot's memory back before the job object goes
     });
 }
 
