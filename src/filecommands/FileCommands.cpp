@@ -391,8 +391,10 @@ FileCommands::WriteResult FileCommands::write(frmKid *document, const QString &p
     // write leaves the old file as it was.
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
+    // The last bytes leave the write buffer only on flush(), whose failure
+    // commit() would not notice: a full disk would then commit a cut file.
     if (!file.open(QIODevice::WriteOnly) || file.write(body.data(), body.size()) != body.size() ||
-        file.write(finalBreak) != finalBreak.size() || !file.commit())
+        file.write(finalBreak) != finalBreak.size() || !file.flush() || !file.commit())
         return WriteResult::Failed;
     if (existed)
         QFile::setPermissions(target, permissions);

@@ -79,6 +79,7 @@ private slots:
     void aFileTooLargeForAPageIsRefused_data();
     void aFileTooLargeForAPageIsRefused();
     void theSameFileHandedOverWhileItLoadsOpensOnce();
+    void aFullDiskLeavesTheOldFile_data();
     void aFullDiskLeavesTheOldFile();
     void savingKeepsPermissionsAndSymbolicLinks();
     void charactersTheEncodingCannotHoldAreOfferedUtf8();
@@ -579,17 +580,28 @@ void tst_FileCommands::theSameFileHandedOverWhileItLoadsOpensOnce()
     QCOMPARE(m_frame->activeDocument()->richy->textLength(), 100000);
 }
 
+void tst_FileCommands::aFullDiskLeavesTheOldFile_data()
+{
+    QTest::addColumn<int>("added");
+    QTest::addColumn<int>("limit");
+    QTest::addRow("a page larger than the write buffer") << 200000 << 65536;
+    // Such a page reaches the disk only as the file is committed.
+    QTest::addRow("a page that fits the write buffer") << 10000 << 4096;
+}
+
 void tst_FileCommands::aFullDiskLeavesTheOldFile()
 {
+    QFETCH(int, added);
+    QFETCH(int, limit);
     // The file size limit makes writes fail as a full disk does.
     writeFile(path("big.htm"), "old content\r\n");
     frmKid *kid = open(path("big.htm"));
-    kid->kidPaste(QString(200000, 'z'));
+    kid->kidPaste(QString(added, 'z'));
     struct rlimit old;
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
-    small.rlim_cur = 65536;
+    small.rlim_cur = rlim_t(limit);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     m_services->messages.answerNext(MsgAnswer::Ok);
     const bool saved = m_files->SaveDocument(kid);
