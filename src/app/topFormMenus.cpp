@@ -9,6 +9,7 @@
 #include "ToolPictures.h"
 #include "frmAbout.h"
 #include "frmKid.h"
+#include "frmLists.h"
 #include "frmShortcuts.h"
 #include "richy.h"
 
@@ -197,7 +198,11 @@ void topForm::buildMenus()
     addItem(dialogs, "mnuTagsDFont", QStringLiteral("Font Tag"));
     addItem(dialogs, "mnuTagsDHR", QStringLiteral("Rule <HR>"));
     addSeparator(dialogs, "mnuTagsDSep2");
-    addItem(dialogs, "mnuTagsDLists", QStringLiteral("List Maker"));
+    connect(addItem(dialogs, "mnuTagsDLists", QStringLiteral("List Maker")), &QAction::triggered, this,
+            [this] {
+                if (frmKid *kid = pageForItems())
+                    frmLists::showModal(kid, m_files, this);
+            });
     addItem(dialogs, "mnuTagsDTable", QStringLiteral("Table Maker"));
     connect(dialogs, &QMenu::aboutToShow, this, &topForm::updatePageItems);
 
@@ -295,7 +300,7 @@ void topForm::updatePageItems()
     }
 
     for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors",
-                             "mnuOptFont", "mnuOptWW"})
+                             "mnuTagsDLists", "mnuOptFont", "mnuOptWW"})
         item(QLatin1String(name))->setEnabled(open);
     item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
 }
