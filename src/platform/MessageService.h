@@ -50,6 +50,14 @@ public:
     virtual ~MessageService() = default;
     /// Shows the box modally and returns the button the user chose.
     virtual MsgAnswer show(const MessageBox &box) = 0;
+
+    /// Shows \a text as the progress of long work that needs no answer: the
+    /// first call opens a progress window titled \a title, without buttons
+    /// (the window the user worked in takes no input while it is open); later
+    /// calls change its text. The caller runs events for it to be seen.
+    virtual void progress(const QString &title, const QString &text) = 0;
+    /// Closes the progress window, if one is open.
+    virtual void endProgress() = 0;
 };
 
 /// Shows a box through the installed service.

@@ -2,10 +2,100 @@
 #include "QtMessageService.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
 
+#include <utility>
+
 namespace Platform {
+
+// A window that shows how far long work has come. It has no buttons and
+// cannot be closed by the user (Escape, the window manager): it goes when
+// the work ends. Texts that arrive faster than anyone can read are shown at
+// most every 50 ms, so that showing them never slows the work down.
+class ProgressWindow : public QDialog
+{
+public:
+    ProgressWindow(QWidget *parent, const QString &title) : QDialog(parent)
+    {
+        setObjectName(QStringLiteral("progressWindow"));
+        setWindowTitle(title);
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+        auto *icon = new QLabel(this);
+        const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(size));
+        m_label = new QLabel(this);
+        m_label->setObjectName(QStringLiteral("progressText"));
+        m_label->setTextFormat(Qt::PlainText);
+        m_label->setMinimumWidth(260);
+        auto *bar = new QProgressBar(this);
+        bar->setRange(0, 0);
+        bar->setTextVisible(false);
+        bar->setAccessibleName(title);
+        auto *row = new QHBoxLayout;
+        row->addWidget(icon, 0, Qt::AlignTop);
+        row->addWidget(m_label, 1);
+        auto *layout = new QVBoxLayout(this);
+        layout->addLayout(row);
+        layout->addWidget(bar);
+        m_pending.setSingleShot(true);
+        QObject::connect(&m_pending, &QTimer::timeout, this, [this] { showText(); });
+    }
+
+    void setText(const QString &text)
+    {
+        m_text = text;
+        if (m_shown.hasExpired())
+            showText();
+        else if (!m_pending.isActive())
+            m_pending.start(int(m_shown.remainingTime()));
+    }
+
+    void finish()
+    {
+        m_finished = true;
+        close();
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (m_finished)
+            QDialog::closeEvent(event);
+        else
+            event->ignore();
+    }
+    void reject() override
+    {
+        if (m_finished)
+            QDialog::reject();
+    }
+
+private:
+    void showText()
+    {
+        m_pending.stop();
+        m_label->setText(m_text);
+        m_shown.setRemainingTime(50);
+    }
+
+    QLabel *m_label = nullptr;
+    QString m_text;
+    QTimer m_pending;
+    QDeadlineTimer m_shown{0};
+    bool m_finished = false;
+};
 
 namespace {
 QMessageBox::Icon toQt(MsgIcon icon)
@@ -74,6 +164,25 @@ MsgAnswer QtMessageService::show(const MessageBox &box)
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
     return fromQt(dialog.exec());
+}
+
+void QtMessageService::progress(const QString &title, const QString &text)
+{
+    if (!m_progress) {
+        m_progress = new ProgressWindow(QApplication::activeWindow(), title);
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        m_progress->setText(text);
+        m_progress->show();
+        return;
+    }
+    m_progress->setText(text);
+}
+
+void QtMessageService::endProgress()
+{
+    // The window goes by itself once closed; the next work gets a new one.
+    if (ProgressWindow *window = std::exchange(m_progress, nullptr))
+        window->finish();
 }
 
 } // namespace Platform

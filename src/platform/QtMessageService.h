@@ -3,12 +3,21 @@
 
 #include "MessageService.h"
 
+#include <QPointer>
+
 namespace Platform {
+
+class ProgressWindow;
 
 class QtMessageService : public MessageService
 {
 public:
     MsgAnswer show(const MessageBox &box) override;
+    void progress(const QString &title, const QString &text) override;
+    void endProgress() override;
+
+private:
+    QPointer<ProgressWindow> m_progress;
 };
 
 } // namespace Platform

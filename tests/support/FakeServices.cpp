@@ -20,6 +20,22 @@ MsgAnswer FakeMessageService::show(const MessageBox &box)
                                                                                       : MsgAnswer::Ok;
 }
 
+void FakeMessageService::progress(const QString &title, const QString &text)
+{
+    progressTitles.append(title);
+    progressTexts.append(text);
+    progressOpen = true;
+    if (onProgress)
+        onProgress(text);
+}
+
+void FakeMessageService::endProgress()
+{
+    if (progressOpen)
+        ++progressEnded;
+    progressOpen = false;
+}
+
 void FakeSoundService::play(int resourceId, bool async)
 {
     if (available)
@@ -63,6 +79,8 @@ FakeServices::~FakeServices()
 {
     if (messages.unusedAnswers() > 0)
         QTest::qFail("a scripted message box answer was never used", __FILE__, __LINE__);
+    if (messages.progressOpen)
+        QTest::qFail("a progress window was left open", __FILE__, __LINE__);
     if (fileDialogs.unusedAnswers() > 0)
         QTest::qFail("a scripted file dialog answer was never used", __FILE__, __LINE__);
 }

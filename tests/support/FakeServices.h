@@ -11,7 +11,10 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+
+#include <functional>
 
 /// Records every box shown and answers from a script. A box for which no
 /// answer was scripted fails the running test (and is answered Ok, or No for
@@ -20,6 +23,8 @@ class FakeMessageService : public Platform::MessageService
 {
 public:
     Platform::MsgAnswer show(const Platform::MessageBox &box) override;
+    void progress(const QString &title, const QString &text) override;
+    void endProgress() override;
 
     /// Scripts the answer to the next box.
     void answerNext(Platform::MsgAnswer answer) { m_answers.enqueue(answer); }
@@ -28,6 +33,16 @@ public:
 
     QList<Platform::MessageBox> shown;
     int unusedAnswers() const { return int(m_answers.size()); }
+
+    /// Every progress text shown, in order, and the title of each.
+    QStringList progressTexts;
+    QStringList progressTitles;
+    /// True while a progress window is open; how many were closed.
+    bool progressOpen = false;
+    int progressEnded = 0;
+    /// Runs inside each progress call, after it is recorded (a test can
+    /// close a page there, or throw to make the work fail).
+    std::function<void(const QString &text)> onProgress;
 
 private:
     QQueue<Platform::MsgAnswer> m_answers;
@@ -103,7 +118,7 @@ private:
 };
 
 /// Installs fresh fakes; on destruction, fails the running test when a
-/// scripted answer was never used.
+/// scripted answer was never used or a progress window was left open.
 class FakeServices
 {
 public:
