@@ -176,12 +176,26 @@ void frmKid::preReplace(const std::optional<QString> &repStr)
 
 void frmKid::repChange()
 {
+    repChange(richy->Text());
+}
+
+void frmKid::cancelReplace()
+{
+    if (!m_wholeTextPending)
+        return;
+    richy->replaceAllUnrecorded(eTxt1);
+    m_wholeTextPending = false;
+    richy->setRecordingSuspended(false);
+}
+
+void frmKid::repChange(const QString &after)
+{
     if (m_wholeTextPending) {
         m_wholeTextPending = false;
         richy->setRecordingSuspended(false);
     }
     richy->setDataChanged(true);
-    eTxt2 = richy->Text();
+    eTxt2 = after;
     eStart = -1;
     m_undo.push(eStart, eTxt1, eTxt2);
     // A redo step noted before this change would apply to text that is gone.

@@ -74,6 +74,13 @@ public:
     void preReplace(const std::optional<QString> &repStr = std::nullopt);
     /// Records the whole-text change since preReplace() as one undo step.
     void repChange();
+    /// The same, for a caller that knows the page's text after the change
+    /// (the text it has just put in), so that the page is not read back.
+    void repChange(const QString &after);
+    /// Ends a whole-text change begun with preReplace() without recording
+    /// it: the page gets back the text noted then, and changes are recorded
+    /// one by one again. Does nothing when no such change is under way.
+    void cancelReplace();
 
     bool checkUndoFromTop();
     bool checkRedoFromTop();

@@ -30,6 +30,12 @@ public:
     QByteArrayView textBytes() const;
     /// The length of the page text, without copying it.
     qsizetype textLength() const;
+    /// The Text index of the character that starts at \a offset of
+    /// textBytes().
+    qsizetype indexFromUtf8(qsizetype offset) const { return toIndex(long(offset)); }
+    /// The offset in textBytes() of the character at Text index \a index
+    /// (the page's end for an index past it).
+    qsizetype utf8FromIndex(qsizetype index) const { return toBytePos(index); }
     /// \a length characters of the page from \a start.
     QString textRange(qsizetype start, qsizetype length) const;
 

@@ -376,6 +376,17 @@ void tst_frmKid::wholeTextStepsUndoInOneStep()
     m_kid->repChange();
     m_kid->cmdUndo_Click();
     QCOMPARE(m_kid->richy->Text(), QString("given"));
+
+    // A whole-text change given up half way puts the text back, and changes
+    // are recorded one by one again.
+    const qsizetype steps = m_kid->undoStack().stackLevel();
+    m_kid->preReplace();
+    m_kid->richy->replaceAllUnrecorded("half");
+    m_kid->cancelReplace();
+    QCOMPARE(m_kid->richy->Text(), QString("given"));
+    QCOMPARE(m_kid->undoStack().stackLevel(), steps);
+    type("?");
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{5, "", "?"}));
 }
 
 void tst_frmKid::textsContainingTheSeparatorUndoExactly()
