@@ -12,7 +12,9 @@
 #include "ToolStrip.h"
 #include "cStringsMenus.h"
 #include "cTxt2HTML.h"
+#include "frmFind.h"
 #include "frmKid.h"
+#include "frmReplace.h"
 #include "mFuncs.h"
 #include "richy.h"
 
@@ -59,6 +61,10 @@ topForm::topForm(QWidget *parent) : QMainWindow(parent)
     // active page; the items follow it once it is.
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &topForm::updatePageItems);
 
+    lblResult = new QLabel(this);
+    lblResult->setObjectName(QStringLiteral("lblResult"));
+    lblResult->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(lblResult, 1);
     lblLineNo = new QLabel(this);
     lblLineNo->setObjectName(QStringLiteral("lblLineNo"));
     lblLineNo->setMinimumWidth(180);
@@ -239,9 +245,13 @@ void topForm::Picture1_Click(int index)
     case Tool::SaveAs:
         saveActiveAs();
         return;
-    case Tool::Spelling:
     case Tool::Find:
+        showFind();
+        return;
     case Tool::Replace:
+        showReplace();
+        return;
+    case Tool::Spelling:
     case Tool::WebSafeColor:
     case Tool::CustomColor:
     case Tool::HtmlPreview:
@@ -286,6 +296,32 @@ void topForm::print()
         return;
     }
     // The print dialog arrives with printing.
+}
+
+void topForm::showFind()
+{
+    frmKid *kid = activeDocument();
+    if (!kid)
+        return;
+    if (!m_find)
+        m_find = new frmFind(this);
+    m_find->bindTo(kid);
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+}
+
+void topForm::showReplace()
+{
+    frmKid *kid = activeDocument();
+    if (!kid)
+        return;
+    if (!m_replace)
+        m_replace = new frmReplace(this, lblResult);
+    m_replace->bindTo(kid);
+    m_replace->show();
+    m_replace->raise();
+    m_replace->activateWindow();
 }
 
 void topForm::saveActive()

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class RecoveryJournals;
@@ -15,6 +16,8 @@ class QMdiArea;
 class QMenu;
 class QMimeData;
 class ToolStrip;
+class frmFind;
+class frmReplace;
 
 /// The multiple-document frame. It wires menu items and tools to the active
 /// page, to dialogs and to the file commands; the logic lives with them.
@@ -55,6 +58,8 @@ public:
 
     ToolStrip *toolStrip() const { return m_tools; }
     QLabel *lblLineNo = nullptr;
+    /// Where Replace reports what it changed.
+    QLabel *lblResult = nullptr;
     QMdiArea *mdiArea = nullptr;
 
     /// The menu item named \a name (for example "mnuEditCut" or "mnuWind(2)").
@@ -111,6 +116,8 @@ private:
     void bringToFront();
     void saveActive();
     void print();
+    void showFind();
+    void showReplace();
     void saveActiveAs();
 
     ToolStrip *m_tools = nullptr;
@@ -118,6 +125,9 @@ private:
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
     RecoveryJournals *m_journals = nullptr;
+    // At most one of each; a tool brings the open one forward.
+    QPointer<frmFind> m_find;
+    QPointer<frmReplace> m_replace;
     bool m_shuttingDown = false;
     bool m_editMenuAsPopup = false;
 };

@@ -1,0 +1,255 @@
+// Zevora tests - the Replace window, through its controls and the frame's Replace tool.
+#include "FakeServices.h"
+#include "TestSettings.h"
+
+#include "frmKid.h"
+#include "frmReplace.h"
+#include "richy.h"
+#include "topForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <new>
+
+using namespace Platform;
+
+namespace {
+MessageBox note(const QString &text, const QString &title = QStringLiteral("Zevora Note:"))
+{
+    return MessageBox{title, text, MsgIcon::None, MsgButtons::Ok, true};
+}
+} // namespace
+
+class tst_frmReplace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void missingTextsAreRefused_data();
+    void missingTextsAreRefused();
+    void replaceNextReplacesTheFirstOccurrenceInThePage();
+    void replaceAllIsOneStepWithProgressEveryHundred();
+    void replaceAllKeepsThePageLineEnding();
+    void noMatchLeavesTypingRecorded();
+    void aFailureLeavesThePageAsItWas();
+    void itWritesOnlyIntoItsOwnPage();
+    void nothingIsWrittenWhenThePageGoesMeanwhile();
+
+private:
+    frmKid *page(const QByteArray &text);
+    frmReplace *openReplace(const QString &find, const QString &with);
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<topForm> m_frame;
+};
+
+void tst_frmReplace::init()
+{
+    m_settings = std::make_unique<TestSettings>();
+    m_services = std::make_unique<FakeServices>();
+    m_services->sound.available = false;
+    m_frame = std::make_unique<topForm>();
+    m_frame->show();
+}
+
+void tst_frmReplace::cleanup()
+{
+    m_services->messages.allowUnscripted(true);
+    for (frmKid *kid : m_frame->documents())
+        kid->richy->setDataChanged(false);
+    m_frame.reset();
+    m_services.reset();
+    m_settings.reset();
+}
+
+frmKid *tst_frmReplace::page(const QByteArray &text)
+{
+    frmKid *kid = m_frame->newDocumentWindow();
+    kid->richy->loadText(text);
+    return kid;
+}
+
+frmReplace *tst_frmReplace::openReplace(const QString &find, const QString &with)
+{
+    m_frame->Picture1_Click(Tool::Replace);
+    auto *replace = m_frame->findChild<frmReplace *>(QStringLiteral("frmReplace"));
+    if (!replace)
+        return nullptr;
+    replace->txtReplace->setText(find);
+    replace->txtReplaceWith->setText(with);
+    return replace;
+}
+
+void tst_frmReplace::missingTextsAreRefused_data()
+{
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<QString>("with");
+    QTest::addColumn<MessageBox>("box");
+
+    QTest::addRow("Replace Next without a text") << false << ""
+                                                 << "x" << note("Enter text to be replaced.");
+    QTest::addRow("Replace Next without a replacement")
+        << false << "a"
+        << "" << note("Enter text to replace with...", "Zevora");
+    QTest::addRow("Replace All without a text") << true << ""
+                                                << "x" << note("Enter text to be replaced.");
+    QTest::addRow("Replace All without a replacement") << true << "a"
+                                                       << "" << note("Enter text to replace with...");
+    QTest::addRow("Replace Next without a match") << false << "A"
+                                                  << "x" << note("No match found");
+    QTest::addRow("Replace All without a match") << true << "A"
+                                                 << "x" << note("No match found");
+}
+
+void tst_frmReplace::missingTextsAreRefused()
+{
+    QFETCH(bool, all);
+    QFETCH(QString, find);
+    QFETCH(QString, with);
+    QFETCH(MessageBox, box);
+
+    frmKid *kid = page("a page");
+    frmReplace *replace = openReplace(find, with);
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    (all ? replace->cmdReplaceAll : replace->cmdReplace)->click();
+    QCOMPARE(m_services->messages.shown, QList<MessageBox>{box});
+    QCOMPARE(kid->richy->text(), QStringLiteral("a page"));
+    QVERIFY(kid->undoStack().isEmpty());
+    QVERIFY(replace->isVisible());
+}
+
+void tst_frmReplace::replaceNextReplacesTheFirstOccurrenceInThePage()
+{
+    frmKid *kid = page("abc ABC abc");
+    kid->richy->setSelStart(9);
+    frmReplace *replace = openReplace("abc", "x\r\ny");
+    QCOMPARE(replace->windowTitle(), QStringLiteral("Replace"));
+    replace->cmdReplace->click();
+    QCOMPARE(kid->richy->text(), QStringLiteral("x\r\ny ABC abc"));
+    QCOMPARE(kid->undoStack().top(), (EditStep{0, "abc", "x\r\ny"}));
+    QCOMPARE(m_frame->lblResult->text(), QStringLiteral("Last Replace changed 1 occurrence."));
+    QVERIFY(replace->cmdReplace->isEnabled());
+
+    replace->cmdReplace->click();
+    QCOMPARE(kid->richy->text(), QStringLiteral("x\r\ny ABC x\r\ny"));
+    QVERIFY(!replace->cmdReplace->isEnabled());
+    QVERIFY(!replace->cmdReplaceAll->isEnabled());
+    QTest::keyClicks(replace->txtReplaceWith, "z");
+    QVERIFY(replace->cmdReplace->isEnabled());
+    QVERIFY(replace->cmdReplaceAll->isEnabled());
+}
+
+void tst_frmReplace::replaceAllIsOneStepWithProgressEveryHundred()
+{
+    const QByteArray before = QByteArray("<td>a</td>\r\n").repeated(250) + "A";
+    frmKid *kid = page(before);
+    frmReplace *replace = openReplace("a", "é");
+    const QPointer<frmReplace> watched = replace;
+    replace->cmdReplaceAll->click();
+
+    const QString after = QString("<td>é</td>\r\n").repeated(250) + "A";
+    QCOMPARE(kid->richy->text(), after);
+    QCOMPARE(m_services->messages.progressTexts,
+             QStringList({"Replaced 100 occurrences.\nHang on...", "Replaced 200 occurrences.\nHang on..."}));
+    QCOMPARE(m_services->messages.progressTitles, QStringList({"Zevora Note:", "Zevora Note:"}));
+    QCOMPARE(m_services->messages.progressEnded, 1);
+    QVERIFY(m_services->messages.shown.isEmpty());
+    QCOMPARE(m_frame->lblResult->text(), QStringLiteral("Last Replace changed  250 occurrences."));
+    QCOMPARE(kid->undoStack().stackLevel(), 1);
+    QCOMPARE(kid->undoStack().top(), (EditStep{-1, QString::fromUtf8(before), after}));
+    QTRY_VERIFY_WITH_TIMEOUT(!watched, 2000);
+
+    kid->cmdUndo_Click();
+    QCOMPARE(kid->richy->text(), QString::fromUtf8(before));
+    kid->cmdRedo_Click();
+    QCOMPARE(kid->richy->text(), after);
+}
+
+void tst_frmReplace::replaceAllKeepsThePageLineEnding()
+{
+    frmKid *kid = page("one\ntwo\none\n");
+    openReplace("one", "1\r\n1")->cmdReplaceAll->click();
+    QCOMPARE(kid->richy->text(), QStringLiteral("1\n1\ntwo\n1\n1\n"));
+    QCOMPARE(kid->richy->lineBreak(), QStringLiteral("\n"));
+    QCOMPARE(kid->undoStack().top().second, kid->richy->text());
+}
+
+void tst_frmReplace::noMatchLeavesTypingRecorded()
+{
+    frmKid *kid = page("abc");
+    frmReplace *replace = openReplace("x", "y");
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    replace->cmdReplaceAll->click();
+    QCOMPARE(replace->txtReplace->selectedText(), QStringLiteral("x"));
+    kid->richy->setSelStart(3);
+    QTest::keyClicks(kid->richy, "d");
+    QCOMPARE(kid->undoStack().stackLevel(), 1);
+    kid->cmdUndo_Click();
+    QCOMPARE(kid->richy->text(), QStringLiteral("abc"));
+}
+
+void tst_frmReplace::aFailureLeavesThePageAsItWas()
+{
+    const QByteArray before = QByteArray("a ").repeated(150);
+    frmKid *kid = page(before);
+    frmReplace *replace = openReplace("a", "b");
+    m_services->messages.onProgress = [](const QString &) { throw std::bad_alloc(); };
+    m_services->messages.answerNext(MsgAnswer::Ok);
+    replace->cmdReplaceAll->click();
+    QCOMPARE(m_services->messages.shown, QList<MessageBox>{note("Too much to handle at this time!")});
+    QCOMPARE(m_services->messages.progressEnded, 1);
+    QCOMPARE(kid->richy->text(), QString::fromUtf8(before));
+    QVERIFY(kid->undoStack().isEmpty());
+    QVERIFY(replace->isVisible());
+
+    // Changes are recorded one by one again.
+    kid->richy->setSelStart(0);
+    QTest::keyClicks(kid->richy, "z");
+    QCOMPARE(kid->undoStack().stackLevel(), 1);
+    QCOMPARE(kid->undoStack().top(), (EditStep{0, "", "z"}));
+}
+
+void tst_frmReplace::itWritesOnlyIntoItsOwnPage()
+{
+    frmKid *own = page(QByteArray("a").repeated(120));
+    frmReplace *replace = openReplace("a", "b");
+    frmKid *other = page("a a a");
+    QCOMPARE(m_frame->activeDocument(), other);
+    // A file handed over while the work goes on becomes the active page.
+    m_services->messages.onProgress = [&](const QString &) { m_frame->mdiArea->setActiveSubWindow(other); };
+    replace->cmdReplaceAll->click();
+    QCOMPARE(own->richy->text(), QString("b").repeated(120));
+    QCOMPARE(other->richy->text(), QStringLiteral("a a a"));
+    QVERIFY(other->undoStack().isEmpty());
+    QCOMPARE(own->undoStack().stackLevel(), 1);
+    QCOMPARE(m_frame->activeDocument(), other);
+}
+
+void tst_frmReplace::nothingIsWrittenWhenThePageGoesMeanwhile()
+{
+    frmKid *own = page(QByteArray("a").repeated(120));
+    frmReplace *replace = openReplace("a", "b");
+    const QPointer<frmReplace> watched = replace;
+    const QPointer<frmKid> gone = own;
+    frmKid *other = page("a a a");
+    m_services->messages.onProgress = [&](const QString &) { own->close(); };
+    replace->cmdReplaceAll->click();
+    QCOMPARE(m_services->messages.progressEnded, 1);
+    QVERIFY(m_services->messages.shown.isEmpty());
+    QCOMPARE(other->richy->text(), QStringLiteral("a a a"));
+    QVERIFY(m_frame->lblResult->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!gone && !watched, 2000);
+}
+
+QTEST_MAIN(tst_frmReplace)
+#include "tst_frmreplace.moc"
