@@ -25,8 +25,10 @@ Result replaceAll(const QString &vstrString, const QString &vstrOrigCharacters,
         return result;
     }
 
+    // Room for the text and some growth, so that a longer replacement
+    // rarely moves the whole text to a larger buffer.
     QString built;
-    built.reserve(text.size());
+    built.reserve(with.size() > find.size() ? text.size() + text.size() / 8 : text.size());
     qsizetype copied = 0; // text before this is in built already
     qsizetype from = 0;   // where the search goes on
     for (;;) {
