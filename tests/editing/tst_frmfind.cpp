@@ -9,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -17,9 +16,10 @@
 using namespace Platform;
 
 namespace {
-const MessageBox HalvernBox{QStringLiteral("Halvern"),
-                            QStringLiteral("String not found.\nCare to search from the top of the page?"),
-                            MsgIcon::None, MsgButtons::YesNo, true};
+const MessageBox Halvern{"Halvern", "String not found.\nCare to search from the top of the page?",
+                         MsgIcon::None, MsgButtons::YesNo, true};
+const MessageBox NoText{"Zevora Note:", "You must enter text to find...", MsgIcon::None, MsgButtons::Ok,
+                        true};
 } // namespace
 
 class tst_frmFind : public QObject
@@ -31,19 +31,15 @@ private slots:
     void cleanup();
 
     void opensBesideTheFrameOncePerFrame();
-    void findSelectsTheMatchAndCountsToTheEnd();
-    void findNextGoesOnAndOffersTheTopAtTheEnd();
-    void answeringNoClearsTheSearch();
-    void notFoundFromTheTop();
+    void findSelectsCountsAndGoesOnFromTheTop();
+    void nothingFound_data();
+    void nothingFound();
     void enterFindsOnlyWhileFindIsEnabled();
-    void aStaleNextStartFindsNothing();
-    void anEmptySearchStringIsRefused();
     void itSearchesItsOwnPageAndClosesWithIt();
 
 private:
     frmKid *page(const QByteArray &text);
-    frmFind *openFind();
-    void search(frmFind *find, const QString &text);
+    frmFind *openFind(const QString &text = QString());
 
     std::unique_ptr<TestSettings> m_settings;
     std::unique_ptr<FakeServices> m_services;
@@ -76,163 +72,133 @@ frmKid *tst_frmFind::page(const QByteArray &text)
     return kid;
 }
 
-frmFind *tst_frmFind::openFind()
+frmFind *tst_frmFind::openFind(const QString &text)
 {
     m_frame->Picture1_Click(Tool::Find);
-    auto *find = m_frame->findChild<frmFind *>(QStringLiteral("frmFind"));
-    if (find && !QTest::qWaitForWindowExposed(find))
-        return nullptr;
+    auto *find = m_frame->findChild<frmFind *>("frmFind");
+    if (find)
+        find->txtFind->setText(text);
     return find;
-}
-
-void tst_frmFind::search(frmFind *find, const QString &text)
-{
-    find->txtFind->setText(text);
-    find->cmdFind->click();
 }
 
 void tst_frmFind::opensBesideTheFrameOncePerFrame()
 {
     m_frame->move(100, 50);
-    frmKid *first = page("one");
+    page("one");
     frmFind *find = openFind();
-    QVERIFY(find);
-    QCOMPARE(find->windowTitle(), QStringLiteral("Find"));
+    QVERIFY(find && find->isVisible());
+    QCOMPARE(find->windowTitle(), QString("Find"));
     QVERIFY(find->windowFlags().testFlag(Qt::Tool));
-    QCOMPARE(find->parentWidget(), m_frame.get());
     // 4600 and 1300 twips at 96 dots per inch.
     QCOMPARE(find->frameGeometry().topLeft(), QPoint(100 + m_frame->frameGeometry().width() - 307, 50 + 87));
-    QCOMPARE(find->lblEnter->text(), QStringLiteral("Enter search string above..."));
-    QCOMPARE(find->cmdCancel->text(), QStringLiteral("Close"));
+    QCOMPARE(find->lblEnter->text(), QString("Enter search string above..."));
     QVERIFY(!find->cmdFindNext->isEnabled());
-    QCOMPARE(find->page(), first);
 
     frmKid *second = page("two");
     QCOMPARE(openFind(), find);
     QCOMPARE(m_frame->findChildren<frmFind *>().size(), 1);
     QCOMPARE(find->page(), second);
-    QVERIFY(m_frame->lblResult);
-    QCOMPARE(m_frame->lblResult->objectName(), QStringLiteral("lblResult"));
+    QCOMPARE(m_frame->lblResult->objectName(), QString("lblResult"));
 }
 
-void tst_frmFind::findSelectsTheMatchAndCountsToTheEnd()
+void tst_frmFind::findSelectsCountsAndGoesOnFromTheTop()
 {
-    frmKid *kid = page("xx yy XX xx");
+    frmKid *kid = page("ab\r\nxx AB 😀 ab");
     kid->richy->setSelStart(1);
-    frmFind *find = openFind();
-    search(find, "xX");
-    QCOMPARE(kid->richy->SelStart(), 6);
+    frmFind *find = openFind("aB");
+    find->cmdFind->click();
+    QCOMPARE(kid->richy->SelStart(), 7);
     QCOMPARE(kid->richy->SelLength(), 2);
-    QCOMPARE(find->lblResult->text(), QStringLiteral("2\noccurrences"));
+    QCOMPARE(find->lblResult->text(), QString("2\noccurrences"));
     QVERIFY(!find->cmdFind->isEnabled());
     QVERIFY(find->cmdFindNext->isEnabled());
-    QCOMPARE(find->nextStart(), 8);
     QCOMPARE(find->lblEnter->text(), QString());
 
-    // A single match leaves nothing to go on with.
-    kid->richy->setSelStart(6);
-    search(find, "XX ");
-    QCOMPARE(find->lblResult->text(), QStringLiteral("1\noccurrences"));
-    QVERIFY(!find->cmdFind->isEnabled());
-    QVERIFY(!find->cmdFindNext->isEnabled());
-    QVERIFY(m_services->messages.shown.isEmpty());
-}
-
-void tst_frmFind::findNextGoesOnAndOffersTheTopAtTheEnd()
-{
-    frmKid *kid = page("ab\r\nAB 😀 ab");
-    frmFind *find = openFind();
-    search(find, "ab");
-    QCOMPARE(find->lblResult->text(), QStringLiteral("3\noccurrences"));
     find->cmdFindNext->click();
-    QCOMPARE(kid->richy->SelStart(), 4);
-    find->cmdFindNext->click();
-    QCOMPARE(kid->richy->SelStart(), 10);
-    QCOMPARE(kid->richy->SelText(), QStringLiteral("ab"));
+    QCOMPARE(kid->richy->SelStart(), 13);
     QVERIFY(m_services->messages.shown.isEmpty());
-
+    // Past the last match, Yes searches again from the top, and counts.
     m_services->messages.answerNext(MsgAnswer::Yes);
     find->cmdFindNext->click();
-    QCOMPARE(m_services->messages.shown, QList<MessageBox>{HalvernBox});
+    QCOMPARE(m_services->messages.shown, QList<MessageBox>{Halvern});
     QCOMPARE(kid->richy->SelStart(), 0);
-    QCOMPARE(kid->richy->SelLength(), 2);
-    QCOMPARE(find->lblResult->text(), QStringLiteral("3\noccurrences"));
-}
+    QCOMPARE(find->lblResult->text(), QString("3\noccurrences"));
 
-void tst_frmFind::answeringNoClearsTheSearch()
-{
-    frmKid *kid = page("abc abc");
-    kid->richy->setSelStart(5);
-    frmFind *find = openFind();
+    // A single match leaves nothing to go on with.
+    kid->richy->setSelStart(8);
+    find->txtFind->setText("b 😀");
+    find->cmdFind->click();
+    QCOMPARE(find->lblResult->text(), QString("1\noccurrences"));
+    QVERIFY(!find->cmdFind->isEnabled() && !find->cmdFindNext->isEnabled());
+
+    // After an edit the next start may lie past the end: not found.
+    kid->richy->select(0, 12);
+    kid->kidPaste("b");
+    find->cmdFindNext->setEnabled(true);
     m_services->messages.answerNext(MsgAnswer::No);
-    search(find, "abc");
-    QCOMPARE(m_services->messages.shown, QList<MessageBox>{HalvernBox});
-    QCOMPARE(find->txtFind->text(), QString());
-    QCOMPARE(find->lblResult->text(), QString());
-    QCOMPARE(find->lblEnter->text(), QStringLiteral("Enter search string above..."));
-    QCOMPARE(kid->richy->SelStart(), 5);
+    find->cmdFindNext->click();
+    QCOMPARE(m_services->messages.shown, (QList<MessageBox>{Halvern, Halvern}));
 }
 
-void tst_frmFind::notFoundFromTheTop()
+void tst_frmFind::nothingFound_data()
 {
-    page("abc");
-    frmFind *find = openFind();
-    search(find, "abd");
-    QVERIFY(m_services->messages.shown.isEmpty());
-    QCOMPARE(find->lblResult->text(), QStringLiteral("The highlighted text was not found\n"));
-    QCOMPARE(find->txtFind->selectedText(), QStringLiteral("abd"));
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QList<MessageBox>>("boxes");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("searchAfter");
+
+    QTest::addRow("from the top") << 0 << "abd" << QList<MessageBox>{}
+                                  << "The highlighted text was not found\n"
+                                  << "abd";
+    QTest::addRow("from the caret, not from the top") << 5 << "abc" << QList<MessageBox>{Halvern} << ""
+                                                      << "";
+    QTest::addRow("an empty search string") << 0 << "" << QList<MessageBox>{NoText} << ""
+                                            << "";
+}
+
+void tst_frmFind::nothingFound()
+{
+    QFETCH(int, caret);
+    QFETCH(QString, search);
+    QFETCH(QList<MessageBox>, boxes);
+    QFETCH(QString, result);
+    QFETCH(QString, searchAfter);
+
+    frmKid *kid = page("abc abc");
+    kid->richy->setSelStart(caret);
+    frmFind *find = openFind(search);
+    if (!boxes.isEmpty())
+        m_services->messages.answerNext(boxes.first() == Halvern ? MsgAnswer::No : MsgAnswer::Ok);
+    find->cmdFind->click();
+    QCOMPARE(m_services->messages.shown, boxes);
+    QCOMPARE(find->lblResult->text(), result);
+    QCOMPARE(find->txtFind->text(), searchAfter);
+    QCOMPARE(find->txtFind->selectedText(), searchAfter);
+    QCOMPARE(kid->richy->SelStart(), caret);
 }
 
 void tst_frmFind::enterFindsOnlyWhileFindIsEnabled()
 {
     frmKid *kid = page("one two one");
-    frmFind *find = openFind();
-    find->txtFind->setText("ONE");
+    frmFind *find = openFind("ONE");
     QTest::keyClick(find->txtFind, Qt::Key_Return);
-    QCOMPARE(kid->richy->SelStart(), 0);
-    QCOMPARE(find->lblResult->text(), QStringLiteral("2\noccurrences"));
+    QCOMPARE(find->lblResult->text(), QString("2\noccurrences"));
     kid->richy->setSelStart(1);
     QTest::keyClick(find->txtFind, Qt::Key_Return);
     QCOMPARE(kid->richy->SelStart(), 1);
-    QCOMPARE(kid->richy->text(), QStringLiteral("one two one"));
-}
-
-void tst_frmFind::aStaleNextStartFindsNothing()
-{
-    frmKid *kid = page("0123456789 abc");
-    frmFind *find = openFind();
-    search(find, "abc");
-    QCOMPARE(find->nextStart(), 14);
-    find->cmdFindNext->setEnabled(true);
-    kid->richy->select(0, 11);
-    kid->kidPaste("abc");
-    m_services->messages.answerNext(MsgAnswer::No);
-    find->cmdFindNext->click();
-    QCOMPARE(m_services->messages.shown, QList<MessageBox>{HalvernBox});
-    QCOMPARE(kid->richy->text(), QStringLiteral("abcabc"));
-}
-
-void tst_frmFind::anEmptySearchStringIsRefused()
-{
-    page("abc");
-    frmFind *find = openFind();
-    m_services->messages.answerNext(MsgAnswer::Ok);
-    find->cmdFind->click();
-    const MessageBox refused{"Zevora Note:", "You must enter text to find...", MsgIcon::None, MsgButtons::Ok,
-                             true};
-    QCOMPARE(m_services->messages.shown, QList<MessageBox>{refused});
+    QCOMPARE(kid->richy->Text(), QString("one two one"));
 }
 
 void tst_frmFind::itSearchesItsOwnPageAndClosesWithIt()
 {
     frmKid *first = page("find me");
-    frmFind *find = openFind();
+    frmFind *find = openFind("me");
     frmKid *second = page("me too");
     QCOMPARE(m_frame->activeDocument(), second);
-    search(find, "me");
+    find->cmdFind->click();
     QCOMPARE(m_frame->activeDocument(), first);
     QCOMPARE(first->richy->SelStart(), 5);
-    QCOMPARE(second->richy->SelStart(), 0);
     QCOMPARE(second->richy->SelLength(), 0);
 
     const QPointer<frmFind> watched = find;
