@@ -107,6 +107,8 @@ private:
     void bringToFront();
     void saveActive();
     void print();
+    void goToLine();
+    void editorFont();
     void saveActiveAs();
 
     ToolStrip *m_tools = nullptr;
@@ -115,4 +117,6 @@ private:
     QHash<QString, QMenu *> m_menus;
     bool m_shuttingDown = false;
     bool m_editMenuAsPopup = false;
+    // The printer chosen last in this session; the Print window starts on it.
+    QString m_currentPrinter;
 };
