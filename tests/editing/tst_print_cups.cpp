@@ -1,6 +1,7 @@
 // Zevora tests - printing through a real CUPS queue (cups-pdf), as root.
 // Starts its own scheduler when none runs, adds a queue and removes it again.
 #include "FakeServices.h"
+#include "PdfTools.h"
 
 #include "QtPrintService.h"
 #include "Services.h"
@@ -10,81 +11,54 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <unistd.h>
 
 using namespace Platform;
+using PdfTools::run;
 
 namespace {
 
 const QString Queue = QStringLiteral("ZevoraTest");
 const QString GoneQueue = QStringLiteral("ZevoraGone");
 const QString Title = QStringLiteral("CUPS test – café.htm");
-// Where cups-pdf writes the jobs of root.
-const QString CupsPdfFolder = QStringLiteral("/root/PDF");
-
-struct Result
-{
-    int exitCode = -1;
-    QString output;
-};
-
-Result run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(15000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput())};
-}
-
-bool schedulerRunning()
-{
-    return run("lpstat", {"-r"}).output.contains("scheduler is running");
-}
+const QString CupsPdfFolder = QStringLiteral("/root/PDF"); // where cups-pdf puts root's jobs
 
 bool addQueue(const QString &name)
 {
-    return run("lpadmin", {"-p", name, "-E", "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"})
-               .exitCode == 0;
+    int exitCode = -1;
+    run("lpadmin", {"-p", name, "-E", "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"},
+        &exitCode);
+    return exitCode == 0;
 }
 
-// The ids of the jobs of \a which ("all" or "completed") on \a queue, or on
-// every queue when it is empty.
+// The ids of the jobs of \a which ("all" or "completed") on \a queue, or on every queue.
 QList<int> jobIds(const QString &which, const QString &queue = QString())
 {
-    QStringList arguments = {"-W", which, "-o"};
-    if (!queue.isEmpty())
-        arguments.append(queue);
     QList<int> ids;
     const QRegularExpression job(R"(^\S+-(\d+)\s)", QRegularExpression::MultilineOption);
-    for (auto it = job.globalMatch(run("lpstat", arguments).output); it.hasNext();)
+    const QStringList arguments =
+        QStringList{"-W", which, "-o"} + (queue.isEmpty() ? QStringList() : QStringList{queue});
+    for (auto it = job.globalMatch(run("lpstat", arguments)); it.hasNext();)
         ids.append(it.next().captured(1).toInt());
     std::sort(ids.begin(), ids.end());
     return ids;
 }
 
-// The job-name attribute in the scheduler's control file of job \a id.
+// The job-name attribute in the control file of job \a id: the name, a
+// two-byte length and the value, as IPP writes them.
 QString jobName(int id)
 {
     QFile control(QStringLiteral("/var/spool/cups/c%1").arg(id, 5, 10, QChar('0')));
-    if (!control.open(QIODevice::ReadOnly))
-        return QStringLiteral("<no control file>");
-    const QByteArray bytes = control.readAll();
-    // IPP: the name, then a two-byte length and the value.
-    const QByteArray name = "job-name";
-    const qsizetype at = bytes.indexOf(name);
-    if (at < 0 || at + name.size() + 2 > bytes.size())
+    const QByteArray bytes = control.open(QIODevice::ReadOnly) ? control.readAll() : QByteArray();
+    const qsizetype start = bytes.indexOf("job-name") + 10;
+    if (start < 10 || start > bytes.size())
         return QStringLiteral("<no job-name>");
-    const qsizetype start = at + name.size() + 2;
-    const int length = (uchar(bytes.at(start - 2)) << 8) | uchar(bytes.at(start - 1));
-    return QString::fromUtf8(bytes.mid(start, length));
+    return QString::fromUtf8(
+        bytes.mid(start, (uchar(bytes.at(start - 2)) << 8) | uchar(bytes.at(start - 1))));
 }
 
 } // namespace
@@ -112,22 +86,22 @@ void tst_PrintCups::initTestCase()
 {
     if (geteuid() != 0)
         QSKIP("needs root: it starts its own CUPS scheduler and adds a print queue");
-    for (const char *tool : {"cupsd", "lpadmin", "lpstat", "cancel", "pdftotext", "pdfinfo"}) {
-        if (QStandardPaths::findExecutable(tool).isEmpty() &&
-            QStandardPaths::findExecutable(tool, {"/usr/sbin", "/sbin"}).isEmpty())
-            QSKIP(qPrintable(QString("%1 is not installed (scripts/setup.sh installs it)").arg(tool)));
+    const QString cupsd = QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin"});
+    for (const char *tool : {"lpadmin", "lpstat", "cancel", "pdftotext", "pdfinfo"}) {
+        if (cupsd.isEmpty() || QStandardPaths::findExecutable(tool).isEmpty())
+            QSKIP("CUPS, cups-pdf or poppler-utils is missing (scripts/setup.sh installs them)");
     }
-    if (!schedulerRunning()) {
+    const auto running = [] { return run("lpstat", {"-r"}).contains("scheduler is running"); };
+    if (!running()) {
         m_scheduler.setStandardOutputFile(QProcess::nullDevice());
         m_scheduler.setStandardErrorFile(QProcess::nullDevice());
-        m_scheduler.start(QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin"}), {"-f"});
+        m_scheduler.start(cupsd, {"-f"});
         QVERIFY(m_scheduler.waitForStarted(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(schedulerRunning(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(running(), 10000);
     }
     QVERIFY(addQueue(Queue));
     m_queueAdded = true;
     QTRY_VERIFY_WITH_TIMEOUT(m_printing.printers().contains(Queue), 10000);
-
     m_services = std::make_unique<FakeServices>();
     Services::installPrinting(&m_printing);
 }
@@ -161,12 +135,10 @@ void tst_PrintCups::eachCopyIsAJobOfItsOwnWithTheWholeText()
     richy page;
     page.setFont(QFont("DejaVu Sans Mono", 24));
     page.loadText(lines.join("\r\n").toUtf8());
-
     frmPrint dialog;
     dialog.setTB(&page);
     dialog.setJobTitle(Title);
     dialog.cboPrinters->setCurrentText(Queue);
-    QCOMPARE(dialog.cboPrinters->currentText(), Queue);
     QTest::keyClicks(dialog.txtCopies, "2");
     dialog.cmdPrint->click();
     QVERIFY(m_services->messages.shown.isEmpty());
@@ -177,21 +149,14 @@ void tst_PrintCups::eachCopyIsAJobOfItsOwnWithTheWholeText()
     for (int id : std::as_const(m_jobs)) {
         // The scheduler writes a job's control file a moment after the job.
         QTRY_COMPARE_WITH_TIMEOUT(jobName(id), Title, 15000);
-        // The scheduler keeps the document it was given: the program's own PDF.
+        // The document the scheduler kept is the program's own PDF.
         const QString spooled = QString("/var/spool/cups/d%1-001").arg(id, 5, 10, QChar('0'));
-        QStringList pages = run("pdftotext", {"-enc", "UTF-8", spooled, "-"}).output.split('\f');
-        QCOMPARE(pages.takeLast(), QString());
-        QCOMPARE(pages.size(), 3);
-        QStringList printed;
-        for (const QString &text : pages)
-            printed += text.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(printed, lines);
+        QCOMPARE(PdfTools::pages(spooled).size(), 3);
+        QCOMPARE(PdfTools::lines(spooled), lines);
         // What cups-pdf made of it has the pages (its text cannot be extracted).
         const QStringList made = QDir(CupsPdfFolder).entryList({QString("*job_%1.pdf").arg(id)});
         QCOMPARE(made.size(), 1);
-        const QString info = run("pdfinfo", {CupsPdfFolder + "/" + made.first()}).output;
-        QVERIFY2(info.contains(QRegularExpression("^Pages:\\s+3$", QRegularExpression::MultilineOption)),
-                 qPrintable(info));
+        QCOMPARE(PdfTools::info(CupsPdfFolder + "/" + made.first(), "Pages"), QString("3"));
     }
 }
 
@@ -203,19 +168,18 @@ void tst_PrintCups::aQueueThatVanishedIsNotPrintedOn()
     page.loadText("never printed");
     frmPrint dialog;
     dialog.setTB(&page);
-    dialog.setJobTitle(Title);
     dialog.cboPrinters->setCurrentText(GoneQueue);
     QCOMPARE(dialog.cboPrinters->currentText(), GoneQueue);
+    int exitCode = -1;
+    run("lpadmin", {"-x", GoneQueue}, &exitCode);
+    QCOMPARE(exitCode, 0);
 
-    QCOMPARE(run("lpadmin", {"-x", GoneQueue}).exitCode, 0);
     const QList<int> before = jobIds("all");
     m_services->messages.allowUnscripted(true);
     dialog.cmdPrint->click();
-
     const MessageBox failed{"Zevora Note:", "The page could not be printed on ZevoraGone.",
                             MsgIcon::Exclamation};
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{failed});
-    QCOMPARE(dialog.result(), 0);
     QCOMPARE(jobIds("all"), before);
 }
 
