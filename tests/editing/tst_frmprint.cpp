@@ -100,6 +100,12 @@ void tst_frmPrint::theTextIsPrintedExactly()
     const QStringList rows = PdfTools::lines(printToPdf(wide, "wide.pdf"));
     QVERIFY(rows.size() > 1);
     QCOMPARE(rows.join(QString()), wide);
+
+    // A printer that cannot start the document is a failure, not a success.
+    QPrinter unwritable;
+    unwritable.setOutputFormat(QPrinter::PdfFormat);
+    unwritable.setOutputFileName(m_dir->filePath("no such folder/out.pdf"));
+    QVERIFY(!QtPrintService::printText(unwritable, "text", {"DejaVu Sans Mono", 10}));
 }
 
 void tst_frmPrint::aLongTextFillsWholePagesAndLosesNoLine()
