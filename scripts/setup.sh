@@ -12,6 +12,7 @@ packages=(
     qt6-multimedia-dev libqt6multimedia6
     fonts-dejavu-core
     xdg-utils
+    cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

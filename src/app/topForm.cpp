@@ -4,6 +4,7 @@
 #include "CRegSettings.h"
 #include "ClipboardService.h"
 #include "MessageService.h"
+#include "PrintService.h"
 #include "QuickTags.h"
 #include "RecoveryJournals.h"
 #include "Services.h"
@@ -13,8 +14,11 @@
 #include "cStringsMenus.h"
 #include "cTxt2HTML.h"
 #include "frmFind.h"
+#include "frmGoTo.h"
 #include "frmKid.h"
+#include "frmPrint.h"
 #include "frmReplace.h"
+#include "frmTxtFonts.h"
 #include "mFuncs.h"
 #include "richy.h"
 
@@ -30,7 +34,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -290,12 +293,38 @@ void topForm::Picture1_Click(int index)
 
 void topForm::print()
 {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+    frmKid *kid = activeDocument();
+    if (!kid)
+        return;
+    if (Services::printing().printers().isEmpty()) {
         message(kNoteTitle, QStringLiteral("There are no Printers currently available on your system..."),
                 MsgIcon::Information);
         return;
     }
-    // The print dialog arrives with printing.
+    frmPrint dialog(m_currentPrinter, this);
+    dialog.setTB(kid->richy);
+    dialog.setJobTitle(kid->captionFileName());
+    dialog.exec();
+    m_currentPrinter = dialog.currentPrinter();
+    kid->richy->setFocus();
+}
+
+void topForm::goToLine()
+{
+    if (frmKid *kid = activeDocument()) {
+        frmGoTo dialog(kid->richy, this);
+        dialog.exec();
+        kid->richy->setFocus();
+    }
+}
+
+void topForm::editorFont()
+{
+    if (frmKid *kid = activeDocument()) {
+        frmTxtFonts dialog(kid->richy, this);
+        dialog.exec();
+        kid->richy->setFocus();
+    }
 }
 
 void topForm::showFind()

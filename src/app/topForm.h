@@ -118,6 +118,8 @@ private:
     void print();
     void showFind();
     void showReplace();
+    void goToLine();
+    void editorFont();
     void saveActiveAs();
 
     ToolStrip *m_tools = nullptr;
@@ -130,4 +132,6 @@ private:
     QPointer<frmReplace> m_replace;
     bool m_shuttingDown = false;
     bool m_editMenuAsPopup = false;
+    // The printer chosen last in this session; the Print window starts on it.
+    QString m_currentPrinter;
 };

@@ -140,7 +140,8 @@ void topForm::buildMenus()
     connect(addItem(edit, "mnuEditPaste", QStringLiteral("Paste"), Qt::CTRL | Qt::Key_V), &QAction::triggered,
             this, &topForm::pasteClipboard);
     addSeparator(edit, "mnuEditSep1");
-    addItem(edit, "mnuEditGoTo", QStringLiteral("Go To Line"));
+    connect(addItem(edit, "mnuEditGoTo", QStringLiteral("Go To Line")), &QAction::triggered, this,
+            &topForm::goToLine);
     connect(addItem(edit, "mnuEditSelectAll", QStringLiteral("Select All")), &QAction::triggered, this,
             &topForm::selectAll);
     connect(addItem(edit, "mnuEditTxt2H", QStringLiteral("Text to HTML")), &QAction::triggered, this,
@@ -243,7 +244,8 @@ void topForm::buildMenus()
     for (QAction *action : addItems(templates, "mnuOptsTempList", QStringList(9, QString())))
         action->setVisible(false);
     addSeparator(options, "mnuOptSep2");
-    addItem(options, "mnuOptFont", QStringLiteral("Font"));
+    connect(addItem(options, "mnuOptFont", QStringLiteral("Font")), &QAction::triggered, this,
+            &topForm::editorFont);
     QAction *wrap = addItem(options, "mnuOptWW", QStringLiteral("Word Wrap"));
     wrap->setCheckable(true);
     connect(wrap, &QAction::triggered, this, &topForm::toggleWordWrap);

@@ -4,9 +4,11 @@
 #include "ClipboardService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
+#include "PrintService.h"
 #include "QtClipboardService.h"
 #include "QtFileDialogService.h"
 #include "QtMessageService.h"
+#include "QtPrintService.h"
 #include "QtShellService.h"
 #include "QtSoundService.h"
 #include "ShellService.h"
@@ -22,6 +24,7 @@ ClipboardService *g_clipboard = nullptr;
 SoundService *g_sound = nullptr;
 ShellService *g_shell = nullptr;
 FileDialogService *g_fileDialogs = nullptr;
+PrintService *g_printing = nullptr;
 
 template <typename T> T &require(T *service, const char *name)
 {
@@ -51,6 +54,10 @@ FileDialogService &Services::fileDialogs()
 {
     return require(g_fileDialogs, "file dialog");
 }
+PrintService &Services::printing()
+{
+    return require(g_printing, "printing");
+}
 
 void Services::install(MessageService *messages, ClipboardService *clipboard, SoundService *sound)
 {
@@ -66,6 +73,12 @@ void Services::installFileDialogs(FileDialogService *dialogs)
 {
     if (dialogs)
         g_fileDialogs = dialogs;
+}
+
+void Services::installPrinting(PrintService *printing)
+{
+    if (printing)
+        g_printing = printing;
 }
 
 void Services::installShell(ShellService *shell)
@@ -84,6 +97,8 @@ void Services::installQtServices()
     installShell(&shell);
     static QtFileDialogService fileDialogs;
     installFileDialogs(&fileDialogs);
+    static QtPrintService printing;
+    installPrinting(&printing);
 }
 
 MsgAnswer message(const QString &title, const QString &text, MsgIcon icon, MsgButtons buttons)

@@ -9,6 +9,7 @@ class ClipboardService;
 class SoundService;
 class ShellService;
 class FileDialogService;
+class PrintService;
 
 class Services
 {
@@ -18,6 +19,7 @@ public:
     static SoundService &sound();
     static ShellService &shell();
     static FileDialogService &fileDialogs();
+    static PrintService &printing();
 
     /// Installs the given services; null leaves that service as it is.
     /// The caller keeps ownership and keeps them alive while installed.
@@ -26,6 +28,8 @@ public:
     static void installShell(ShellService *shell);
     /// Installs the file dialog service; null leaves it as it is.
     static void installFileDialogs(FileDialogService *dialogs);
+    /// Installs the printing service; null leaves it as it is.
+    static void installPrinting(PrintService *printing);
     /// Installs the Qt implementations (owned by the program).
     static void installQtServices();
 };

@@ -6,17 +6,22 @@
 #include "QuickTags.h"
 #include "ToolPictures.h"
 #include "ToolStrip.h"
+#include "frmGoTo.h"
 #include "frmKid.h"
+#include "frmPrint.h"
+#include "frmTxtFonts.h"
 #include "richy.h"
 #include "topForm.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
-#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -66,6 +71,8 @@ private slots:
     void helpContents();
     void helpKeyMacrosAndAbout();
     void printWithoutPrinters();
+    void goToFontAndPrintOpenTheirWindowsOnTheActivePage_data();
+    void goToFontAndPrintOpenTheirWindowsOnTheActivePage();
     void exitAsksEveryModifiedPage();
     void exitStopsAtAPageThatWasNotSaved();
 
@@ -73,6 +80,7 @@ private:
     void trigger(const QString &name);
     void open(const QString &menuName);
     frmKid *page(const QByteArray &text = QByteArray());
+    void whenModal(const std::function<void(QDialog *)> &act);
 
     std::unique_ptr<TestSettings> m_settings;
     std::unique_ptr<FakeServices> m_services;
@@ -544,14 +552,88 @@ void tst_topForm::helpKeyMacrosAndAbout()
 
 void tst_topForm::printWithoutPrinters()
 {
-    if (!QPrinterInfo::availablePrinters().isEmpty())
-        QSKIP("this machine has printers");
     page("text");
     m_services->messages.answerNext(MsgAnswer::Ok);
     m_frame->Picture1_Click(Tool::Print);
-    QCOMPARE(m_services->messages.shown.first(),
-             (MessageBox{"Zevora Note:", "There are no Printers currently available on your system...",
-                         MsgIcon::Information, MsgButtons::Ok, true}));
+    const MessageBox noPrinters{"Zevora Note:", "There are no Printers currently available on your system...",
+                                MsgIcon::Information, MsgButtons::Ok, true};
+    QCOMPARE(m_services->messages.shown, QList<MessageBox>{noPrinters});
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void tst_topForm::whenModal(const std::function<void(QDialog *)> &act)
+{
+    // Runs inside the dialog's own event loop, once it is up.
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll, act] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            act(dialog);
+        }
+    });
+    poll->start(5);
+}
+
+void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::addRow("Edit > Go To Line") << "mnuEditGoTo"
+                                       << "frmGoTo";
+    QTest::addRow("Options > Font") << "mnuOptFont"
+                                    << "frmTxtFonts";
+    QTest::addRow("File > Print") << "mnuFilePrint"
+                                  << "frmPrint";
+}
+
+void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+
+    m_services->printing.printerList = {"Alpha", "Beta"};
+    m_services->printing.defaultName = "Alpha";
+    m_frame->show();
+    frmKid *other = page("other page");
+    const QFont otherFont = other->richy->font();
+    frmKid *kid = page("one\r\ntwo\r\nthree");
+    kid->setWindowTitle("three.htm");
+    QString shown;
+    whenModal([&](QDialog *dialog) {
+        shown = dialog->objectName();
+        if (auto *goTo = qobject_cast<frmGoTo *>(dialog)) {
+            QTest::keyClicks(goTo->txtLineNum, "3");
+            goTo->cmdOK->click();
+        } else if (auto *fonts = qobject_cast<frmTxtFonts *>(dialog)) {
+            fonts->cboSize->setCurrentText("24");
+            emit fonts->cboSize->activated(fonts->cboSize->currentIndex());
+            fonts->cmdOK->click();
+        } else if (auto *printing = qobject_cast<frmPrint *>(dialog)) {
+            printing->cboPrinters->setCurrentText("Beta");
+            printing->cmdPrint->click();
+        }
+    });
+    trigger(item);
+    QCOMPARE(shown, window);
+    if (window == "frmGoTo") {
+        QCOMPARE(kid->richy->SelStart(), qsizetype(10));
+    } else if (window == "frmTxtFonts") {
+        QCOMPARE(kid->richy->font().pointSize(), 24);
+        QCOMPARE(other->richy->font(), otherFont);
+    } else {
+        const PrintFont font{kid->richy->font().family(), kid->richy->font().pointSizeF()};
+        const FakePrintService::Job job{"Beta", "one\r\ntwo\r\nthree", font, "three.htm"};
+        QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>{job});
+        // The next Print starts on the printer chosen last.
+        QString startedOn;
+        whenModal([&](QDialog *dialog) {
+            startedOn = static_cast<frmPrint *>(dialog)->cboPrinters->currentText();
+            dialog->reject();
+        });
+        trigger(item);
+        QCOMPARE(startedOn, QString("Beta"));
+    }
 }
 
 void tst_topForm::exitAsksEveryModifiedPage()

@@ -73,6 +73,7 @@ FakeServices::FakeServices()
     Services::install(&messages, &clipboard, &sound);
     Services::installShell(&shell);
     Services::installFileDialogs(&fileDialogs);
+    Services::installPrinting(&printing);
 }
 
 FakeServices::~FakeServices()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ClipboardService.h"
+#include "FakePrintService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
 #include "ShellService.h"
@@ -132,6 +133,7 @@ public:
     FakeSoundService sound;
     FakeShellService shell;
     FakeFileDialogService fileDialogs;
+    FakePrintService printing;
 };
 
 #include <QMetaType>

@@ -1,0 +1,71 @@
+// Zevora tests - reading printed PDF files back with poppler-utils.
+#pragma once
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace PdfTools {
+
+/// Standard output of \a program, or "<program failed>".
+inline QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit;
+    if (exitCode)
+        *exitCode = finished ? process.exitCode() : -1;
+    if (!finished || (!exitCode && process.exitCode() != 0))
+        return QStringLiteral("<%1 failed>").arg(program);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+/// The text of each page (pdftotext separates pages with a form feed).
+inline QStringList pages(const QString &pdf)
+{
+    QStringList pages = run("pdftotext", {"-enc", "UTF-8", pdf, "-"}).split(u'\f');
+    pages.removeLast();
+    return pages;
+}
+
+/// The lines of text on all pages, empty ones left out.
+inline QStringList lines(const QString &pdf)
+{
+    QStringList lines;
+    for (const QString &page : pages(pdf))
+        lines += page.split(u'\n', Qt::SkipEmptyParts);
+    return lines;
+}
+
+/// A field of pdfinfo ("Pages", "Title").
+inline QString info(const QString &pdf, const QString &field)
+{
+    const QRegularExpression line("^" + field + ":\\s*(.*)$", QRegularExpression::MultilineOption);
+    return line.match(run("pdfinfo", {"-enc", "UTF-8", pdf})).captured(1).trimmed();
+}
+
+/// Where pdftotext places a word: its page, and its top and bottom in points.
+struct Word
+{
+    int page;
+    double top;
+    double bottom;
+};
+
+inline QList<Word> words(const QString &pdf)
+{
+    QList<Word> words;
+    int page = -1;
+    const QRegularExpression tag(
+        R"re(<page |<word xMin="[^"]*" yMin="([^"]*)" xMax="[^"]*" yMax="([^"]*)")re");
+    for (auto it = tag.globalMatch(run("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0) == "<page ")
+            ++page;
+        else
+            words.append({page, m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return words;
+}
+
+} // namespace PdfTools

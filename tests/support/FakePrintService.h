@@ -1,0 +1,34 @@
+// Zevora tests - a stand-in for the system's printers.
+#pragma once
+
+#include "PrintService.h"
+
+#include <QList>
+
+/// Printers from a list. Every job is recorded; a job on a printer that is
+/// not in the list, or that is in failing, fails. With pdfFolder set, each
+/// job is also painted, by the program's own printing code, into
+/// "job<n>.pdf" there (n counts from 1), with the title as the document name.
+class FakePrintService : public Platform::PrintService
+{
+public:
+    QStringList printers() const override { return printerList; }
+    QString defaultPrinter() const override { return defaultName; }
+    bool print(const QString &printer, const QString &text, const Platform::PrintFont &font,
+               const QString &title) override;
+
+    struct Job
+    {
+        QString printer;
+        QString text;
+        Platform::PrintFont font;
+        QString title;
+        bool operator==(const Job &) const = default;
+    };
+
+    QStringList printerList;
+    QString defaultName;
+    QStringList failing;
+    QString pdfFolder;
+    QList<Job> jobs;
+};
