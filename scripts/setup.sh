@@ -12,6 +12,7 @@ packages=(
     qt6-multimedia-dev libqt6multimedia6
     fonts-dejavu-core
     xdg-utils
+    desktop-file-utils appstream libglib2.0-bin
     cups printer-driver-cups-pdf poppler-utils
 )
 

@@ -12,6 +12,7 @@
 #include "Services.h"
 #include "SoundService.h"
 #include "TextCodec.h"
+#include "ToolPictures.h"
 #include "frmKid.h"
 #include "frmSplash.h"
 #include "mFuncs.h"
@@ -110,6 +111,7 @@ int Main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Tallow Ridge"));
     QApplication::setApplicationName(QStringLiteral("Zevora"));
     QApplication::setApplicationVersion(QStringLiteral(ZEVORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(ZEVORA_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     Services::installQtServices();
 
@@ -148,6 +150,7 @@ int Main(int argc, char *argv[])
 
         frame = new topForm;
         frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->setWindowIcon(Resources::programIcon());
         frame->setJournals(&journals);
         frame->files()->LoadRecentFiles();
         if (cmd.isEmpty())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 #include <functional>
@@ -54,6 +55,13 @@ QPixmap splashPicture(qreal devicePixelRatio = 1.0);
 /// is not positive counts as 1).
 QPixmap renderPicture(const QSizeF &size, qreal devicePixelRatio, const QColor &ground,
                       const std::function<void(QPainter &)> &draw);
+
+/// The program's icon, \a pixels square on a transparent ground (nothing for
+/// a size that is not positive). Drawn with shapes only, so it needs no
+/// QGuiApplication.
+QImage programIconImage(int pixels);
+/// The program's icon at the usual sizes, for its windows. Needs a QGuiApplication.
+QIcon programIcon();
 
 /// The program's emblem, the angle brackets and slash of a closing tag in
 /// a round orange badge, centred on \a centre.
