@@ -4,6 +4,7 @@
 #include "MessageService.h"
 #include "PageFinder.h"
 #include "RichyText.h"
+#include "cHourglass.h"
 #include "frmKid.h"
 
 #include <QApplication>
@@ -17,14 +18,6 @@ using namespace Platform;
 namespace {
 const QString kNoteTitle = QStringLiteral("Zevora Note:");
 
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 } // namespace
 
 frmFind::frmFind(QWidget *frame) : PageToolWindow(frame)
@@ -122,7 +115,7 @@ void frmFind::cmdFind_Click()
         qsizetype start = 0;
         try {
             lblResult->setText(QStringLiteral("Searching...\n"));
-            BusyPointer busy;
+            cHourglass busy;
             const PageFinder &search = finder();
             const RichyText text(kid->richy);
             start = kid->richy->SelStart();

@@ -6,6 +6,7 @@
 #include "PrintService.h"
 #include "Services.h"
 #include "ToolPictures.h"
+#include "cHourglass.h"
 #include "richy.h"
 
 #include <QComboBox>
@@ -19,18 +20,6 @@
 #include <QTimer>
 
 using namespace Platform;
-
-namespace {
-// Shows the busy pointer while it lives.
-class BusyPointer
-{
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
-} // namespace
 
 frmPrint::frmPrint(const QString &currentPrinter, QWidget *parent) : QDialog(parent)
 {
@@ -147,7 +136,7 @@ void frmPrint::cmdPrint_Click()
     for (int copy = 0; copy < copies; ++copy) {
         bool printed = false;
         {
-            BusyPointer busy;
+            cHourglass busy;
             printed = printing.print(m_currentPrinter, text, font, m_title);
         }
         if (!printed) {

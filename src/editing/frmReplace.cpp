@@ -5,6 +5,7 @@
 #include "PageFinder.h"
 #include "RichyText.h"
 #include "Services.h"
+#include "cHourglass.h"
 #include "frmKid.h"
 #include "mReplace.h"
 
@@ -23,15 +24,6 @@ using namespace Platform;
 
 namespace {
 const QString kNoteTitle = QStringLiteral("Zevora Note:");
-
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 // Runs events for Replace All and shows its progress. No key or click
 // reaches the program meanwhile (they wait until the work is done): the page
@@ -161,7 +153,7 @@ void frmReplace::cmdReplace_Click()
     const RichyText text(kid->richy);
     qsizetype pos = -1;
     {
-        BusyPointer busy;
+        cHourglass busy;
         pos = finder.find(text, 0);
     }
     if (pos < 0) {
@@ -187,7 +179,7 @@ void frmReplace::cmdReplaceAll_Click()
     const QPointer<frmKid> kid = page();
     const QString find = txtReplace->text();
     bool started = false;
-    std::optional<BusyPointer> busy;
+    std::optional<cHourglass> busy;
     busy.emplace();
     setBusy(true);
     try {

@@ -12,6 +12,7 @@
 #include "Services.h"
 #include "SoundService.h"
 #include "TextCodec.h"
+#include "cHourglass.h"
 #include "frmKid.h"
 #include "mCaption.h"
 #include "mCorrectPath.h"
@@ -65,16 +66,6 @@ LineEnding lineEndingOf(const frmKid *document)
         return LineEnding::Cr;
     return LineEnding::CrLf;
 }
-
-// A busy pointer for the length of a command.
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 // Writing through a symbolic link writes the file it points to and keeps
 // the link.
@@ -354,7 +345,7 @@ FileCommands::WriteResult FileCommands::write(frmKid *document, const QString &p
     if (refuseForeignLink(path))
         return WriteResult::Declined;
     document->richy->endComposition();
-    BusyPointer busy;
+    cHourglass busy;
     // The editor holds the page in UTF-8: a UTF-8 page is written from its
     // buffer as it is, a Windows-1252 page converted byte by byte.
     const QByteArrayView utf8 = document->richy->textBytes();
