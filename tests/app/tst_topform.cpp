@@ -46,9 +46,8 @@ private slots:
     void exitAndRecentFilesCarryTheirPictures();
     void editMenuRules();
     void undoRedoCutCopyPasteTools();
-    void tabLengthCheckedAtLoadFollowsTheStoredLength_data();
-    void tabLengthCheckedAtLoadFollowsTheStoredLength();
-    void choosingATabLengthStoresItAndSetsEveryPage();
+    void theTabLengthFollowsTheStoredOneAndTheChosenOne_data();
+    void theTabLengthFollowsTheStoredOneAndTheChosenOne();
     void defaultTypesAreStored();
     void wordWrapIsPerPage();
     void textToHtmlReplacesTheSelectionAsOneStep();
@@ -61,8 +60,7 @@ private slots:
     void printWithoutPrinters();
     void goToFontAndPrintOpenTheirWindowsOnTheActivePage_data();
     void goToFontAndPrintOpenTheirWindowsOnTheActivePage();
-    void exitAsksEveryModifiedPage();
-    void exitStopsAtAPageThatWasNotSaved();
+    void exitAsksEveryModifiedPageAndStopsAtOneNotSaved();
 
 private:
     void trigger(const QString &name);
@@ -259,7 +257,7 @@ void tst_topForm::undoRedoCutCopyPasteTools()
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{error});
 }
 
-void tst_topForm::tabLengthCheckedAtLoadFollowsTheStoredLength_data()
+void tst_topForm::theTabLengthFollowsTheStoredOneAndTheChosenOne_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("checked");
@@ -268,7 +266,7 @@ void tst_topForm::tabLengthCheckedAtLoadFollowsTheStoredLength_data()
     QTest::addRow("five spaces check none") << QString(5, ' ') << -1;
 }
 
-void tst_topForm::tabLengthCheckedAtLoadFollowsTheStoredLength()
+void tst_topForm::theTabLengthFollowsTheStoredOneAndTheChosenOne()
 {
     QFETCH(QString, stored);
     QFETCH(int, checked);
@@ -277,18 +275,15 @@ void tst_topForm::tabLengthCheckedAtLoadFollowsTheStoredLength()
     topForm frame;
     for (int i = 0; i < 5; ++i)
         QCOMPARE(frame.item(QString("mnuOptTabsList(%1)").arg(i))->isChecked(), i == checked);
-}
 
-void tst_topForm::choosingATabLengthStoresItAndSetsEveryPage()
-{
+    // A length chosen is stored and set in every page.
     frmKid *first = page();
     frmKid *second = page();
     trigger("mnuOptTabsList(4)");
     QCOMPARE(CRegSettings().GetRegSetting("Tabs", "Length"), QString(8, ' '));
     QCOMPARE(first->tabString(), QString(8, ' '));
-    QCOMPARE(second->tabString(), QString(8, ' '));
-    QVERIFY(m_frame->item("mnuOptTabsList(4)")->isChecked());
-    QVERIFY(!m_frame->item("mnuOptTabsList(2)")->isChecked());
+    QVERIFY(m_frame->item("mnuOptTabsList(4)")->isChecked() &&
+            !m_frame->item("mnuOptTabsList(2)")->isChecked());
     QTest::keyClick(second->richy, Qt::Key_Tab);
     QCOMPARE(second->richy->Text(), QString(8, ' '));
 }
@@ -547,7 +542,7 @@ void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage()
     }
 }
 
-void tst_topForm::exitAsksEveryModifiedPage()
+void tst_topForm::exitAsksEveryModifiedPageAndStopsAtOneNotSaved()
 {
     m_frame->show();
     frmKid *first = page();
@@ -556,26 +551,21 @@ void tst_topForm::exitAsksEveryModifiedPage()
     frmKid *second = page();
     second->setWindowTitle("two.htm");
     QTest::keyClicks(second->richy, "2");
+    m_services->messages.answerNext(MsgAnswer::Yes);
+    m_services->fileDialogs.answerNext(QString()); // Save As cancelled
+    QVERIFY(!m_frame->close());
+    QCOMPARE(m_frame->documents().size(), 2);
+    QCOMPARE(first->richy->Text(), QString("1"));
+
     m_services->sound.available = true;
     m_services->messages.answerNext(MsgAnswer::No);
     m_services->messages.answerNext(MsgAnswer::No);
     QVERIFY(m_frame->close());
-    QCOMPARE(m_services->messages.shown.size(), 2);
-    QVERIFY(m_services->messages.shown.at(0).text.startsWith("one.htm has changed"));
-    QVERIFY(m_services->messages.shown.at(1).text.startsWith("two.htm has changed"));
+    QCOMPARE(m_services->messages.shown.size(), 3);
+    QVERIFY(m_services->messages.shown.at(1).text.startsWith("one.htm has changed"));
+    QVERIFY(m_services->messages.shown.at(2).text.startsWith("two.htm has changed"));
     QVERIFY(m_services->sound.played.contains(FakeSoundService::Played{399, true}));
     QVERIFY(!m_frame->isVisible());
-}
-
-void tst_topForm::exitStopsAtAPageThatWasNotSaved()
-{
-    frmKid *kid = page();
-    QTest::keyClicks(kid->richy, "unsaved work");
-    m_services->messages.answerNext(MsgAnswer::Yes);
-    m_services->fileDialogs.answerNext(QString()); // Save As cancelled
-    QVERIFY(!m_frame->close());
-    QCOMPARE(m_frame->documents().size(), 1);
-    QCOMPARE(kid->richy->Text(), QString("unsaved work"));
 }
 
 QTEST_MAIN(tst_topForm)
