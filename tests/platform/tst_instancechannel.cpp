@@ -105,9 +105,8 @@ private slots:
     void aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled_data();
     void aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled();
     void sendersOneAfterAnotherAndAtOnceAreHandledOneAtATime();
-    void recordsWithAnotherIdentifierAreAcknowledgedAndIgnored();
+    void strayRecordsAreIgnoredAndOverlongOnesDropTheirConnection();
     void heldRecordsWaitInABoundedQueue();
-    void aPayloadLongerThanAPathDropsOnlyThatConnection();
     void aFloodOfConnectionsLeavesTheChannelWorking_data();
     void aFloodOfConnectionsLeavesTheChannelWorking();
     void aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary();
@@ -193,7 +192,6 @@ void tst_InstanceChannel::theFirstStartIsPrimaryAndTheNextIsSecondary()
 void tst_InstanceChannel::aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addRow("a plain path") << QString("/srv/www/index.htm");
     QTest::addRow("a path with blanks") << QString("/home/ann/My Site/about us.html");
     QTest::addRow("a path with non-ASCII characters")
         << QString::fromUtf8("/home/zo\u00eb/caf\u00e9 \u20ac \U0001F600.htm");
@@ -270,7 +268,9 @@ void tst_InstanceChannel::sendersOneAfterAnotherAndAtOnceAreHandledOneAtATime()
     QVERIFY(othersEnded);
 }
 
-void tst_InstanceChannel::recordsWithAnotherIdentifierAreAcknowledgedAndIgnored()
+// A connection that writes records of its own, or a payload longer than any
+// path, harms neither the channel nor the connections after it.
+void tst_InstanceChannel::strayRecordsAreIgnoredAndOverlongOnesDropTheirConnection()
 {
     InstanceChannel primary(folder());
     QCOMPARE(primary.start(), Role::Primary);
@@ -285,12 +285,19 @@ void tst_InstanceChannel::recordsWithAnotherIdentifierAreAcknowledgedAndIgnored(
     QTRY_COMPARE(sender.bytesAvailable(), qint64(2));
     QCOMPARE(sender.readAll(), ack + ack);
     QCOMPARE(spy.count(), 0);
-
-    // The connection goes on.
-    sender.write(Platform::encodeHandOver("/after.htm"));
+    // A path of 16 MiB: no file has such a name.
+    const quint32 count = 16 * 1024 * 1024;
+    sender.write(header(3, count) + QByteArray(count, 'a'));
     sender.flush();
-    QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/after.htm"));
+    QTRY_COMPARE(sender.state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(sender.readAll(), QByteArray());
+    QCOMPARE(spy.count(), 0);
+
+    Client *client = startClient({"--send", hex("/fine.htm")});
+    QVERIFY(client->waitForEnd());
+    QCOMPARE(client->exitCode(), 0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QString("/fine.htm"));
 }
 
 void tst_InstanceChannel::heldRecordsWaitInABoundedQueue()
@@ -323,30 +330,6 @@ void tst_InstanceChannel::heldRecordsWaitInABoundedQueue()
     primary.setHandOversHeld(false);
     paths.removeLast();
     QTRY_COMPARE(received, paths);
-}
-
-void tst_InstanceChannel::aPayloadLongerThanAPathDropsOnlyThatConnection()
-{
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
-
-    QLocalSocket stray;
-    stray.connectToServer(primary.serverName());
-    QVERIFY(stray.waitForConnected(5000));
-    // A path of 16 MiB: no file has such a name.
-    const quint32 count = 16 * 1024 * 1024;
-    stray.write(header(3, count) + QByteArray(count, 'a'));
-    stray.flush();
-    QTRY_COMPARE(stray.state(), QLocalSocket::UnconnectedState);
-    QCOMPARE(stray.readAll(), QByteArray());
-    QCOMPARE(spy.count(), 0);
-
-    Client *client = startClient({"--send", hex("/fine.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(client->exitCode(), 0);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/fine.htm"));
 }
 
 void tst_InstanceChannel::aFloodOfConnectionsLeavesTheChannelWorking_data()
