@@ -1,5 +1,4 @@
 // Zevora tests - one instance per user, with the real program started twice.
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
@@ -10,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <sys/resource.h>
 
 class tst_SingleInstance : public QObject
@@ -23,8 +21,6 @@ private slots:
 
     void aSecondStartHandsItsFileToTheFirst();
     void aSecondStartThatIsNotTakenSaysSo();
-    void aKilledFirstInstanceDoesNotBlockTheNext();
-    void twoStartsAtTheSameMomentEndWithOnePrimary();
 
 private:
     QProcess *start(const QStringList &arguments, const QString &folder = QString(),
@@ -84,28 +80,21 @@ QProcess *tst_SingleInstance::start(const QStringList &arguments, const QString 
 
 bool tst_SingleInstance::waitForSocket(int ms) const
 {
-    const QString socket = m_home->filePath("run/zevora.socket");
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
-        if (QFile::exists(socket))
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return QTest::qWaitFor([&] { return QFile::exists(m_home->filePath("run/zevora.socket")); }, ms);
 }
 
 bool tst_SingleInstance::waitForRecent(const QString &path, int ms) const
 {
     // An opened file goes to the top of the recent-files list in the settings.
-    const QString settings = m_home->filePath("config/Tallow Ridge/Zevora.conf");
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
-        QFile file(settings);
-        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(path.toUtf8()))
-            return true;
-        QTest::qWait(100);
-    }
-    return false;
+    QFile settings(m_home->filePath("config/Tallow Ridge/Zevora.conf"));
+    return QTest::qWaitFor(
+        [&] {
+            const bool found =
+                settings.open(QIODevice::ReadOnly) && settings.readAll().contains(path.toUtf8());
+            settings.close();
+            return found;
+        },
+        ms);
 }
 
 QString tst_SingleInstance::writePage(const QString &name)
@@ -184,42 +173,6 @@ void tst_SingleInstance::aSecondStartThatIsNotTakenSaysSo()
                              " was not opened: the running Zevora closed the connection before taking the "
                              "command line."),
              errors.join('\n').constData());
-}
-
-void tst_SingleInstance::aKilledFirstInstanceDoesNotBlockTheNext()
-{
-    QProcess *first = start({});
-    QVERIFY(waitForSocket());
-    ::kill(pid_t(first->processId()), SIGKILL);
-    QVERIFY(first->waitForFinished(5000));
-    QVERIFY(QFile::exists(m_home->filePath("run/zevora.socket")));
-
-    const QString page = writePage("after-kill.htm");
-    QProcess *next = start({page});
-    QVERIFY(waitForRecent(page));
-    QCOMPARE(next->state(), QProcess::Running);
-
-    // And it answers the starts after it.
-    const QString other = writePage("other.htm");
-    QProcess *third = start({other});
-    QVERIFY(third->waitForFinished(2000));
-    QVERIFY(waitForRecent(other));
-}
-
-void tst_SingleInstance::twoStartsAtTheSameMomentEndWithOnePrimary()
-{
-    const QString a = writePage("a.htm");
-    const QString b = writePage("b.htm");
-    QProcess *one = start({a});
-    QProcess *two = start({b});
-    QVERIFY(waitForRecent(a));
-    QVERIFY(waitForRecent(b));
-    // The one that handed its file over ends; the other runs on.
-    QTRY_VERIFY(one->state() != QProcess::Running || two->state() != QProcess::Running);
-    const int running = int(one->state() == QProcess::Running) + int(two->state() == QProcess::Running);
-    QCOMPARE(running, 1);
-    QProcess *ended = one->state() == QProcess::Running ? two : one;
-    QCOMPARE(ended->exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)

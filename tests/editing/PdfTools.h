@@ -44,28 +44,4 @@ inline QString info(const QString &pdf, const QString &field)
     return line.match(run("pdfinfo", {"-enc", "UTF-8", pdf})).captured(1).trimmed();
 }
 
-/// Where pdftotext places a word: its page, and its top and bottom in points.
-struct Word
-{
-    int page;
-    double top;
-    double bottom;
-};
-
-inline QList<Word> words(const QString &pdf)
-{
-    QList<Word> words;
-    int page = -1;
-    const QRegularExpression tag(
-        R"re(<page |<word xMin="[^"]*" yMin="([^"]*)" xMax="[^"]*" yMax="([^"]*)")re");
-    for (auto it = tag.globalMatch(run("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(0) == "<page ")
-            ++page;
-        else
-            words.append({page, m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return words;
-}
-
 } // namespace PdfTools

@@ -1,11 +1,7 @@
 // Zevora tests - the Find window, through its controls and the frame's Find tool.
-#include "FakeServices.h"
-#include "TestSettings.h"
+#include "TestFrame.h"
 
 #include "frmFind.h"
-#include "frmKid.h"
-#include "richy.h"
-#include "topForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,38 +34,24 @@ private slots:
     void itSearchesItsOwnPageAndClosesWithIt();
 
 private:
-    frmKid *page(const QByteArray &text);
     frmFind *openFind(const QString &text = QString());
 
-    std::unique_ptr<TestSettings> m_settings;
-    std::unique_ptr<FakeServices> m_services;
-    std::unique_ptr<topForm> m_frame;
+    std::unique_ptr<TestFrame> m_test;
+    FakeServices *m_services = nullptr;
+    topForm *m_frame = nullptr;
 };
 
 void tst_frmFind::init()
 {
-    m_settings = std::make_unique<TestSettings>();
-    m_services = std::make_unique<FakeServices>();
-    m_services->sound.available = false;
-    m_frame = std::make_unique<topForm>();
+    m_test = std::make_unique<TestFrame>();
+    m_services = &m_test->services;
+    m_frame = &m_test->frame;
     m_frame->show();
 }
 
 void tst_frmFind::cleanup()
 {
-    m_services->messages.allowUnscripted(true);
-    for (frmKid *kid : m_frame->documents())
-        kid->richy->setDataChanged(false);
-    m_frame.reset();
-    m_services.reset();
-    m_settings.reset();
-}
-
-frmKid *tst_frmFind::page(const QByteArray &text)
-{
-    frmKid *kid = m_frame->newDocumentWindow();
-    kid->richy->loadText(text);
-    return kid;
+    m_test.reset();
 }
 
 frmFind *tst_frmFind::openFind(const QString &text)
@@ -84,7 +66,7 @@ frmFind *tst_frmFind::openFind(const QString &text)
 void tst_frmFind::opensBesideTheFrameOncePerFrame()
 {
     m_frame->move(100, 50);
-    page("one");
+    m_test->page("one");
     frmFind *find = openFind();
     QVERIFY(find && find->isVisible());
     QCOMPARE(find->windowTitle(), QString("Find"));
@@ -94,16 +76,15 @@ void tst_frmFind::opensBesideTheFrameOncePerFrame()
     QCOMPARE(find->lblEnter->text(), QString("Enter search string above..."));
     QVERIFY(!find->cmdFindNext->isEnabled());
 
-    frmKid *second = page("two");
+    frmKid *second = m_test->page("two");
     QCOMPARE(openFind(), find);
     QCOMPARE(m_frame->findChildren<frmFind *>().size(), 1);
     QCOMPARE(find->page(), second);
-    QCOMPARE(m_frame->lblResult->objectName(), QString("lblResult"));
 }
 
 void tst_frmFind::findSelectsCountsAndGoesOnFromTheTop()
 {
-    frmKid *kid = page("ab\r\nxx AB 😀 ab");
+    frmKid *kid = m_test->page("ab\r\nxx AB 😀 ab");
     kid->richy->setSelStart(1);
     frmFind *find = openFind("aB");
     find->cmdFind->click();
@@ -165,7 +146,7 @@ void tst_frmFind::nothingFound()
     QFETCH(QString, result);
     QFETCH(QString, searchAfter);
 
-    frmKid *kid = page("abc abc");
+    frmKid *kid = m_test->page("abc abc");
     kid->richy->setSelStart(caret);
     frmFind *find = openFind(search);
     if (!boxes.isEmpty())
@@ -180,7 +161,7 @@ void tst_frmFind::nothingFound()
 
 void tst_frmFind::enterFindsOnlyWhileFindIsEnabled()
 {
-    frmKid *kid = page("one two one");
+    frmKid *kid = m_test->page("one two one");
     frmFind *find = openFind("ONE");
     QTest::keyClick(find->txtFind, Qt::Key_Return);
     QCOMPARE(find->lblResult->text(), QString("2\noccurrences"));
@@ -192,9 +173,9 @@ void tst_frmFind::enterFindsOnlyWhileFindIsEnabled()
 
 void tst_frmFind::itSearchesItsOwnPageAndClosesWithIt()
 {
-    frmKid *first = page("find me");
+    frmKid *first = m_test->page("find me");
     frmFind *find = openFind("me");
-    frmKid *second = page("me too");
+    frmKid *second = m_test->page("me too");
     QCOMPARE(m_frame->activeDocument(), second);
     find->cmdFind->click();
     QCOMPARE(m_frame->activeDocument(), first);

@@ -166,13 +166,10 @@ void tst_frmGoTo::onlyDigitsGetIntoTheBox_data()
     };
     row("a digit", "type", "3", "123");
     row("a letter", "type", "x", "12");
-    row("a blank", "type", " ", "12");
     row("an Arabic-Indic digit", "type", "٣", "12");
-    row("Backspace", "backspace", "", "12");
     row("Left, then Delete", "left-delete", "", "1");
     row("a paste of digits", "paste", "345", "12345");
     row("a paste with a letter", "paste", "34a", "12");
-    row("a paste with a line break", "paste", "34\n", "12");
     row("a drop of digits", "drop", "9", "129");
     row("a drop with a letter", "drop", "9b", "12");
 }
@@ -190,8 +187,6 @@ void tst_frmGoTo::onlyDigitsGetIntoTheBox()
         // A key event of any character, also one no Latin keyboard has.
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, what);
         QApplication::sendEvent(box, &press);
-    } else if (how == "backspace") {
-        QTest::keyClick(box, Qt::Key_Backspace);
     } else if (how == "left-delete") {
         QTest::keyClick(box, Qt::Key_Left);
         QTest::keyClick(box, Qt::Key_Delete);

@@ -1,11 +1,7 @@
 // Zevora tests - the Replace window, through its controls and the frame's Replace tool.
-#include "FakeServices.h"
-#include "TestSettings.h"
+#include "TestFrame.h"
 
-#include "frmKid.h"
 #include "frmReplace.h"
-#include "richy.h"
-#include "topForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,38 +39,24 @@ private slots:
     void whileItWorksAnotherPageMayComeOrItsPageGo();
 
 private:
-    frmKid *page(const QByteArray &text);
     frmReplace *openReplace(const QString &find, const QString &with);
 
-    std::unique_ptr<TestSettings> m_settings;
-    std::unique_ptr<FakeServices> m_services;
-    std::unique_ptr<topForm> m_frame;
+    std::unique_ptr<TestFrame> m_test;
+    FakeServices *m_services = nullptr;
+    topForm *m_frame = nullptr;
 };
 
 void tst_frmReplace::init()
 {
-    m_settings = std::make_unique<TestSettings>();
-    m_services = std::make_unique<FakeServices>();
-    m_services->sound.available = false;
-    m_frame = std::make_unique<topForm>();
+    m_test = std::make_unique<TestFrame>();
+    m_services = &m_test->services;
+    m_frame = &m_test->frame;
     m_frame->show();
 }
 
 void tst_frmReplace::cleanup()
 {
-    m_services->messages.allowUnscripted(true);
-    for (frmKid *kid : m_frame->documents())
-        kid->richy->setDataChanged(false);
-    m_frame.reset();
-    m_services.reset();
-    m_settings.reset();
-}
-
-frmKid *tst_frmReplace::page(const QByteArray &text)
-{
-    frmKid *kid = m_frame->newDocumentWindow();
-    kid->richy->loadText(text);
-    return kid;
+    m_test.reset();
 }
 
 frmReplace *tst_frmReplace::openReplace(const QString &find, const QString &with)
@@ -117,7 +99,7 @@ void tst_frmReplace::refusedAndUnmatchedTextsChangeNothing()
     QFETCH(QString, with);
     QFETCH(MessageBox, box);
 
-    frmKid *kid = page("a page");
+    frmKid *kid = m_test->page("a page");
     frmReplace *replace = openReplace(find, with);
     m_services->messages.answerNext(MsgAnswer::Ok);
     (all ? replace->cmdReplaceAll : replace->cmdReplace)->click();
@@ -134,7 +116,7 @@ void tst_frmReplace::refusedAndUnmatchedTextsChangeNothing()
 
 void tst_frmReplace::replaceNextReplacesTheFirstOccurrenceInThePage()
 {
-    frmKid *kid = page("abc ABC abc");
+    frmKid *kid = m_test->page("abc ABC abc");
     kid->richy->setSelStart(9);
     frmReplace *replace = openReplace("abc", "x\r\ny");
     QCOMPARE(replace->windowTitle(), QStringLiteral("Replace"));
@@ -156,7 +138,7 @@ void tst_frmReplace::replaceNextReplacesTheFirstOccurrenceInThePage()
 void tst_frmReplace::replaceAllIsOneStepWithProgressEveryHundred()
 {
     const QByteArray before = QByteArray("<td>a</td>\r\n").repeated(250) + "A";
-    frmKid *kid = page(before);
+    frmKid *kid = m_test->page(before);
     frmReplace *replace = openReplace("a", "é");
     const QPointer<frmReplace> watched = replace;
     replace->cmdReplaceAll->click();
@@ -181,7 +163,7 @@ void tst_frmReplace::replaceAllIsOneStepWithProgressEveryHundred()
 
 void tst_frmReplace::replaceAllKeepsThePageLineEnding()
 {
-    frmKid *kid = page("one\ntwo\none\n");
+    frmKid *kid = m_test->page("one\ntwo\none\n");
     openReplace("one", "1\r\n1")->cmdReplaceAll->click();
     QCOMPARE(kid->richy->Text(), QStringLiteral("1\n1\ntwo\n1\n1\n"));
     QCOMPARE(kid->richy->lineBreak(), QStringLiteral("\n"));
@@ -191,7 +173,7 @@ void tst_frmReplace::replaceAllKeepsThePageLineEnding()
 void tst_frmReplace::aFailureLeavesThePageAsItWas()
 {
     const QByteArray before = QByteArray("a ").repeated(150);
-    frmKid *kid = page(before);
+    frmKid *kid = m_test->page(before);
     frmReplace *replace = openReplace("a", "b");
     m_services->messages.onProgress = [](const QString &) { throw std::bad_alloc(); };
     m_services->messages.answerNext(MsgAnswer::Ok);
@@ -219,10 +201,10 @@ void tst_frmReplace::whileItWorksAnotherPageMayComeOrItsPageGo_data()
 void tst_frmReplace::whileItWorksAnotherPageMayComeOrItsPageGo()
 {
     QFETCH(bool, pageGoes);
-    frmKid *own = page(QByteArray("a").repeated(120));
+    frmKid *own = m_test->page(QByteArray("a").repeated(120));
     const QPointer<frmKid> watchedPage = own;
     const QPointer<frmReplace> replace = openReplace("a", "b");
-    frmKid *other = page("a a a");
+    frmKid *other = m_test->page("a a a");
     // A file handed over by a second start becomes the active page.
     m_services->messages.onProgress = [&](const QString &) {
         if (pageGoes)

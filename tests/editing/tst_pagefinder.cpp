@@ -56,8 +56,6 @@ void tst_PageFinder::findsIgnoringCaseAndCountsFromTheStart_data()
                                    << "abc" << qsizetype(0) << qsizetype(2) << qsizetype(2);
     QTest::addRow("é finds É") << "café CAFÉ"
                                << "É" << qsizetype(0) << qsizetype(3) << qsizetype(2);
-    QTest::addRow("É finds é in a longer word") << "Résumé"
-                                                << "SUMÉ" << qsizetype(0) << qsizetype(2) << qsizetype(1);
     QTest::addRow("ß does not find SS") << "STRASSE"
                                         << "ß" << qsizetype(0) << qsizetype(-1) << qsizetype(0);
     QTest::addRow("capital sharp s finds ß") << "Straße"
@@ -71,16 +69,12 @@ void tst_PageFinder::findsIgnoringCaseAndCountsFromTheStart_data()
         << "\U00010428" << qsizetype(0) << qsizetype(1) << qsizetype(2);
     QTest::addRow("CRLF before a match") << "one\r\ntwo\r\nabc"
                                          << "ABC" << qsizetype(0) << qsizetype(10) << qsizetype(1);
-    QTest::addRow("a match at 0 counts") << "xx yy xx"
-                                         << "xx" << qsizetype(0) << qsizetype(0) << qsizetype(2);
     QTest::addRow("aaaa holds aa twice") << "aaaa"
                                          << "aa" << qsizetype(0) << qsizetype(0) << qsizetype(2);
     QTest::addRow("counting from the caret") << "xx yy XX xx"
                                              << "xx" << qsizetype(1) << qsizetype(6) << qsizetype(2);
     QTest::addRow("a start at the end") << "abc"
                                         << "c" << qsizetype(3) << qsizetype(-1) << qsizetype(0);
-    QTest::addRow("a start past the end") << "abc"
-                                          << "a" << qsizetype(9) << qsizetype(-1) << qsizetype(0);
     QTest::addRow("70,000 matches") << QStringLiteral("ab ").repeated(70'000) << "AB" << qsizetype(0)
                                     << qsizetype(0) << qsizetype(70'000);
 }

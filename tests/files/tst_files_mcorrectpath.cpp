@@ -13,188 +13,110 @@ class tst_mCorrectPath : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void initTestCase();
 
-    void theLongFolderKeepsTheFoldersOfAPathOnDisk();
-    void theLongFolderOfWindowsPathsKeepsEveryPiece_data();
-    void theLongFolderOfWindowsPathsKeepsEveryPiece();
-    void theLongFolderTakesTheStoredSpellingOfAFolder();
-
+    void theLongFolderKeepsEveryPieceOfThePath_data();
+    void theLongFolderKeepsEveryPieceOfThePath();
     void theDisplayNameIsTheStoredNameOfWhatIsThere();
-
-    void aNameWithoutExtensionIsCompletedFromTheFolder_data();
-    void aNameWithoutExtensionIsCompletedFromTheFolder();
-    void aNameDifferingOnlyInCaseIsCompletedWhereTheFileSystemIgnoresCase();
-    void windowsPathsWithNothingOnDiskAreNotCompleted();
-
     void aHandedOverPathBecomesTheFilesFullName_data();
     void aHandedOverPathBecomesTheFilesFullName();
-    void aHandedOverWindowsPathWithNothingOnDiskStaysAsGiven();
+    void namesDifferingOnlyInCaseAreFoundWhereTheFileSystemIgnoresCase();
 
 private:
-    void makeFile(const QString &relativePath);
-    QString root() const { return m_dir->path(); }
+    QString root() const { return m_dir.path(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dir;
 };
 
-void tst_mCorrectPath::init()
+void tst_mCorrectPath::initTestCase()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
     QVERIFY(QDir(root()).mkpath("Site/images"));
     QVERIFY(QDir(root()).mkpath("my.site"));
-    QVERIFY(QDir(root()).mkpath("Site/index.d"));
-    makeFile("Site/index.htm");
-    makeFile("Site/index.html");
-    makeFile("Site/about.html");
-    makeFile("Site/README");
-    makeFile("Site/README.md");
-    makeFile("Site/indexes.htm");
-    makeFile("my.site/index.htm");
+    for (const char *name : {"Site/index.htm", "Site/index.html", "Site/about.html", "Site/README",
+                             "Site/indexes.htm", "my.site/index.htm"}) {
+        QFile file(m_dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
 }
 
-void tst_mCorrectPath::makeFile(const QString &relativePath)
-{
-    QFile file(m_dir->filePath(relativePath));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write("<HTML>") == 6);
-}
-
-void tst_mCorrectPath::theLongFolderKeepsTheFoldersOfAPathOnDisk()
-{
-    QCOMPARE(LongFolderOf(root() + "/Site/index.htm", u'/'), root() + "/Site/");
-    QCOMPARE(LongFolderOf(root() + "/Site/images/dot.gif", u'/'), root() + "/Site/images/");
-    QCOMPARE(LongFolderOf(root() + "/Site/missing/deeper/page.htm", u'/'), root() + "/Site/missing/deeper/");
-    QCOMPARE(LongFolderOf(root() + "/Site/../Site/index.htm", u'/'), root() + "/Site/../Site/");
-    QCOMPARE(LongFolderOf("/index.htm", u'/'), QString("/"));
-    QCOMPARE(LongFolderOf("index.htm", u'/'), QString());
-    QCOMPARE(LongFolderOf("", u'/'), QString());
-}
-
-void tst_mCorrectPath::theLongFolderOfWindowsPathsKeepsEveryPiece_data()
+// "~" stands for the test's folder.
+void tst_mCorrectPath::theLongFolderKeepsEveryPieceOfThePath_data()
 {
     QTest::addColumn<QString>("path");
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("folder");
-
-    QTest::addRow("page in a folder") << "C:\\site\\index"
-                                      << "C:\\site\\";
-    QTest::addRow("page at the root") << "C:\\index.htm"
-                                      << "C:\\";
-    QTest::addRow("deep page") << "D:\\My Documents\\Web\\Site\\a.htm"
-                               << "D:\\My Documents\\Web\\Site\\";
-    QTest::addRow("network path") << "\\\\server\\share\\page.htm"
-                                  << "\\\\server\\share\\";
-    QTest::addRow("doubled separator") << "C:\\site\\\\index.htm"
-                                       << "C:\\site\\\\";
-    QTest::addRow("folder path") << "C:\\site\\"
-                                 << "C:\\site\\";
-    QTest::addRow("name only") << "index.htm"
-                               << "";
+    QTest::addRow("a page on disk") << "~/Site/images/dot.gif" << QChar('/') << "~/Site/images/";
+    QTest::addRow("folders that are not there")
+        << "~/Site/missing/deeper/a.htm" << QChar('/') << "~/Site/missing/deeper/";
+    QTest::addRow("a way up and down") << "~/Site/../Site/index.htm" << QChar('/') << "~/Site/../Site/";
+    QTest::addRow("the root") << "/index.htm" << QChar('/') << "/";
+    QTest::addRow("a name only") << "index.htm" << QChar('/') << "";
+    QTest::addRow("a Windows page") << "D:\\My Documents\\Site\\a.htm" << QChar('\\')
+                                    << "D:\\My Documents\\Site\\";
+    QTest::addRow("a network path") << "\\\\server\\share\\page.htm" << QChar('\\') << "\\\\server\\share\\";
+    QTest::addRow("a doubled separator") << "C:\\site\\\\index.htm" << QChar('\\') << "C:\\site\\\\";
 }
 
-void tst_mCorrectPath::theLongFolderOfWindowsPathsKeepsEveryPiece()
+void tst_mCorrectPath::theLongFolderKeepsEveryPieceOfThePath()
 {
     QFETCH(QString, path);
+    QFETCH(QChar, separator);
     QFETCH(QString, folder);
-    QCOMPARE(LongFolderOf(path, u'\\'), folder);
-}
-
-void tst_mCorrectPath::theLongFolderTakesTheStoredSpellingOfAFolder()
-{
-    const bool ignoresCase = QFileInfo::exists(root() + "/SITE/index.htm");
-    const QString folder = LongFolderOf(root() + "/SITE/index.htm", u'/');
-    // Where the file system ignores case, "SITE" is the folder stored as
-    // "Site"; where it does not, there is no such folder and it stays as given.
-    QCOMPARE(folder, root() + (ignoresCase ? "/Site/" : "/SITE/"));
+    QCOMPARE(LongFolderOf(path.replace('~', root()), separator), folder.replace('~', root()));
 }
 
 void tst_mCorrectPath::theDisplayNameIsTheStoredNameOfWhatIsThere()
 {
-    QCOMPARE(DisplayNameOf(root() + "/Site/index.htm", u'/'), QString("index.htm"));
     QCOMPARE(DisplayNameOf(root() + "/Site/README", u'/'), QString("README"));
     QCOMPARE(DisplayNameOf(root() + "/Site/images", u'/'), QString("images"));
     QCOMPARE(DisplayNameOf(root() + "/Site/index", u'/'), QString());
     QCOMPARE(DisplayNameOf(root() + "/Site/", u'/'), QString());
     QCOMPARE(DisplayNameOf("C:\\site\\index.htm", u'\\'), QString());
-    QCOMPARE(DisplayNameOf(QString(), u'/'), QString());
-
-    const bool ignoresCase = QFileInfo::exists(root() + "/Site/INDEX.HTM");
-    QCOMPARE(DisplayNameOf(root() + "/Site/INDEX.HTM", u'/'), ignoresCase ? QString("index.htm") : QString());
-}
-
-void tst_mCorrectPath::aNameWithoutExtensionIsCompletedFromTheFolder_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("completed");
-
-    const QString site = "/Site/";
-    QTest::addRow("name without extension") << site + "index" << site + "index.htm";
-    QTest::addRow("only one match") << site + "about" << site + "about.html";
-    QTest::addRow("name with extension, present") << site + "index.html" << site + "index.html";
-    QTest::addRow("name with extension, missing") << site + "gone.htm" << site + "gone.htm";
-    QTest::addRow("existing file without extension") << site + "README" << site + "README";
-    QTest::addRow("no file of that name") << site + "contact"
-                                          << "";
-    QTest::addRow("a folder is not a page") << "/Site/images/x"
-                                            << "";
-    QTest::addRow("period in a folder name only") << "/my.site/index"
-                                                  << "/my.site/index.htm";
-    QTest::addRow("folder path") << site << "";
-}
-
-void tst_mCorrectPath::aNameWithoutExtensionIsCompletedFromTheFolder()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, completed);
-    QCOMPARE(CompleteExtension(root() + path, u'/'), completed.isEmpty() ? QString() : root() + completed);
-}
-
-void tst_mCorrectPath::aNameDifferingOnlyInCaseIsCompletedWhereTheFileSystemIgnoresCase()
-{
-    const bool ignoresCase = QFileInfo::exists(root() + "/Site/ABOUT.html");
-    QCOMPARE(CompleteExtension(root() + "/Site/ABOUT", u'/'),
-             ignoresCase ? root() + "/Site/about.html" : QString());
-}
-
-void tst_mCorrectPath::windowsPathsWithNothingOnDiskAreNotCompleted()
-{
-    QCOMPARE(CompleteExtension("C:\\site\\index", u'\\'), QString());
-    QCOMPARE(CompleteExtension("C:\\site\\index.htm", u'\\'), QString("C:\\site\\index.htm"));
-    QCOMPARE(CompleteExtension("C:\\my.site\\index", u'\\'), QString());
 }
 
 void tst_mCorrectPath::aHandedOverPathBecomesTheFilesFullName_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("corrected");
-
-    QTest::addRow("name without extension") << "/Site/index"
-                                            << "/Site/index.htm";
-    QTest::addRow("full name") << "/Site/about.html"
-                               << "/Site/about.html";
-    QTest::addRow("file without extension") << "/Site/README"
-                                            << "/Site/README";
-    QTest::addRow("missing page keeps its name") << "/Site/gone.htm"
-                                                 << "/Site/gone.htm";
-    QTest::addRow("missing name without extension") << "/Site/contact"
-                                                    << "/Site/contact";
-    QTest::addRow("missing folder") << "/Nowhere/index"
-                                    << "/Nowhere/index";
+    QTest::addColumn<QString>("completed"); // by CompleteExtension; "-": nothing
+    QTest::addColumn<QString>("corrected"); // by CorrectPath
+    const auto row = [](const char *name, const char *path, const char *completed, const char *corrected) {
+        QTest::newRow(name) << QString(path) << QString(completed) << QString(corrected);
+    };
+    row("name without extension", "~/Site/index", "~/Site/index.htm", "~/Site/index.htm");
+    row("only one match", "~/Site/about", "~/Site/about.html", "~/Site/about.html");
+    row("full name", "~/Site/index.html", "~/Site/index.html", "~/Site/index.html");
+    row("file without extension", "~/Site/README", "~/Site/README", "~/Site/README");
+    row("missing page", "~/Site/gone.htm", "~/Site/gone.htm", "~/Site/gone.htm");
+    row("missing name without extension", "~/Site/contact", "-", "~/Site/contact");
+    row("a longer name is another name", "~/Site/indexe", "-", "~/Site/indexe");
+    row("a folder is not a page", "~/Site/images/x", "-", "~/Site/images/x");
+    row("period in a folder name only", "~/my.site/index", "~/my.site/index.htm", "~/my.site/index.htm");
+    row("missing folder", "~/Nowhere/index", "-", "~/Nowhere/index");
+    row("a Windows path with nothing on disk", "C:\\site\\index", "-", "C:\\site\\index");
+    row("empty", "", "-", "");
 }
 
 void tst_mCorrectPath::aHandedOverPathBecomesTheFilesFullName()
 {
     QFETCH(QString, path);
+    QFETCH(QString, completed);
     QFETCH(QString, corrected);
-    QCOMPARE(CorrectPath(root() + path, u'/'), root() + corrected);
+    const QChar separator = path.startsWith("C:") ? u'\\' : u'/';
+    path.replace('~', root());
+    QCOMPARE(CompleteExtension(path, separator),
+             completed == "-" ? QString() : completed.replace('~', root()));
+    QCOMPARE(CorrectPath(path, separator), corrected.replace('~', root()));
 }
 
-void tst_mCorrectPath::aHandedOverWindowsPathWithNothingOnDiskStaysAsGiven()
+// Where the file system ignores case, "SITE" is the folder stored as "Site";
+// where it does not, there is no such folder and names stay as given.
+void tst_mCorrectPath::namesDifferingOnlyInCaseAreFoundWhereTheFileSystemIgnoresCase()
 {
-    QCOMPARE(CorrectPath("C:\\site\\index", u'\\'), QString("C:\\site\\index"));
-    QCOMPARE(CorrectPath("C:\\site\\index.htm", u'\\'), QString("C:\\site\\index.htm"));
-    QCOMPARE(CorrectPath(QString(), u'\\'), QString());
+    const bool ignoresCase = QFileInfo::exists(root() + "/SITE/index.htm");
+    QCOMPARE(LongFolderOf(root() + "/SITE/index.htm", u'/'), root() + (ignoresCase ? "/Site/" : "/SITE/"));
+    QCOMPARE(DisplayNameOf(root() + "/Site/INDEX.HTM", u'/'), ignoresCase ? QString("index.htm") : QString());
+    QCOMPARE(CompleteExtension(root() + "/Site/ABOUT", u'/'),
+             ignoresCase ? root() + "/Site/about.html" : QString());
 }
 
 QTEST_APPLESS_MAIN(tst_mCorrectPath)

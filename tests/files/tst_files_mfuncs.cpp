@@ -16,16 +16,9 @@ class tst_mFuncs : public QObject
 private slots:
     void init();
 
-    void aReadableFileExists();
-    void missingFilesAndFoldersDoNotExist();
-    void aFileWithoutReadPermissionDoesNotExist();
-
+    void onlyAReadableRegularFileExistsOrIsBinary();
     void binaryBytesWithinTheFirst300MakeAFileBinary_data();
     void binaryBytesWithinTheFirst300MakeAFileBinary();
-    void aFileThatCannotBeReadIsNotBinary();
-    void aFileWithoutReadPermissionIsNotBinary();
-    void aPipeIsNeitherAFileNorBinaryAndIsNotWaitedFor();
-
     void theCaptionIsTheNameWithRtfShownAsTxt_data();
     void theCaptionIsTheNameWithRtfShownAsTxt();
 
@@ -55,27 +48,23 @@ QString tst_mFuncs::writeFile(const QString &name, const QByteArray &bytes)
     return path;
 }
 
-void tst_mFuncs::aReadableFileExists()
+// A folder, a pipe (whose reading would wait for a writer for ever), a path
+// through a file and a file without read permission are neither.
+void tst_mFuncs::onlyAReadableRegularFileExistsOrIsBinary()
 {
-    QVERIFY(FileExists(writeFile("page.htm", "<HTML>")));
     QVERIFY(FileExists(writeFile("empty.htm", "")));
-}
-
-void tst_mFuncs::missingFilesAndFoldersDoNotExist()
-{
-    QVERIFY(!FileExists(m_dir->filePath("missing.htm")));
-    QVERIFY(!FileExists(m_dir->path()));
-    QVERIFY(!FileExists(QString()));
-    QVERIFY(!FileExists(writeFile("page.htm", "x") + "/inside.htm"));
-}
-
-void tst_mFuncs::aFileWithoutReadPermissionDoesNotExist()
-{
-    const QString file = writeFile("page.htm", "x");
-    QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner));
-    if (QFile(file).open(QIODevice::ReadOnly))
-        QSKIP("this user reads files without read permission (root)");
-    QVERIFY(!FileExists(file));
+    const QString binary = writeFile("page.bin", "\x01");
+    QVERIFY(FileExists(binary) && IsBinaryFile(binary));
+    QStringList others{m_dir->filePath("missing.htm"), m_dir->path(), QString(), binary + "/inside.htm"};
+    if (QProcess::execute("mkfifo", {m_dir->filePath("pipe")}) == 0)
+        others.append(m_dir->filePath("pipe"));
+    QVERIFY(QFile::setPermissions(binary, QFileDevice::WriteOwner));
+    if (!QFile(binary).open(QIODevice::ReadOnly)) // root reads it anyway
+        others.append(binary);
+    for (const QString &path : others) {
+        QVERIFY2(!FileExists(path), qPrintable(path));
+        QVERIFY2(!IsBinaryFile(path), qPrintable(path));
+    }
 }
 
 void tst_mFuncs::binaryBytesWithinTheFirst300MakeAFileBinary_data()
@@ -115,34 +104,6 @@ void tst_mFuncs::binaryBytesWithinTheFirst300MakeAFileBinary()
     QCOMPARE(IsBinaryFile(writeFile("file.bin", content)), binary);
 }
 
-void tst_mFuncs::aFileThatCannotBeReadIsNotBinary()
-{
-    QVERIFY(!IsBinaryFile(m_dir->filePath("missing.bin")));
-    QVERIFY(!IsBinaryFile(m_dir->path()));
-    QVERIFY(!IsBinaryFile(QString()));
-    QVERIFY(!IsBinaryFile(writeFile("page.bin", "\x01") + "/inside.bin"));
-}
-
-void tst_mFuncs::aFileWithoutReadPermissionIsNotBinary()
-{
-    const QString file = writeFile("locked.bin", QByteArray(10, '\x01'));
-    QVERIFY(IsBinaryFile(file));
-    QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner));
-    if (QFile(file).open(QIODevice::ReadOnly))
-        QSKIP("this user reads files without read permission (root)");
-    QVERIFY(!IsBinaryFile(file));
-}
-
-void tst_mFuncs::aPipeIsNeitherAFileNorBinaryAndIsNotWaitedFor()
-{
-    // Opening a named pipe for reading would wait for a writer for ever.
-    const QString pipe = m_dir->filePath("pipe");
-    if (QProcess::execute("mkfifo", {pipe}) != 0)
-        QSKIP("mkfifo is not available here");
-    QVERIFY(!FileExists(pipe));
-    QVERIFY(!IsBinaryFile(pipe));
-}
-
 void tst_mFuncs::theCaptionIsTheNameWithRtfShownAsTxt_data()
 {
     QTest::addColumn<QString>("path");
@@ -154,17 +115,12 @@ void tst_mFuncs::theCaptionIsTheNameWithRtfShownAsTxt_data()
     QTest::addRow("Windows page") << "C:\\site\\index.htm" << win << "index.htm";
     QTest::addRow("Windows RTF") << "C:\\docs\\notes.rtf" << win << "notes.txt";
     QTest::addRow("upper-case RTF") << "C:\\docs\\NOTES.RTF" << win << "NOTES.txt";
-    QTest::addRow("mixed-case RTF") << "C:\\docs\\Notes.Rtf" << win << "Notes.txt";
-    QTest::addRow("POSIX page") << "/home/ann/site/index.htm" << posix << "index.htm";
     QTest::addRow("POSIX RTF") << "/home/ann/notes.rtf" << posix << "notes.txt";
     QTest::addRow("name only") << "index.htm" << win << "index.htm";
     QTest::addRow("folder path") << "C:\\site\\" << win << "";
-    QTest::addRow("rtf ending without a period") << "/data/hrtf" << posix << "hrtf";
     QTest::addRow("rtf not at the end") << "/data/notes.rtf.bak" << posix << "notes.rtf.bak";
     QTest::addRow("name that is only the extension") << "/data/.rtf" << posix << ".txt";
-    QTest::addRow("backslash in a POSIX name") << "/data/a\\b.htm" << posix << "a\\b.htm";
     QTest::addRow("POSIX path split at backslashes") << "/data/x.htm" << win << "/data/x.htm";
-    QTest::addRow("empty") << "" << posix << "";
 }
 
 void tst_mFuncs::theCaptionIsTheNameWithRtfShownAsTxt()
@@ -201,13 +157,10 @@ void tst_mFuncs::pagesFromTempAndCacheFoldersStayOutOfTheRecentList_data()
     const QString winTemp = "C:\\Users\\ann\\AppData\\Local\\Temp\\";
     QTest::addRow("page in the temp folder") << "/tmp/view/page.htm" << tmp << true;
     QTest::addRow("folder that only begins like it") << "/tmpfiles/page.htm" << tmp << false;
-    QTest::addRow("Windows temp folder") << winTemp + "page.htm" << winTemp << true;
     QTest::addRow("browser cache") << "/home/ann/.mozilla/Cache/page.htm" << tmp << true;
     QTest::addRow("lower-case cache") << "/home/ann/.cache/page.htm" << tmp << false;
     QTest::addRow("Temporary Internet Files")
         << "C:\\Windows\\Temporary Internet Files\\Content.IE5\\page[1].htm" << winTemp << true;
-    QTest::addRow("lower-case temporary") << "/home/ann/temporary/page.htm" << tmp << false;
-    QTest::addRow("ordinary page") << "/home/ann/site/index.htm" << tmp << false;
     QTest::addRow("no temp folder given") << "/tmp/page.htm"
                                           << "" << false;
 }

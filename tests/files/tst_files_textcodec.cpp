@@ -35,10 +35,7 @@ class tst_TextCodec : public QObject
 private slots:
     void bytesAreReadAsUtf8OrElseWindows1252_data();
     void bytesAreReadAsUtf8OrElseWindows1252();
-    void everyPageReadIsWrittenBackByteForByte_data();
-    void everyPageReadIsWrittenBackByteForByte();
     void everyWindows1252ByteHasItsOwnCharacter();
-    void theUndefinedWindows1252BytesStandForTheirOwnNumbers();
     void malformedUtf8AnywhereInALongAsciiPageMeansWindows1252();
     void charactersAnEncodingCannotStoreAreReported_data();
     void charactersAnEncodingCannotStoreAreReported();
@@ -63,18 +60,16 @@ void tst_TextCodec::bytesAreReadAsUtf8OrElseWindows1252_data()
     QTest::addRow("NUL byte") << QByteArray("a\0b", 3) << text16(QStringView(u"a\0b", 3)) << utf8;
     QTest::addRow("UTF-8 letters") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC") << text16(u"café €") << utf8;
     QTest::addRow("UTF-8 beyond the BMP") << QByteArray("\xF0\x9F\x98\x80") << text16(u"\U0001F600") << utf8;
-    QTest::addRow("highest code point") << QByteArray("\xF4\x8F\xBF\xBF") << text16(u"\U0010FFFF") << utf8;
+    QTest::addRow("byte-order mark in the middle")
+        << QByteArray("a\xEF\xBB\xBF") << text16(u"a\uFEFF") << utf8;
     QTest::addRow("byte-order mark kept")
         << QByteArray("\xEF\xBB\xBF<HTML>") << text16(u"\uFEFF<HTML>") << utf8;
-    QTest::addRow("byte-order mark alone") << QByteArray("\xEF\xBB\xBF") << text16(u"\uFEFF") << utf8;
     QTest::addRow("Windows-1252 letter") << QByteArray("caf\xE9") << text16(u"café") << ansi;
     QTest::addRow("Windows-1252 euro and quotes") << QByteArray("\x80 \x93x\x94") << text16(u"€ “x”") << ansi;
     QTest::addRow("stray continuation byte") << QByteArray("a\x80z") << text16(u"a€z") << ansi;
     QTest::addRow("sequence cut short at the end") << QByteArray("ab\xC3") << text16(u"abÃ") << ansi;
-    QTest::addRow("sequence cut short by ASCII") << QByteArray("\xE2\x82z") << text16(u"â‚z") << ansi;
     QTest::addRow("overlong two-byte slash") << QByteArray("\xC0\xAF") << text16(u"À¯") << ansi;
     QTest::addRow("overlong three-byte") << QByteArray("\xE0\x80\xAF") << text16(u"à€¯") << ansi;
-    QTest::addRow("overlong four-byte") << QByteArray("\xF0\x80\x80\xAF") << text16(u"ð€€¯") << ansi;
     QTest::addRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << text16(u"í\u00A0€") << ansi;
     QTest::addRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << text16(u"ô\u0090€€") << ansi;
     QTest::addRow("F5 lead byte") << QByteArray("\xF5\x80\x80\x80") << text16(u"õ€€€") << ansi;
@@ -92,43 +87,8 @@ void tst_TextCodec::bytesAreReadAsUtf8OrElseWindows1252()
     QCOMPARE(page.text, text);
     QCOMPARE(page.encoding, encoding);
     QCOMPARE(isValidUtf8(bytes), encoding == PageEncoding::Utf8);
-}
-
-void tst_TextCodec::everyPageReadIsWrittenBackByteForByte_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<PageEncoding>("encoding");
-
-    const auto utf8 = PageEncoding::Utf8;
-    const auto ansi = PageEncoding::Windows1252;
-    QTest::addRow("CRLF") << QByteArray("<HTML>\r\n<BODY>\r\n</HTML>\r\n") << utf8;
-    QTest::addRow("LF") << QByteArray("<HTML>\n<BODY>\n</HTML>\n") << utf8;
-    QTest::addRow("CR") << QByteArray("<HTML>\r<BODY>\r</HTML>\r") << utf8;
-    QTest::addRow("mixed") << QByteArray("a\r\nb\nc\rd\n\re\r\r\n") << utf8;
-    QTest::addRow("no final line break") << QByteArray("<HTML>\r\n</HTML>") << utf8;
-    QTest::addRow("UTF-8 without mark")
-        << QByteArray("<P>Gr\xC3\xBC\xC3\x9F \xE2\x80\x94 \xF0\x9F\x98\x80</P>\n") << utf8;
-    QTest::addRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF<P>Gr\xC3\xBC\xC3\x9F</P>\r\n") << utf8;
-    QTest::addRow("mark in the middle") << QByteArray("a\xEF\xBB\xBF"
-                                                      "b")
-                                        << utf8;
-    QTest::addRow("every byte 0x80 to 0xFF") << QByteArray("<P>" + highBytes() + "</P>\r\n") << ansi;
-    QTest::addRow("Windows-1252 with LF") << QByteArray("Se\xF1or\nM\xFCller\n") << ansi;
-    QTest::addRow("Windows-1252 with CR") << QByteArray("Se\xF1or\rM\xFCller") << ansi;
-    QTest::addRow("empty") << QByteArray() << utf8;
-    QTest::addRow("control bytes") << QByteArray("\0\x01\x1F\x7F", 4) << utf8;
-}
-
-void tst_TextCodec::everyPageReadIsWrittenBackByteForByte()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(PageEncoding, encoding);
-
-    const DecodedPage page = decode(bytes);
-    QCOMPARE(page.encoding, encoding);
-    const std::optional<QByteArray> written = encode(page.text, page.encoding);
-    QVERIFY(written.has_value());
-    QCOMPARE(*written, bytes);
+    // Whatever was read is written back byte for byte.
+    QCOMPARE(encode(page.text, page.encoding), bytes);
 }
 
 void tst_TextCodec::everyWindows1252ByteHasItsOwnCharacter()
@@ -141,20 +101,13 @@ void tst_TextCodec::everyWindows1252ByteHasItsOwnCharacter()
     QCOMPARE(distinct.size(), 128);
 
     QCOMPARE(page.text.at(0x80 - 0x80), QChar(0x20AC));
-    QCOMPARE(page.text.at(0x83 - 0x80), QChar(0x0192));
     QCOMPARE(page.text.at(0x8A - 0x80), QChar(0x0160));
-    QCOMPARE(page.text.at(0x99 - 0x80), QChar(0x2122));
     QCOMPARE(page.text.at(0x9F - 0x80), QChar(0x0178));
-    QCOMPARE(page.text.at(0xA0 - 0x80), QChar(0x00A0));
     QCOMPARE(page.text.at(0xFF - 0x80), QChar(0x00FF));
-}
-
-void tst_TextCodec::theUndefinedWindows1252BytesStandForTheirOwnNumbers()
-{
-    const DecodedPage page = decode(QByteArray("\xE9\x81\x8D\x8F\x90\x9D"));
-    QCOMPARE(page.encoding, PageEncoding::Windows1252);
-    QCOMPARE(page.text, text16(u"é\u0081\u008D\u008F\u0090\u009D"));
-    QCOMPARE(encode(page.text, PageEncoding::Windows1252), QByteArray("\xE9\x81\x8D\x8F\x90\x9D"));
+    // The five bytes the code page leaves undefined stand for their own numbers.
+    for (const int byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        QCOMPARE(page.text.at(byte - 0x80), QChar(byte));
+    QCOMPARE(encode(page.text, PageEncoding::Windows1252), highBytes());
 }
 
 void tst_TextCodec::malformedUtf8AnywhereInALongAsciiPageMeansWindows1252()
@@ -187,13 +140,10 @@ void tst_TextCodec::charactersAnEncodingCannotStoreAreReported_data()
                                           << QByteArray("\x80"
                                                         "5")
                                           << true;
-    QTest::addRow("U+0080 in Windows-1252") << text16(u"\u0080") << ansi << QByteArray() << false;
     QTest::addRow("emoji in Windows-1252") << text16(u"\U0001F600") << ansi << QByteArray() << false;
     QTest::addRow("byte-order mark in Windows-1252") << text16(u"\uFEFFa") << ansi << QByteArray() << false;
     QTest::addRow("lone high surrogate in UTF-8")
         << QString(QChar(0xD83D)) + "a" << utf8 << QByteArray() << false;
-    QTest::addRow("lone low surrogate in UTF-8")
-        << "a" + QString(QChar(0xDE00)) << utf8 << QByteArray() << false;
     QTest::addRow("surrogate pair in UTF-8")
         << text16(u"\U0001F600") << utf8 << QByteArray("\xF0\x9F\x98\x80") << true;
 }
@@ -217,10 +167,6 @@ void tst_TextCodec::windows1252BytesConvertToAndFromUtf8()
     const QByteArray utf8 = utf8FromWindows1252(ansi);
     QCOMPARE(utf8, decode(ansi).text.toUtf8());
     QCOMPARE(windows1252FromUtf8(utf8), ansi);
-
-    QCOMPARE(utf8FromWindows1252("Se\xF1or \x80"), QByteArray("Se\xC3\xB1or \xE2\x82\xAC"));
-    QCOMPARE(windows1252FromUtf8("Se\xC3\xB1or \xE2\x82\xAC"), QByteArray("Se\xF1or \x80"));
-    QCOMPARE(windows1252FromUtf8(""), QByteArray(""));
     QCOMPARE(windows1252FromUtf8("\xCE\xA9"), std::nullopt);
     QCOMPARE(windows1252FromUtf8("\xF0\x9F\x98\x80"), std::nullopt);
     QCOMPARE(windows1252FromUtf8("caf\xE9"), std::nullopt);
@@ -234,13 +180,10 @@ void tst_TextCodec::theLineEndingIsTakenFromTheFirstLineBreak_data()
     QTest::addRow("CRLF") << "a\r\nb\r\n" << LineEnding::CrLf;
     QTest::addRow("LF") << "a\nb\n" << LineEnding::Lf;
     QTest::addRow("CR") << "a\rb\r" << LineEnding::Cr;
-    QTest::addRow("LF before CRLF") << "a\nb\r\n" << LineEnding::Lf;
     QTest::addRow("CRLF before LF") << "a\r\nb\n" << LineEnding::CrLf;
     QTest::addRow("CR before CRLF") << "a\r\r\n" << LineEnding::Cr;
     QTest::addRow("LF CR") << "a\n\rb" << LineEnding::Lf;
-    QTest::addRow("CR at the very end") << "abc\r" << LineEnding::Cr;
     QTest::addRow("no line break") << "<HTML></HTML>" << LineEnding::CrLf;
-    QTest::addRow("empty") << "" << LineEnding::CrLf;
 }
 
 void tst_TextCodec::theLineEndingIsTakenFromTheFirstLineBreak()
@@ -258,11 +201,9 @@ void tst_TextCodec::aFinalLineBreakIsAddedOnlyWhenMissing_data()
     QTest::addColumn<QString>("written");
 
     QTest::addRow("missing, CRLF page") << "a\r\nb" << LineEnding::CrLf << "a\r\nb\r\n";
-    QTest::addRow("missing, LF page") << "a\nb" << LineEnding::Lf << "a\nb\n";
     QTest::addRow("missing, CR page") << "a\rb" << LineEnding::Cr << "a\rb\r";
     QTest::addRow("present CRLF") << "a\r\n" << LineEnding::CrLf << "a\r\n";
     QTest::addRow("present LF on a CRLF page") << "a\r\nb\n" << LineEnding::CrLf << "a\r\nb\n";
-    QTest::addRow("present CR") << "a\r" << LineEnding::Cr << "a\r";
     QTest::addRow("empty page") << "" << LineEnding::CrLf << "\r\n";
 }
 

@@ -17,12 +17,6 @@ QByteArray header(quint32 identifier, quint32 count)
     return bytes;
 }
 
-// The longest path a receiver accepts.
-QString longPath()
-{
-    return QLatin1Char('/') + QString(4095, QLatin1Char('a'));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(HandOverDecoder::Result)
@@ -32,11 +26,8 @@ class tst_HandOverRecord : public QObject
     Q_OBJECT
 
 private slots:
-    void aCommandLineIsEncodedAsIdentifierCountAndPayload_data();
-    void aCommandLineIsEncodedAsIdentifierCountAndPayload();
-    void aCommandLineTooLongForAnyReceiverIsNotEncoded();
-    void aRecordFedOneByteAtATimeIsDecodedOnItsLastByte_data();
-    void aRecordFedOneByteAtATimeIsDecodedOnItsLastByte();
+    void aCommandLineIsIdentifierCountAndPayloadAndComesBackByteByByte_data();
+    void aCommandLineIsIdentifierCountAndPayloadAndComesBackByteByByte();
     void recordsFollowingEachOtherInOneReadAreAllDecoded();
     void recordsWithAnotherIdentifierAreSkippedWhole_data();
     void recordsWithAnotherIdentifierAreSkippedWhole();
@@ -46,56 +37,28 @@ private slots:
     void aPayloadLongerThanAPathBreaksTheStreamAtOnce();
 };
 
-void tst_HandOverRecord::aCommandLineIsEncodedAsIdentifierCountAndPayload_data()
+void tst_HandOverRecord::aCommandLineIsIdentifierCountAndPayloadAndComesBackByteByByte_data()
 {
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QByteArray>("expected");
     QTest::addRow("an empty command line") << QString() << QByteArray::fromHex("03000000 00000000");
-    QTest::addRow("a Windows path") << QString("C:\\site\\index.htm")
-                                    << QByteArray::fromHex("03000000 11000000") +
-                                           QByteArray("C:\\site\\index.htm");
     QTest::addRow("a path with non-ASCII characters")
         << QString::fromUtf8("/home/zo\u00eb/caf\u00e9 \u20ac.htm")
         << QByteArray::fromHex("03000000 18000000") +
                QByteArray("/home/zo\xc3\xab/caf\xc3\xa9 \xe2\x82\xac.htm");
-    QTest::addRow("a path of 300 bytes")
-        << QString(300, QLatin1Char('p')) << QByteArray::fromHex("03000000 2c010000") + QByteArray(300, 'p');
-    QTest::addRow("a path of 4096 bytes")
-        << longPath() << QByteArray::fromHex("03000000 00100000") + longPath().toLatin1();
+    QTest::addRow("a path of 4096 bytes, the longest a receiver takes")
+        << "/" + QString(4095, 'a') << QByteArray::fromHex("03000000 00100000") + "/" + QByteArray(4095, 'a');
+    QTest::addRow("one byte more is not sent") << "/" + QString(4096, 'a') << QByteArray();
 }
 
-void tst_HandOverRecord::aCommandLineIsEncodedAsIdentifierCountAndPayload()
+void tst_HandOverRecord::aCommandLineIsIdentifierCountAndPayloadAndComesBackByteByByte()
 {
     QFETCH(QString, commandLine);
     QFETCH(QByteArray, expected);
-    QCOMPARE(Platform::encodeHandOver(commandLine), expected);
-}
-
-void tst_HandOverRecord::aCommandLineTooLongForAnyReceiverIsNotEncoded()
-{
-    QString commandLine(qsizetype(Platform::HandOverMaxPayload), QLatin1Char('x'));
-    const QByteArray largest = Platform::encodeHandOver(commandLine);
-    QCOMPARE(largest.size(), qsizetype(Platform::HandOverMaxPayload) + 8);
-    QCOMPARE(largest.first(8), QByteArray::fromHex("03000000 00100000"));
-
-    commandLine.append(QLatin1Char('x'));
-    QVERIFY(Platform::encodeHandOver(commandLine).isEmpty());
-}
-
-void tst_HandOverRecord::aRecordFedOneByteAtATimeIsDecodedOnItsLastByte_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addRow("an empty command line") << QString();
-    QTest::addRow("a path with blanks") << QString("/srv/www/my site/index.html");
-    QTest::addRow("a path with non-ASCII characters")
-        << QString::fromUtf8("/home/zo\u00eb/caf\u00e9 \u20ac.htm");
-    QTest::addRow("a path of 4096 bytes") << longPath();
-}
-
-void tst_HandOverRecord::aRecordFedOneByteAtATimeIsDecodedOnItsLastByte()
-{
-    QFETCH(QString, path);
-    const QByteArray record = Platform::encodeHandOver(path);
+    const QByteArray record = Platform::encodeHandOver(commandLine);
+    QCOMPARE(record, expected);
+    if (record.isEmpty())
+        return;
     HandOverDecoder decoder;
     for (qsizetype i = 0; i + 1 < record.size(); ++i) {
         decoder.feed(record.sliced(i, 1));
@@ -106,7 +69,7 @@ void tst_HandOverRecord::aRecordFedOneByteAtATimeIsDecodedOnItsLastByte()
     decoder.feed(record.sliced(record.size() - 1));
     QCOMPARE(decoder.next(), Result::HandOver);
     QCOMPARE(decoder.identifier(), Platform::HandOverIdentifier);
-    QCOMPARE(decoder.path(), path);
+    QCOMPARE(decoder.path(), commandLine);
     QCOMPARE(decoder.next(), Result::NeedMore);
     QCOMPARE(decoder.pendingBytes(), 0);
 }
@@ -125,7 +88,6 @@ void tst_HandOverRecord::recordsFollowingEachOtherInOneReadAreAllDecoded()
     decoder.feed(third.sliced(5));
     QCOMPARE(decoder.next(), Result::HandOver);
     QCOMPARE(decoder.path(), QString("/c.htm"));
-    QCOMPARE(decoder.next(), Result::NeedMore);
 }
 
 void tst_HandOverRecord::recordsWithAnotherIdentifierAreSkippedWhole_data()
@@ -133,8 +95,6 @@ void tst_HandOverRecord::recordsWithAnotherIdentifierAreSkippedWhole_data()
     QTest::addColumn<quint32>("identifier");
     QTest::addColumn<QByteArray>("payload");
     QTest::addRow("identifier 0") << 0u << QByteArray("/etc/passwd");
-    QTest::addRow("identifier 2") << 2u << QByteArray("/two.htm");
-    QTest::addRow("identifier 4, empty payload") << 4u << QByteArray();
     QTest::addRow("identifier 0x03000000 (byte order swapped)") << 0x03000000u << QByteArray("/swapped.htm");
     QTest::addRow("the largest identifier, payload that looks like a record")
         << 0xFFFFFFFFu << Platform::encodeHandOver("/inner.htm");
@@ -165,7 +125,6 @@ void tst_HandOverRecord::thePathEndsAtTheFirstNul_data()
     QTest::addColumn<QByteArray>("payload");
     QTest::addColumn<QString>("path");
     QTest::addRow("a NUL in the middle") << QByteArray("/a.htm\0/b.htm", 13) << QString("/a.htm");
-    QTest::addRow("a trailing NUL") << QByteArray("/a.htm\0", 7) << QString("/a.htm");
     QTest::addRow("a NUL first") << QByteArray("\0/a.htm", 7) << QString();
     QTest::addRow("NUL after non-ASCII")
         << QByteArray("/caf\xc3\xa9\0\xff\xfe", 9) << QString::fromUtf8("/caf\u00e9");
@@ -188,7 +147,6 @@ void tst_HandOverRecord::aPayloadLongerThanAPathBreaksTheStreamAtOnce_data()
     QTest::addColumn<Result>("expected");
     QTest::addRow("4096 bytes, the longest path, are accepted") << 3u << 4096u << Result::NeedMore;
     QTest::addRow("one byte more is not") << 3u << 4097u << Result::Broken;
-    QTest::addRow("a path of 16 MiB") << 3u << 0x1000000u << Result::Broken;
     QTest::addRow("4 GiB") << 3u << 0xFFFFFFFFu << Result::Broken;
     QTest::addRow("another identifier with 1 GiB") << 9u << 0x40000000u << Result::Broken;
 }

@@ -59,7 +59,6 @@ void tst_JournalFile::damagedJournalsAreRefusedWithTheReason_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     QTest::addRow("cut short") << good.chopped(1) << "it was cut short";
-    QTest::addRow("cut inside the header") << good.left(60) << "it is not a recovery journal of this version";
     QTest::addRow("longer than announced") << good + "!"
                                            << "it is longer than its header says";
     QTest::addRow("another version") << QByteArray(good).replace("journal 1", "journal 2")
@@ -70,12 +69,8 @@ void tst_JournalFile::damagedJournalsAreRefusedWithTheReason_data()
                                      << "its header is incomplete";
     QTest::addRow("a number with a sign")
         << QByteArray(good).replace("caret: 7", "caret: +7") << "its header is damaged";
-    QTest::addRow("a number too large")
-        << QByteArray(good).replace("caret: 7", "caret: 99999999999999999999") << "its header is damaged";
     QTest::addRow("an unknown encoding")
         << QByteArray(good).replace("windows-1252", "koi8-r") << "its header is damaged";
-    QTest::addRow("a broken escape") << QByteArray(good).replace("index.htm\n", "index%4.htm\n")
-                                     << "its header is damaged";
 }
 
 void tst_JournalFile::damagedJournalsAreRefusedWithTheReason()

@@ -1,15 +1,11 @@
 // Zevora tests - recovery journals: a killed program's pages come back.
-#include "FakeServices.h"
-#include "TestSettings.h"
+#include "TestFrame.h"
 
 #include "FileCommands.h"
 #include "ProcessLimits.h"
 #include "RecoveryJournals.h"
 #include "RecoveryOffer.h"
-#include "frmKid.h"
 #include "frmRecover.h"
-#include "richy.h"
-#include "topForm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,35 +40,29 @@ private:
     // Runs frmRecover when it shows: checks its rows and clicks \a button.
     void answerOffer(const QString &button, QStringList *notes);
 
-    std::unique_ptr<TestSettings> m_settings;
-    std::unique_ptr<FakeServices> m_services;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RecoveryJournals> m_journals;
-    std::unique_ptr<topForm> m_frame;
+    std::unique_ptr<TestFrame> m_test;
+    FakeServices *m_services = nullptr;
+    topForm *m_frame = nullptr;
 };
 
 void tst_Recovery::init()
 {
-    m_settings = std::make_unique<TestSettings>();
-    m_services = std::make_unique<FakeServices>();
-    m_services->sound.available = false;
     m_dir = std::make_unique<QTemporaryDir>();
     m_journals = std::make_unique<RecoveryJournals>(path("recovery"));
     m_journals->setDelays(0, 1000);
-    m_frame = std::make_unique<topForm>();
+    m_test = std::make_unique<TestFrame>();
+    m_services = &m_test->services;
+    m_frame = &m_test->frame;
     m_frame->setJournals(m_journals.get());
 }
 
 void tst_Recovery::cleanup()
 {
-    m_services->messages.allowUnscripted(true);
-    for (frmKid *kid : m_frame->documents())
-        kid->richy->setDataChanged(false);
-    m_frame.reset();
+    m_test.reset();
     m_journals.reset();
-    m_services.reset();
     m_dir.reset();
-    m_settings.reset();
 }
 
 void tst_Recovery::aKilledProgramsPageComesBackExactly_data()

@@ -1,11 +1,7 @@
 // Zevora tests - the list builder dialog, driven through its named controls.
-#include "FakeServices.h"
-#include "TestSettings.h"
+#include "TestFrame.h"
 
-#include "frmKid.h"
 #include "frmLists.h"
-#include "richy.h"
-#include "topForm.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -74,36 +70,31 @@ private:
         return m_dialog ? m_dialog->findChild<T *>(name) : nullptr;
     }
 
-    std::unique_ptr<TestSettings> m_settings;
-    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<TestFrame> m_test;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<topForm> m_frame;
+    FakeServices *m_services = nullptr;
+    topForm *m_frame = nullptr;
     QPointer<frmLists> m_dialog;
 };
 
 void tst_frmLists::init()
 {
-    m_settings = std::make_unique<TestSettings>();
-    m_services = std::make_unique<FakeServices>();
-    m_services->sound.available = false;
+    m_test = std::make_unique<TestFrame>();
+    m_services = &m_test->services;
+    m_frame = &m_test->frame;
     m_dir = std::make_unique<QTemporaryDir>();
-    m_frame = std::make_unique<topForm>();
 }
 
 void tst_frmLists::cleanup()
 {
-    m_services->messages.allowUnscripted(true);
     delete m_dialog;
-    for (frmKid *kid : m_frame->documents())
-        kid->richy->setDataChanged(false);
-    m_frame.reset();
-    m_services.reset();
+    m_test.reset();
+    m_dir.reset();
 }
 
 frmKid *tst_frmLists::page(const QString &tag)
 {
-    frmKid *kid = m_frame->newDocumentWindow();
-    kid->richy->loadText(Body.toUtf8());
+    frmKid *kid = m_test->page(Body.toUtf8());
     kid->richy->setSelStart(8);
     kid->setTag(tag);
     return kid;
@@ -111,7 +102,7 @@ frmKid *tst_frmLists::page(const QString &tag)
 
 void tst_frmLists::open(frmKid *kid)
 {
-    m_dialog = new frmLists(kid, m_frame->files(), m_frame.get());
+    m_dialog = new frmLists(kid, m_frame->files(), m_frame);
     m_dialog->show();
 }
 

@@ -14,7 +14,6 @@ private slots:
     void theListIsWrittenExactly();
     void theFirstListOnItsPromptFailsTheChecks_data();
     void theFirstListOnItsPromptFailsTheChecks();
-    void onlyADefinitionListNeedsAHeading();
 };
 
 void tst_ListBuilder::theListIsWrittenExactly_data()
@@ -96,21 +95,6 @@ void tst_ListBuilder::theFirstListOnItsPromptFailsTheChecks()
 
     const std::optional<ListBuilder::Choice> failing = ListBuilder::failingChoice(type, style, number);
     QCOMPARE(failing ? ListBuilder::choiceMessage(*failing) : QString(), message);
-}
-
-void tst_ListBuilder::onlyADefinitionListNeedsAHeading()
-{
-    ListBuilder list;
-    list.ListKind = ListBuilder::Definition;
-    QCOMPARE(
-        list.headingMessage(),
-        QString(
-            "\"Definition List Header\" (lower, left of page)\nmust be entered for the Definition List."));
-    list.heading = "H";
-    QCOMPARE(list.headingMessage(), QString());
-    list.heading.clear();
-    list.ListKind = ListBuilder::Ordered;
-    QCOMPARE(list.headingMessage(), QString());
 }
 
 QTEST_APPLESS_MAIN(tst_ListBuilder)

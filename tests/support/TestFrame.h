@@ -1,0 +1,37 @@
+// Zevora tests - a frame with private settings and fake services, for tests of windows on pages.
+#pragma once
+
+#include "FakeServices.h"
+#include "TestSettings.h"
+
+#include "frmKid.h"
+#include "richy.h"
+#include "topForm.h"
+
+/// Private settings, fake services (the system without sound) and a frame,
+/// made in this order and gone in reverse. Pages left changed close without
+/// a question, and boxes shown while everything goes need no answer.
+struct TestFrame
+{
+    TestSettings settings;
+    FakeServices services;
+    topForm frame;
+
+    TestFrame() { services.sound.available = false; }
+    ~TestFrame()
+    {
+        services.messages.allowUnscripted(true);
+        for (frmKid *kid : frame.documents())
+            kid->richy->setDataChanged(false);
+    }
+    TestFrame(const TestFrame &) = delete;
+    TestFrame &operator=(const TestFrame &) = delete;
+
+    /// A new page of the frame, holding \a text.
+    frmKid *page(const QByteArray &text = {})
+    {
+        frmKid *kid = frame.newDocumentWindow();
+        kid->richy->loadText(text);
+        return kid;
+    }
+};
