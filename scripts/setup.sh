@@ -13,6 +13,7 @@ packages=(
     fonts-dejavu-core
     xdg-utils
     cups printer-driver-cups-pdf poppler-utils
+    imagemagick libimage-exiftool-perl
 )
 
 missing=()
