@@ -26,6 +26,7 @@ void showBox(const MessageBox &box)
 void focusWindow(QWidget *window)
 {
     if (auto *kid = qobject_cast<frmKid *>(window)) {
+        kid->window()->activateWindow();
         if (QMdiArea *area = kid->mdiArea())
             area->setActiveSubWindow(kid);
         kid->richy->setFocus();

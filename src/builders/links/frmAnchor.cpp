@@ -163,6 +163,7 @@ void frmAnchor::cmdPage_Click()
 {
     m_frameLock.release();
     if (frmKid *page = m_page; page && !page->isClosing()) {
+        page->window()->activateWindow();
         if (QMdiArea *area = page->mdiArea())
             area->setActiveSubWindow(page);
         page->kidPaste(anchor());
