@@ -152,10 +152,12 @@ void tst_PageDrop::aDroppedImageBecomesATagInThePageItWasDroppedOn()
 
     QWidget *viewport = target->richy->viewport();
     const QPoint far(viewport->width() - 5, viewport->height() - 5);
-    QDragEnterEvent enter(far, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // Shift asks for a move.
+    QDragEnterEvent enter(far, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(viewport, &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(far, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(far, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(drop.proposedAction(), Qt::MoveAction);
     QCoreApplication::sendEvent(viewport, &drop);
     // Never a move: the file manager must keep its file.
     QCOMPARE(drop.dropAction(), Qt::CopyAction);

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -148,8 +149,13 @@ void tst_frmAnchor::everyWayOutGivesTheFrameBack()
     QVERIFY(!m_frame->isEnabled());
     QVERIFY(m_anchor->isEnabled() && m_anchor->cmdPage->isEnabled());
     QCOMPARE(m_anchor->txtPage->selectedText(), "myPage.htm");
-    // Another page active meanwhile: the builder still writes into its own.
+    // Another page made active meanwhile (a file handed over by a second
+    // start): the builder still writes into its own.
     frmKid *other = page(m_dir->filePath("docs/sub/p.SHTML"));
+    m_frame->setEnabled(true);
+    m_frame->mdiArea->setActiveSubWindow(other);
+    m_frame->setEnabled(false);
+    QCOMPARE(m_frame->activeDocument(), other);
     m_anchor->txtPage->setText("a&b \"x\".htm");
     m_anchor->txtLink->setText("Go <b>there</b>");
 
