@@ -20,7 +20,7 @@ private:
 void tst_ImgTagTool::initTestCase()
 {
     QDir site(m_dir.path());
-    QVERIFY(site.mkpath("site/docs/sub") && site.mkpath("site/img/folder") && site.mkpath("tmp"));
+    QVERIFY(site.mkpath("site/docs/sub") && site.mkpath("site/img/folder"));
     QVERIFY(QFile::copy(OWN_SAMPLES "/grey.png", m_dir.filePath("site/img/grey.png")));
     QVERIFY(QFile::copy(OWN_SAMPLES "/mono.gif", m_dir.filePath("site/img/a b#%\"é.gif")));
     for (const char *name :
@@ -42,9 +42,6 @@ void tst_ImgTagTool::printsWhatADropWouldInsert_data()
         << QByteArray("<img src=\"../img/grey.png\" width=30 height=20 border=0>\n"
                       "<img src=\"../img/a b%23%25%22é.gif\" width=17 height=13 border=0>\n")
         << QByteArray() << 0;
-    QTest::addRow("a page in the temporary folder gets bare names")
-        << QStringList{"tmp/Untitled1.htm", "site/img/grey.png"}
-        << QByteArray("<img src=\"grey.png\" width=30 height=20 border=0>\n") << QByteArray() << 0;
     QTest::addRow("refused files print why, and the rest goes on")
         << QStringList{"site/docs/page.htm", "site/img/b.bmp",     "site/gone.gif",
                        "site/img/folder",    "site/docs/page.htm", "./site/img/grey.png"}
@@ -63,8 +60,6 @@ void tst_ImgTagTool::printsWhatADropWouldInsert_data()
         << QStringList{"--link", "site/new/page.htm", "site/docs/sub/p.SHTML"}
         << QByteArray("<a href=\"p.SHTML\">My Page</a>\n") << QByteArray() << 0;
     QTest::addRow("no image") << QStringList{"site/docs/page.htm"} << QByteArray() << QByteArray() << 2;
-    QTest::addRow("an unknown option")
-        << QStringList{"--tags", "a.htm", "b.gif"} << QByteArray() << QByteArray() << 2;
 }
 
 void tst_ImgTagTool::printsWhatADropWouldInsert()
@@ -75,10 +70,6 @@ void tst_ImgTagTool::printsWhatADropWouldInsert()
     QFETCH(int, status);
     QProcess tool;
     tool.setWorkingDirectory(m_dir.path());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", m_dir.filePath("tmp"));
-    environment.insert("LC_ALL", "C.UTF-8");
-    tool.setProcessEnvironment(environment);
     tool.start(IMGTAG_PATH, arguments);
     QVERIFY(tool.waitForFinished(20000));
     QCOMPARE(tool.exitStatus(), QProcess::NormalExit);

@@ -1,5 +1,4 @@
-// Zevora tests - relative paths, with Windows and POSIX separators, and the page-name test.
-#include "LinkRules.h"
+// Zevora tests - relative paths, with Windows and POSIX separators.
 #include "mRelPath.h"
 
 #include <QTest>
@@ -11,8 +10,6 @@ class tst_RelPath : public QObject
 private slots:
     void pathsAreRelativeToThePagesFolder_data();
     void pathsAreRelativeToThePagesFolder();
-    void pageFilesAreKnownByTheirEnding_data();
-    void pageFilesAreKnownByTheirEnding();
 };
 
 void tst_RelPath::pathsAreRelativeToThePagesFolder_data()
@@ -29,12 +26,9 @@ void tst_RelPath::pathsAreRelativeToThePagesFolder_data()
     QTest::addRow("the page itself") << win << win << "page.htm";
     QTest::addRow("letter case counts") << "C:\\Site\\docs\\b.htm" << win << "../../Site/docs/b.htm";
     const QString posix = "/home/ann/site/docs/page.htm";
-    QTest::addRow("POSIX same folder") << "/home/ann/site/docs/b.htm" << posix << "b.htm";
-    QTest::addRow("POSIX a folder below") << "/home/ann/site/docs/img/a.gif" << posix << "img/a.gif";
     QTest::addRow("POSIX a sibling folder") << "/home/ann/site/img/a.gif" << posix << "../img/a.gif";
     QTest::addRow("POSIX elsewhere on the disk")
         << "/srv/pics/a.gif" << posix << "../../../../srv/pics/a.gif";
-    QTest::addRow("POSIX the page itself") << posix << posix << "page.htm";
     QTest::addRow("address characters are escaped")
         << "/home/ann/site/docs/100% \"new\" #1?.gif" << posix << "100%25 %22new%22 %231%3F.gif";
     QTest::addRow("in folder names too") << "/home/ann/site/#img/a.gif" << posix << "../%23img/a.gif";
@@ -50,25 +44,6 @@ void tst_RelPath::pathsAreRelativeToThePagesFolder()
     QFETCH(QString, expected);
     const QChar separator = base.startsWith('/') ? u'/' : u'\\';
     QCOMPARE(mRelPath::relPath(target, base, separator), expected);
-}
-
-void tst_RelPath::pageFilesAreKnownByTheirEnding_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("page");
-    QTest::addRow(".htm") << "a.htm" << true;
-    QTest::addRow(".SHTML") << "page.SHTML" << true;
-    QTest::addRow(".Asp") << "x.Asp" << true;
-    QTest::addRow(".txt") << "notes.txt" << false;
-    QTest::addRow(".htmx") << "a.htmx" << false;
-    QTest::addRow("htm without a dot") << "xhtm" << false;
-}
-
-void tst_RelPath::pageFilesAreKnownByTheirEnding()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, page);
-    QCOMPARE(LinkRules::isPageFile(name), page);
 }
 
 QTEST_APPLESS_MAIN(tst_RelPath)
