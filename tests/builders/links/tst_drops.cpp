@@ -168,6 +168,8 @@ void tst_Drops::filesDroppedOnAPageOrABox_data()
                                                   MsgIcon::Information);
     QTest::addRow("text as image") << "txtLink" << none << true << "-"
                                    << "My Page" << Boxes{note("Unknown Object", MsgIcon::Critical)};
+    QTest::addRow("bitmap as image") << "txtLink" << QStringList{"img/b.bmp"} << true << "-"
+                                     << "My Page" << Boxes{note("Sorry, but you cannot use a Bitmap...")};
     QTest::addRow("image, unsaved, Cancel")
         << "txtLink" << image << false << "-" << Tag.arg("grey.png") << Boxes{SaveFirst};
     QTest::addRow("image, unsaved, OK, Save As cancelled") << "txtLink" << image << false << ""
