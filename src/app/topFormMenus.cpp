@@ -8,6 +8,7 @@
 #include "Services.h"
 #include "ToolPictures.h"
 #include "frmAbout.h"
+#include "frmAnchor.h"
 #include "frmKid.h"
 #include "frmLists.h"
 #include "frmShortcuts.h"
@@ -194,7 +195,11 @@ void topForm::buildMenus()
     QMenu *dialogs = addMenu(bar, "mnuTagsD", QStringLiteral("&Dialogs"));
     addItem(dialogs, "mnuTagsDPColors", QStringLiteral("Page Colors"));
     addItem(dialogs, "mnuTagsDBG", QStringLiteral("Background"));
-    addItem(dialogs, "mnuTagsDLink", QStringLiteral("Anchor (Link)"));
+    connect(addItem(dialogs, "mnuTagsDLink", QStringLiteral("Anchor (Link)")), &QAction::triggered, this,
+            [this] {
+                if (frmKid *kid = pageForItems())
+                    frmAnchor::showFor(kid, m_files, this);
+            });
     addSeparator(dialogs, "mnuTagsDSep1");
     addItem(dialogs, "mnuTagsDFont", QStringLiteral("Font Tag"));
     addItem(dialogs, "mnuTagsDHR", QStringLiteral("Rule <HR>"));
@@ -302,7 +307,7 @@ void topForm::updatePageItems()
     }
 
     for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors",
-                             "mnuTagsDLists", "mnuOptFont", "mnuOptWW"})
+                             "mnuTagsDLink", "mnuTagsDLists", "mnuOptFont", "mnuOptWW"})
         item(QLatin1String(name))->setEnabled(open);
     item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
 }
