@@ -69,10 +69,10 @@ enum class Stop
 };
 
 // Scans the attributes in \a text from \a from up to a ">" outside quoted
-// values, a line break or the end. \a stopAt is where it stopped: the ">" or
-// the line break, or text.size(). A quoted value still open there is the last
-// attribute, running to \a stopAt.
-Stop scan(QStringView text, qsizetype from, qsizetype &stopAt, QList<Attribute> *attributes)
+// values, a line break or the end, handing each to \a visit. \a stopAt is
+// where it stopped: the ">" or the line break, or text.size(). A quoted value
+// still open there is the last attribute, running to \a stopAt.
+template <typename Visit> Stop scan(QStringView text, qsizetype from, qsizetype &stopAt, Visit &&visit)
 {
     const qsizetype size = text.size();
     qsizetype i = from;
@@ -110,8 +110,7 @@ Stop scan(QStringView text, qsizetype from, qsizetype &stopAt, QList<Attribute> 
                 if (i == size || text.at(i) != quote) {
                     attribute.end = stopAt = i;
                     attribute.quoteClosed = false;
-                    if (attributes)
-                        attributes->append(attribute);
+                    visit(attribute);
                     return Stop::OpenQuote;
                 }
                 attribute.end = ++i;
@@ -127,15 +126,16 @@ Stop scan(QStringView text, qsizetype from, qsizetype &stopAt, QList<Attribute> 
         } else {
             i = afterName;
         }
-        if (attributes)
-            attributes->append(attribute);
+        visit(attribute);
     }
 }
 
 int attributeIndex(QStringView name)
 {
     for (int index = 0; index < cColorPage::AttributeCount; ++index) {
-        if (name.compare(kAttributes[index].name, Qt::CaseInsensitive) == 0)
+        // Names of another length are not compared letter by letter.
+        if (name.size() == kAttributes[index].name.size() &&
+            name.compare(kAttributes[index].name, Qt::CaseInsensitive) == 0)
             return index;
     }
     return -1;
@@ -192,7 +192,7 @@ BodyTag::Extent BodyTag::find(QStringView page)
     extent.start = start;
     const qsizetype from = start + kOpening.size();
     qsizetype stopAt = 0;
-    const Stop stop = scan(page, from, stopAt, nullptr);
+    const Stop stop = scan(page, from, stopAt, [](const Attribute &) {});
     if (stop == Stop::Close) {
         extent.end = End::Closed;
         extent.length = stopAt + 1 - start;
@@ -248,30 +248,30 @@ BodyTag BodyTag::read(QStringView page)
 
 void BodyTag::readAttributes(QStringView inner)
 {
-    QList<Attribute> attributes;
-    qsizetype stopAt = 0;
-    scan(inner, 0, stopAt, &attributes);
-
     QString other;
+    other.reserve(inner.size());
     bool problem = false;
-    for (const Attribute &attribute : std::as_const(attributes)) {
+    qsizetype stopAt = 0;
+    scan(inner, 0, stopAt, [&](const Attribute &attribute) {
+        if (problem)
+            return;
         const QStringView written = inner.sliced(attribute.name, attribute.end - attribute.name);
         const int index = attributeIndex(attribute.nameIn(inner));
         // A colour named twice is read once; the second stays with the rest.
         if (index < 0 || !m_record.colour(index).isEmpty()) {
             other += u' ';
             other += written;
-            continue;
+            return;
         }
         if (attribute.value < 0 || !attribute.quoteClosed || !attribute.contentIn(inner).contains(u'#')) {
             problem = true;
-            break;
+            return;
         }
         m_record.setColour(index, QLatin1Char(' ') + written.toString());
         ColourValue colour = 0;
         if (readHex(attribute.contentIn(inner), colour) == Hex::Valid)
             m_colours[std::size_t(index)] = colour;
-    }
+    });
     if (problem) {
         m_record = cColorPage();
         m_colours = {};
@@ -348,21 +348,19 @@ BodyTag::Edit BodyTag::backgroundEdit(QStringView page, qsizetype selStart, qsiz
     const qsizetype from = extent.start + kOpening.size();
     const qsizetype to = extent.start + extent.length - (extent.end == End::Closed ? 1 : 0);
     const QStringView inner = page.sliced(from, to - from);
-    QList<Attribute> attributes;
-    qsizetype stopAt = 0;
-    scan(inner, 0, stopAt, &attributes);
-
     // One replacement from just after "<body" through the last background
     // attribute: the new attribute, then what lay between, without the old ones.
     QString text = attribute;
     qsizetype kept = 0;
-    for (const Attribute &old : std::as_const(attributes)) {
-        if (old.nameIn(inner).compare(u"background", Qt::CaseInsensitive) != 0)
-            continue;
+    qsizetype stopAt = 0;
+    scan(inner, 0, stopAt, [&](const Attribute &old) {
+        const QStringView oldName = old.nameIn(inner);
+        if (oldName.size() != 10 || oldName.compare(u"background", Qt::CaseInsensitive) != 0)
+            return;
         const qsizetype cut = old.name > 0 && isBlank(inner.at(old.name - 1)) ? old.name - 1 : old.name;
         text += inner.sliced(kept, cut - kept);
         kept = old.end;
-    }
+    });
     return Edit{from, kept, text, from + attribute.size()};
 }
 
