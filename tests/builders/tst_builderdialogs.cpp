@@ -1,7 +1,6 @@
 // Zevora tests - the colour, page colours, background, special characters,
 // font and rule windows, through their named controls and the frame.
-#include "FakeServices.h"
-#include "TestSettings.h"
+#include "TestFrame.h"
 
 #include "CRegSettings.h"
 #include "PaletteRecipient.h"
@@ -11,6 +10,7 @@
 #include "frmColors.h"
 #include "frmKid.h"
 #include "frmPageColors.h"
+#include "mFuncs.h"
 #include "richy.h"
 #include "topForm.h"
 
@@ -18,12 +18,15 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -93,22 +96,13 @@ class tst_BuilderDialogs : public QObject
 private slots:
     void init()
     {
-        m_settings = std::make_unique<TestSettings>();
-        m_services = std::make_unique<FakeServices>();
-        m_services->sound.available = false;
-        m_frame = std::make_unique<topForm>();
+        m_test = std::make_unique<TestFrame>();
+        m_frame = &m_test->frame;
+        m_services = &m_test->services;
         m_frame->show();
     }
 
-    void cleanup()
-    {
-        m_services->messages.allowUnscripted(true);
-        for (frmKid *kid : m_frame->documents())
-            kid->richy->setDataChanged(false);
-        m_frame.reset();
-        m_services.reset();
-        m_settings.reset();
-    }
+    void cleanup() { m_test.reset(); }
 
     void aSwatchGoesIntoThePageThePaletteWasOpenedOn_data()
     {
@@ -164,7 +158,7 @@ private slots:
         QFETCH(bool, pick);
         frmKid *kid = page("page");
         FakeRecipient recipient;
-        auto *colors = new frmColors(m_frame.get());
+        auto *colors = new frmColors(m_frame);
         colors->doYourDuty(mode, &recipient);
         whenModal([pick](QWidget *modal) {
             pick ? modal->findChild<QAbstractButton *>("Text1(150)")->click()
@@ -186,7 +180,7 @@ private slots:
         m_services->colours.answerNext(10 + 255 * 65536);
         m_frame->Picture1_Click(Tool::CustomColor);
         QCOMPARE(kid->richy->Text(), QString("<p \"#0A00FF\">"));
-        QCOMPARE(m_services->colours.owners, (QList<QPointer<QWidget>>{m_frame.get(), m_frame.get()}));
+        QCOMPARE(m_services->colours.owners, (QList<QPointer<QWidget>>{m_frame, m_frame}));
     }
 
     void editorBackgroundSetsThePageAndIsStored_data()
@@ -361,25 +355,61 @@ private slots:
         }
     }
 
-    void aDropOnAPageNeverSavedOffersToSaveItFirst()
+    void aDroppedImageGivesItsPathRelativeToThePage_data()
     {
-        page("<body>");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QList<MsgAnswer>>("answers"); // to the boxes shown, in order
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QString>("image"); // txtImage afterwards, all selected
+        QTest::addRow("a saved page") << true << QList<MsgAnswer>{} << QStringList{"img/a.gif"} << "img/a.gif";
+        QTest::addRow("never saved, Cancel: the bare name")
+            << false << QList<MsgAnswer>{MsgAnswer::Cancel} << QStringList{"img/a.gif"} << "a.gif";
+        QTest::addRow("never saved, OK, Save As cancelled: stop")
+            << false << QList<MsgAnswer>{MsgAnswer::Ok} << QStringList{"img/a.gif"} << "";
+        QTest::addRow("two files: refused")
+            << true << QList<MsgAnswer>{MsgAnswer::Ok} << QStringList{"img/a.gif", "img/b.gif"} << "";
+    }
+
+    void aDroppedImageGivesItsPathRelativeToThePage()
+    {
+        QFETCH(bool, saved);
+        QFETCH(QList<MsgAnswer>, answers);
+        QFETCH(QStringList, dropped);
+        QFETCH(QString, image);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("img"));
+        QList<QUrl> urls;
+        for (const QString &name : dropped) {
+            QFile gif(folder.filePath(name));
+            // A GIF header of 10 by 5 pixels is all the image reader needs.
+            QVERIFY(gif.open(QIODevice::WriteOnly) && gif.write("GIF89a\x0a\0\x05\0\0", 11) == 11);
+            urls.append(QUrl::fromLocalFile(gif.fileName()));
+        }
+        frmKid *kid = page("<body>");
+        // A page never saved is named in the temporary folder.
+        kid->setTag(saved ? folder.filePath("index.htm") : mFuncs::TempFolder() + "Untitled.htm");
+        QFile file(kid->Tag());
+        QVERIFY(!saved || file.open(QIODevice::WriteOnly));
         m_frame->item("mnuTagsDBG")->trigger();
         frmBackground *dialog = topLevel<frmBackground>();
+        dialog->txtImage->deselect();
+        for (MsgAnswer answer : answers)
+            m_services->messages.answerNext(answer);
+        if (!saved && answers.first() == MsgAnswer::Ok)
+            m_services->fileDialogs.answerNext(QString()); // Save As cancelled
         QMimeData drop;
-        drop.setUrls({QUrl::fromLocalFile("/tmp/a.gif")});
-        // OK runs Save As, which is cancelled here: the drop stops.
-        m_services->messages.answerNext(MsgAnswer::Ok);
-        m_services->fileDialogs.answerNext(QString());
+        drop.setUrls(urls);
         dialog->txtImage_Drop(&drop);
-        QCOMPARE(m_services->fileDialogs.shown.size(), 1);
-        const MessageBox question{"Zevora Note:",
-                                  "Your original (linking) page has not yet been saved...\n"
-                                  "Therefore a relative path will not be generated, just the filename.\n"
-                                  "Would you like to save the file before proceeding?",
-                                  MsgIcon::None, MsgButtons::OkCancel, true};
-        QCOMPARE(m_services->messages.shown, QList<MessageBox>{question});
-        QCOMPARE(dialog->txtImage->text(), QString("myImage.gif"));
+        QCOMPARE(m_services->messages.shown.size(), answers.size());
+        if (!saved)
+            QCOMPARE(m_services->messages.shown.first(),
+                     (MessageBox{"Zevora Note:",
+                                 "Your original (linking) page has not yet been saved...\n"
+                                 "Therefore a relative path will not be generated, just the filename.\n"
+                                 "Would you like to save the file before proceeding?",
+                                 MsgIcon::None, MsgButtons::OkCancel, true}));
+        QCOMPARE(dialog->txtImage->text(), image.isEmpty() ? QString("myImage.gif") : image);
+        QCOMPARE(dialog->txtImage->selectedText(), image);
         dialog->cmdCancel->click();
     }
 
@@ -484,15 +514,14 @@ private:
     template <typename T> T *child() const { return m_frame->findChild<T *>(); }
     void click(QWidget *window, const char *button) { window->findChild<QAbstractButton *>(button)->click(); }
 
-    std::unique_ptr<TestSettings> m_settings;
-    std::unique_ptr<FakeServices> m_services;
-    std::unique_ptr<topForm> m_frame;
+    std::unique_ptr<TestFrame> m_test;
+    topForm *m_frame = nullptr;
+    FakeServices *m_services = nullptr;
 };
 
 frmKid *tst_BuilderDialogs::page(const QByteArray &text, qsizetype caret)
 {
-    frmKid *kid = m_frame->newDocumentWindow();
-    kid->richy->loadText(text);
+    frmKid *kid = m_test->page(text);
     kid->richy->setSelStart(caret);
     return kid;
 }

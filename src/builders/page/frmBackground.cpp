@@ -2,10 +2,9 @@
 #include "frmBackground.h"
 
 #include "BodyTag.h"
-#include "FileCommands.h"
-#include "MessageService.h"
+#include "LinkRules.h"
 #include "frmKid.h"
-#include "mFuncs.h"
+#include "mDrop.h"
 #include "modGrad.h"
 #include "richy.h"
 
@@ -24,7 +23,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-using namespace Platform;
 
 frmBackground::frmBackground(frmKid *page, FileCommands *files, QWidget *frame)
     : QDialog(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_page(page), m_files(files), m_frame(frame)
@@ -95,10 +93,7 @@ frmBackground *frmBackground::showFor(frmKid *page, FileCommands *files, QWidget
     dialog->move(screen.left() + qRound(screen.width() - dialog->width() - 100 * pixelsPerTwip),
                  screen.top() + qRound(screen.height() - dialog->height() - 500 * pixelsPerTwip));
     dialog->show();
-    if (frame) {
-        frame->setEnabled(false);
-        dialog->m_frameDisabled = true;
-    }
+    dialog->m_frameLock = std::make_unique<FrameLock>(frame);
     dialog->raise();
     dialog->activateWindow();
     return dialog;
@@ -111,8 +106,7 @@ frmKid *frmBackground::page() const
 
 void frmBackground::releaseFrame()
 {
-    if (std::exchange(m_frameDisabled, false) && m_frame)
-        m_frame->setEnabled(true);
+    m_frameLock.reset();
 }
 
 void frmBackground::showEvent(QShowEvent *event)
@@ -159,33 +153,13 @@ void frmBackground::txtImage_Drop(const QMimeData *mime)
     frmKid *kid = page();
     if (!kid)
         return;
-    if (!mFuncs::FileExists(kid->Tag())) {
-        const MsgAnswer answer =
-            message(QStringLiteral("Zevora Note:"),
-                    QStringLiteral("Your original (linking) page has not yet been saved...\n"
-                                   "Therefore a relative path will not be generated, just the filename.\n"
-                                   "Would you like to save the file before proceeding?"),
-                    MsgIcon::None, MsgButtons::OkCancel);
-        if (answer == MsgAnswer::Ok) {
-            // Saving is not for this dialog to ask about twice: a page still
-            // not saved ends the drop.
-            const QPointer<frmBackground> self = this;
-            const bool saved = m_files && m_files->SaveDocumentAs(kid);
-            if (!self || !saved || !page() || !mFuncs::FileExists(page()->Tag()))
-                return;
-        }
-    }
-    if (checkImageDrop(mime))
+    const QPointer<frmBackground> self = this;
+    // A page never saved is offered for saving first; a page still not saved
+    // after an OK ends the drop.
+    if (!mDrop::offerToSave(kid, m_files) || !self || !page())
+        return;
+    if (mDrop::checkImageDrop(LinkRules::droppedFiles(mime), this, page()) && self)
         txtImage->selectAll();
-}
-
-bool frmBackground::checkImageDrop(const QMimeData *mime)
-{
-    // The image reader checks the drop (one file, not a folder, a GIF, JPEG
-    // or PNG image) and writes the image's path, relative to the page, into
-    // txtImage. Until it is part of the program a drop writes nothing.
-    Q_UNUSED(mime);
-    return false;
 }
 
 bool frmBackground::eventFilter(QObject *watched, QEvent *event)
@@ -256,5 +230,5 @@ void frmBackground::mouseReleaseEvent(QMouseEvent *event)
 void frmBackground::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    modGrad::paint(painter, rect());
+    modGrad::paintGradient(painter, rect());
 }

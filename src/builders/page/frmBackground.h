@@ -1,9 +1,12 @@
 // Zevora - the background image dialog (Dialogs > Background).
 #pragma once
 
+#include "FrameLock.h"
+
 #include <QDialog>
 #include <QPointer>
 
+#include <memory>
 #include <optional>
 
 class FileCommands;
@@ -61,16 +64,13 @@ protected:
 
 private:
     void cmdOK_Click();
-    // Checks a drop on txtImage and writes the dropped image's path there:
-    // one image file, which the image reader accepts. True when it did.
-    bool checkImageDrop(const QMimeData *mime);
     void releaseFrame();
     bool dragWindow(QMouseEvent *event);
 
     QPointer<frmKid> m_page;
     FileCommands *m_files;
     QPointer<QWidget> m_frame;
-    bool m_frameDisabled = false;
+    std::unique_ptr<FrameLock> m_frameLock;
     // Where the pointer took hold of the window, while it is being dragged.
     std::optional<QPoint> m_grip;
 };
