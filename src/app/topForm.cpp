@@ -256,9 +256,13 @@ void topForm::Picture1_Click(int index)
     case Tool::Replace:
         showReplace();
         return;
-    case Tool::Spelling:
     case Tool::WebSafeColor:
+        showPalette();
+        return;
     case Tool::CustomColor:
+        insertCustomColour();
+        return;
+    case Tool::Spelling:
     case Tool::HtmlPreview:
         // These commands arrive with the features they belong to.
         return;
