@@ -6,6 +6,7 @@
 #include "frmKid.h"
 #include "richy.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
@@ -56,10 +57,13 @@ QList<QRadioButton *> makeOptions(QWidget *parent, const char *name, const QStri
                                   const QStringList &tips = {})
 {
     QList<QRadioButton *> options;
+    // Each array is a set of its own, though the arrays share their frame.
+    auto *group = new QButtonGroup(parent);
     for (int i = 0; i < captions.size(); ++i) {
         auto *option = new QRadioButton(captions[i], parent);
         option->setObjectName(arrayName(name, i));
         option->setToolTip(tips.value(i));
+        group->addButton(option, i);
         options.append(option);
     }
     return options;
@@ -272,6 +276,7 @@ QWidget *frmTable::buildAttributes()
     scrT_Width->setRange(5, 100);
     scrT_Width->setValue(100);
     scrT_Width->setToolTip(lblTableWidth->toolTip());
+    scrT_Width->setMinimumWidth(120);
     lblTableWidth->setBuddy(scrT_Width);
     lblT_Percent = makeLabel(Frame1, "lblT_Percent", QStringLiteral("100%"));
     connect(scrT_Width, &QScrollBar::valueChanged, this, [this](int value) {
@@ -384,6 +389,7 @@ QWidget *frmTable::buildSettingsArea()
     lblWidth->setBuddy(hScrW);
     lblScrW = makeLabel(picSettings, "lblScrW", QString());
     lblScrW->setMinimumWidth(80);
+    hScrW->setMinimumWidth(160);
     connect(hScrW, &QScrollBar::valueChanged, this,
             [this](int value) { lblScrW->setText(TableRules::valueText(m_model.AdjustMode, value)); });
     for (int i = 0; i < 2; ++i) {
@@ -415,6 +421,14 @@ QWidget *frmTable::buildSettingsArea()
     column->addLayout(bar);
     column->addLayout(links);
     column->addStretch(1);
+    // The bar's place stays free while it is hidden, so the dialog does not jump.
+    for (QWidget *widget :
+         {static_cast<QWidget *>(lblWidth), static_cast<QWidget *>(hScrW), static_cast<QWidget *>(lblScrW),
+          static_cast<QWidget *>(Picture1[0]), static_cast<QWidget *>(Picture1[1])}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     hideBar();
     return picSettings;
 }
