@@ -148,12 +148,12 @@ void tst_frmTable::attributeKeysAndTheEnterButton_data()
     QTest::addColumn<QString>("shown"); // title of the box, or "" for none
     QTest::addColumn<QString>("fragment");
 
-    QTest::addRow("two digits as border") << 0 << "42"
-                                          << ""
-                                          << "<TABLE border=42 width=100%>";
-    QTest::addRow("a third digit") << 1 << "123"
-                                   << "TOO BIG"
-                                   << "<TABLE border=1 width=100% cellspacing=12>";
+    QTest::addRow("two digits as border, backspace") << 0 << "42\b7"
+                                                     << ""
+                                                     << "<TABLE border=47 width=100%>";
+    QTest::addRow("a third key") << 1 << "12x"
+                                 << "TOO BIG"
+                                 << "<TABLE border=1 width=100% cellspacing=12>";
     QTest::addRow("a letter") << 2 << "5x"
                               << "Numbers only..."
                               << "<TABLE border=1 width=100% cellpadding=5>";
