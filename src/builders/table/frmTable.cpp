@@ -1,8 +1,11 @@
 // Zevora - the table designer dialog (Dialogs > Table Maker).
 #include "frmTable.h"
 
+#include "ColourDialogService.h"
 #include "MessageService.h"
+#include "Services.h"
 #include "TableGenerator.h"
+#include "frmColors.h"
 #include "frmKid.h"
 #include "richy.h"
 
@@ -27,6 +30,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 using namespace Platform;
 
@@ -659,13 +664,22 @@ void frmTable::setTH(mCell::Colour newBG)
 
 std::optional<mCell::Colour> frmTable::webSafeColour(int mode)
 {
-    Q_UNUSED(mode);
-    return std::nullopt;
+    m_palettePick.reset();
+    auto *palette = new frmColors(this); // deletes itself as it closes
+    palette->doYourDuty(mode, this);
+    palette->exec();
+    return std::exchange(m_palettePick, std::nullopt);
+}
+
+void frmTable::paletteColour(int mode, Platform::ColourValue colour, const QString &)
+{
+    if (mode >= frmColors::TableCell && mode <= frmColors::TableHeader)
+        m_palettePick = colour;
 }
 
 std::optional<mCell::Colour> frmTable::customColour()
 {
-    return std::nullopt;
+    return Platform::Services::colourDialogs().chooseColour(this);
 }
 
 // --- the cell menu ----------------------------------------------------------------------

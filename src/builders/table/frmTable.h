@@ -1,6 +1,7 @@
 // Zevora - the table designer dialog (Dialogs > Table Maker).
 #pragma once
 
+#include "PaletteRecipient.h"
 #include "TableModel.h"
 #include "TableRules.h"
 
@@ -34,7 +35,7 @@ class frmKid;
 /// The preview's cells are lbl1(0) to lbl8(7), one array per row; other
 /// arrays of controls are named "name(i)" as well: optAtt(1), Picture1(0),
 /// mnuAdjustW(5).
-class frmTable : public QDialog
+class frmTable : public QDialog, public PaletteRecipient
 {
     Q_OBJECT
 
@@ -54,6 +55,9 @@ public:
     void setTH(mCell::Colour newBG);
 
     const TableModel &model() const { return m_model; }
+
+    /// The palette opened by webSafeColour() hands its pick over here.
+    void paletteColour(int mode, Platform::ColourValue colour, const QString &tag) override;
 
     QLabel *picHead = nullptr;
     QComboBox *cboRowNum = nullptr;
@@ -124,6 +128,7 @@ private:
     std::optional<mCell::Colour> webSafeColour(int mode);
     /// The colour of the colour chooser, or none when it is cancelled.
     std::optional<mCell::Colour> customColour();
+    std::optional<mCell::Colour> m_palettePick;
 
     TableModel m_model;
     QPointer<frmKid> m_page;

@@ -38,6 +38,8 @@ private slots:
     void attributeKeysAndTheEnterButton_data();
     void attributeKeysAndTheEnterButton();
     void captionHeaderAndTableColourChecks();
+    void colourCommandsColourTheTable_data();
+    void colourCommandsColourTheTable();
     void createWritesIntoItsPageAsOneUndoStepAndCancelWritesNothing();
     void theCellInformationListsEveryAttribute();
     void everyControlHasAnAccessibleName();
@@ -218,6 +220,61 @@ void tst_frmTable::captionHeaderAndTableColourChecks()
     control<QAbstractButton>("cmdCreate")->click();
     QCOMPARE(kid->richy->Text(), "<TABLE border=1 width=100%>\r\n<CAPTION align=bottom>Prices</CAPTION>\r\n"
                                  "<TR><!-- Row 1 -->\r\n   <TH>&nbsp;</TH>\r\n</TR>\r\n</TABLE>");
+}
+
+void tst_frmTable::colourCommandsColourTheTable_data()
+{
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("swatch"); // -1: the palette closes without a pick
+    QTest::addColumn<bool>("chooserPicks");
+    QTest::addColumn<QString>("row");
+
+    const QString plain = "<TR><!-- Row 1 -->\r\n   <TD>&nbsp;</TD>";
+    const QString coloured = "<TR><!-- Row 1 -->\r\n   <TD bgColor=%1>&nbsp;</TD>";
+    QTest::addRow("cell, palette") << "" << "mnuAdjustBCSet(0)" << 150 << false << coloured;
+    QTest::addRow("cell, palette closed") << "" << "mnuAdjustBCSet(0)" << -1 << false << plain;
+    QTest::addRow("cell, chooser") << "" << "mnuAdjustBCSet(1)" << 0 << true << coloured;
+    QTest::addRow("table, chooser cancelled") << "chkTBG" << "mnuTableBGSet(2)" << 0 << false << plain;
+    QTest::addRow("header, palette") << "chkHeader" << "mnuTHSetColor(0)" << 7 << false
+                                     << "<TR bgColor=%1>\r\n   <TH>&nbsp;</TH>";
+}
+
+// The palette and the colour chooser hand their colour to the command that
+// opened them; nothing changes when they close without one.
+void tst_frmTable::colourCommandsColourTheTable()
+{
+    QFETCH(QString, check);
+    QFETCH(QString, item);
+    QFETCH(int, swatch);
+    QFETCH(bool, chooserPicks);
+    QFETCH(QString, row);
+
+    frmKid *kid = m_test->page();
+    open(kid);
+    if (check.isEmpty())
+        rightClick(0, 0);
+    else
+        control<QAbstractButton>(check)->click();
+    QString tag = "\"#CC6633\"";
+    if (item.endsWith("(0)")) {
+        whenModal([&](QWidget *palette) {
+            auto *button = palette->findChild<QAbstractButton *>(QString("Text1(%1)").arg(swatch));
+            if (swatch < 0)
+                return palette->close(), void();
+            tag = "\"" + button->toolTip() + "\"";
+            button->click();
+        });
+    } else if (chooserPicks) {
+        m_test->services.colours.answerNext(0x3366CC);
+    } else {
+        m_test->services.colours.cancelNext();
+    }
+    menuItem(item);
+    QCOMPARE(tag.size(), 9);
+    control<QAbstractButton>("cmdCreate")->click();
+    QCOMPARE(kid->richy->Text(),
+             "<TABLE border=1 width=100%>\r\n" + row.arg(tag) + "\r\n</TR>\r\n</TABLE>");
 }
 
 void tst_frmTable::createWritesIntoItsPageAsOneUndoStepAndCancelWritesNothing()
