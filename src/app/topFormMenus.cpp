@@ -12,6 +12,7 @@
 #include "frmKid.h"
 #include "frmLists.h"
 #include "frmShortcuts.h"
+#include "frmTable.h"
 #include "richy.h"
 
 #include <QMdiArea>
@@ -214,7 +215,11 @@ void topForm::buildMenus()
                 if (frmKid *kid = pageForItems())
                     frmLists::showModal(kid, m_files, this);
             });
-    addItem(dialogs, "mnuTagsDTable", QStringLiteral("Table Maker"));
+    connect(addItem(dialogs, "mnuTagsDTable", QStringLiteral("Table Maker")), &QAction::triggered, this,
+            [this] {
+                if (frmKid *kid = pageForItems())
+                    frmTable::showModal(kid, this);
+            });
     connect(dialogs, &QMenu::aboutToShow, this, &topForm::updatePageItems);
 
     // Scripts
@@ -314,7 +319,7 @@ void topForm::updatePageItems()
 
     for (const char *name :
          {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors", "mnuTagsDBG",
-          "mnuTagsDLink", "mnuTagsDFont", "mnuTagsDHR", "mnuTagsDLists", "mnuOptFont", "mnuOptWW"})
+          "mnuTagsDLink", "mnuTagsDFont", "mnuTagsDHR", "mnuTagsDLists", "mnuTagsDTable", "mnuOptFont", "mnuOptWW"})
         item(QLatin1String(name))->setEnabled(open);
     item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
 }

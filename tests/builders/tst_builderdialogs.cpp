@@ -60,24 +60,6 @@ QStringList unnamedControls(const QWidget *window)
     return unnamed;
 }
 
-// Runs \a act on the modal dialog or popup about to be shown, inside its own
-// event loop; should it still be open 5 s later, it is closed.
-void whenModal(const std::function<void(QWidget *)> &act)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        QWidget *modal = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                           : QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        poll->deleteLater();
-        poll->stop();
-        QTimer::singleShot(5000, modal, &QWidget::close);
-        act(modal);
-    });
-    poll->start(5);
-}
-
 template <typename T> T *topLevel()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {

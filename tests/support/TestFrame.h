@@ -8,6 +8,11 @@
 #include "richy.h"
 #include "topForm.h"
 
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+
 /// Private settings, fake services (the system without sound) and a frame,
 /// made in this order and gone in reverse. Pages left changed close without
 /// a question, and boxes shown while everything goes need no answer.
@@ -35,3 +40,21 @@ struct TestFrame
         return kid;
     }
 };
+
+// Runs \a act on the modal dialog or popup about to be shown, inside its own
+// event loop; should it still be open 5 s later, it is closed.
+inline void whenModal(const std::function<void(QWidget *)> &act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        QWidget *modal = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        QTimer::singleShot(5000, modal, &QWidget::close);
+        act(modal);
+    });
+    poll->start(5);
+}
