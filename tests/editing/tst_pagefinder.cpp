@@ -51,32 +51,22 @@ void tst_PageFinder::findsIgnoringCaseAndCountsFromTheStart_data()
     QTest::addColumn<qsizetype>("start");
     QTest::addColumn<qsizetype>("found");
     QTest::addColumn<qsizetype>("count");
-
-    QTest::addRow("abc finds ABC") << "x ABC abc"
-                                   << "abc" << qsizetype(0) << qsizetype(2) << qsizetype(2);
-    QTest::addRow("é finds É") << "café CAFÉ"
-                               << "É" << qsizetype(0) << qsizetype(3) << qsizetype(2);
-    QTest::addRow("ß does not find SS") << "STRASSE"
-                                        << "ß" << qsizetype(0) << qsizetype(-1) << qsizetype(0);
-    QTest::addRow("capital sharp s finds ß") << "Straße"
-                                             << "\u1E9E" << qsizetype(0) << qsizetype(4) << qsizetype(1);
-    QTest::addRow("final sigma finds sigma") << "ΟΔΟΣ οδος"
-                                             << "ς" << qsizetype(0) << qsizetype(3) << qsizetype(2);
-    QTest::addRow("an emoji before a match") << "😀 abc"
-                                             << "ABC" << qsizetype(0) << qsizetype(3) << qsizetype(1);
-    QTest::addRow("a character beyond 16 bits folds")
-        << "x\U00010400y\U00010428"
-        << "\U00010428" << qsizetype(0) << qsizetype(1) << qsizetype(2);
-    QTest::addRow("CRLF before a match") << "one\r\ntwo\r\nabc"
-                                         << "ABC" << qsizetype(0) << qsizetype(10) << qsizetype(1);
-    QTest::addRow("aaaa holds aa twice") << "aaaa"
-                                         << "aa" << qsizetype(0) << qsizetype(0) << qsizetype(2);
-    QTest::addRow("counting from the caret") << "xx yy XX xx"
-                                             << "xx" << qsizetype(1) << qsizetype(6) << qsizetype(2);
-    QTest::addRow("a start at the end") << "abc"
-                                        << "c" << qsizetype(3) << qsizetype(-1) << qsizetype(0);
-    QTest::addRow("70,000 matches") << QStringLiteral("ab ").repeated(70'000) << "AB" << qsizetype(0)
-                                    << qsizetype(0) << qsizetype(70'000);
+    const auto row = [](const char *name, const QString &page, const QString &needle, qsizetype start,
+                        qsizetype found, qsizetype count) {
+        QTest::newRow(name) << page << needle << start << found << count;
+    };
+    row("abc finds ABC", "x ABC abc", "abc", 0, 2, 2);
+    row("é finds É", "café CAFÉ", "É", 0, 3, 2);
+    row("ß does not find SS", "STRASSE", "ß", 0, -1, 0);
+    row("capital sharp s finds ß", "Straße", "\u1E9E", 0, 4, 1);
+    row("final sigma finds sigma", "ΟΔΟΣ οδος", "ς", 0, 3, 2);
+    row("an emoji before a match", "😀 abc", "ABC", 0, 3, 1);
+    row("a character beyond 16 bits folds", "x\U00010400y\U00010428", "\U00010428", 0, 1, 2);
+    row("CRLF before a match", "one\r\ntwo\r\nabc", "ABC", 0, 10, 1);
+    row("aaaa holds aa twice", "aaaa", "aa", 0, 0, 2);
+    row("counting from the caret", "xx yy XX xx", "xx", 1, 6, 2);
+    row("a start at the end", "abc", "c", 3, -1, 0);
+    row("70,000 matches", QStringLiteral("ab ").repeated(70'000), "AB", 0, 0, 70'000);
 }
 
 void tst_PageFinder::findsIgnoringCaseAndCountsFromTheStart()
@@ -114,27 +104,15 @@ void tst_PageFinder::replaceAllReplacesEveryOccurrenceOnce_data()
     QTest::addColumn<QString>("with");
     QTest::addColumn<QString>("result");
     QTest::addColumn<qsizetype>("replacements");
-
-    QTest::addRow("a by ab") << "aaa"
-                             << "a"
-                             << "ab"
-                             << "ababab" << qsizetype(3);
-    QTest::addRow("aaaa/aa") << "aaaa"
-                             << "aa"
-                             << "b"
-                             << "bb" << qsizetype(2);
-    QTest::addRow("letter case counts") << "Abc abc ABC"
-                                        << "abc"
-                                        << "x"
-                                        << "Abc x ABC" << qsizetype(1);
-    QTest::addRow("no match") << "abc"
-                              << "d"
-                              << "x"
-                              << "abc" << qsizetype(0);
-    QTest::addRow("around an emoji and CRLF") << "😀a\r\na😀"
-                                              << "a"
-                                              << "é"
-                                              << "😀é\r\né😀" << qsizetype(2);
+    const auto row = [](const char *name, const QString &page, const QString &find, const QString &with,
+                        const QString &result, qsizetype replacements) {
+        QTest::newRow(name) << page << find << with << result << replacements;
+    };
+    row("a by ab", "aaa", "a", "ab", "ababab", 3);
+    row("aaaa/aa", "aaaa", "aa", "b", "bb", 2);
+    row("letter case counts", "Abc abc ABC", "abc", "x", "Abc x ABC", 1);
+    row("no match", "abc", "d", "x", "abc", 0);
+    row("around an emoji and CRLF", "😀a\r\na😀", "a", "é", "😀é\r\né😀", 2);
 }
 
 void tst_PageFinder::replaceAllReplacesEveryOccurrenceOnce()
