@@ -123,6 +123,7 @@ private:
     QString folder() const { return m_dir->filePath(QStringLiteral("run")); }
     Client *startClient(const QString &clientFolder, const QStringList &options);
     Client *startClient(const QStringList &options) { return startClient(folder(), options); }
+    bool handsOver(InstanceChannel &primary, const QString &path);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<Client>> m_clients;
@@ -155,6 +156,17 @@ Client *tst_InstanceChannel::startClient(const QString &clientFolder, const QStr
         qWarning("instance_client did not start: %s", qPrintable(client->errorString()));
     m_clients.push_back(std::move(client));
     return m_clients.back().get();
+}
+
+// A second start hands \a path over and ends well, and the primary receives it once.
+bool tst_InstanceChannel::handsOver(InstanceChannel &primary, const QString &path)
+{
+    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+    Client *client = startClient({"--send", hex(path)});
+    return client->waitForEnd() && client->exitCode() == 0 &&
+           client->lines() == QList<QByteArray>{"role:secondary", "handed-over:1"} &&
+           QTest::qWaitFor([&] { return !spy.isEmpty(); }, ProcessTimeoutMs) && spy.size() == 1 &&
+           spy.at(0).at(0).toString() == path;
 }
 
 void tst_InstanceChannel::theFirstStartIsPrimaryAndTheNextIsSecondary()
@@ -245,12 +257,9 @@ void tst_InstanceChannel::sendersOneAfterAnotherAndAtOnceAreHandledOneAtATime()
         --depth;
     });
 
-    for (const char *path : {"/one.htm", "/two.htm", "/three.htm"}) {
-        Client *client = startClient({"--send", hex(path)});
-        QVERIFY(client->waitForEnd());
-        QCOMPARE(client->exitCode(), 0);
-    }
-    QTRY_COMPARE(received, (QStringList{"/one.htm", "/two.htm", "/three.htm"}));
+    for (const char *path : {"/one.htm", "/two.htm", "/three.htm"})
+        QVERIFY(handsOver(primary, path));
+    QCOMPARE(received, (QStringList{"/one.htm", "/two.htm", "/three.htm"}));
 
     received.clear();
     const QString startAt = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
@@ -292,12 +301,7 @@ void tst_InstanceChannel::strayRecordsAreIgnoredAndOverlongOnesDropTheirConnecti
     QTRY_COMPARE(sender.state(), QLocalSocket::UnconnectedState);
     QCOMPARE(sender.readAll(), QByteArray());
     QCOMPARE(spy.count(), 0);
-
-    Client *client = startClient({"--send", hex("/fine.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(client->exitCode(), 0);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/fine.htm"));
+    QVERIFY(handsOver(primary, "/fine.htm"));
 }
 
 void tst_InstanceChannel::heldRecordsWaitInABoundedQueue()
@@ -351,7 +355,6 @@ void tst_InstanceChannel::aFloodOfConnectionsLeavesTheChannelWorking()
     QFETCH(bool, freedAfterTheFlood);
     InstanceChannel primary(folder());
     QCOMPARE(primary.start(), Role::Primary);
-    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
 
     rlimit usual{};
     QCOMPARE(getrlimit(RLIMIT_NOFILE, &usual), 0);
@@ -366,11 +369,7 @@ void tst_InstanceChannel::aFloodOfConnectionsLeavesTheChannelWorking()
         QCOMPARE(setrlimit(RLIMIT_NOFILE, &usual), 0);
 
     // The flood still holds its connections.
-    Client *client = startClient({"--send", hex("/after.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
-    QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/after.htm"));
+    QVERIFY(handsOver(primary, "/after.htm"));
 #else
     QSKIP("needs Linux descriptor limits");
 #endif
@@ -395,9 +394,7 @@ void tst_InstanceChannel::aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmT
     QVERIFY(first->waitForEnd());
     QTRY_COMPARE(received, QStringList{"/first.htm"});
 
-    Client *second = startClient({"--send", hex("/second.htm")});
-    QVERIFY(second->waitForEnd());
-    QCOMPARE(second->exitCode(), 0);
+    QVERIFY(handsOver(primary, "/second.htm"));
     QCOMPARE(received, (QStringList{"/first.htm", "/second.htm"}));
 }
 
@@ -421,13 +418,7 @@ void tst_InstanceChannel::aKilledPrimaryIsReplacedAtOnce()
     clock.start();
     QCOMPARE(next.start(), Role::Primary);
     QVERIFY2(clock.elapsed() < 10000, "the dead primary's lock was not taken over at once");
-
-    QSignalSpy spy(&next, &InstanceChannel::handOverReceived);
-    Client *client = startClient({"--send", hex("/again.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(client->exitCode(), 0);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/again.htm"));
+    QVERIFY(handsOver(next, "/again.htm"));
 }
 
 void tst_InstanceChannel::aLiveLockHolderWithAnOldLockIsNotReplaced_data()
@@ -487,11 +478,7 @@ void tst_InstanceChannel::aLockFileThatNoProcessHoldsIsTakenOver()
     channel.setElectionTimeout(300);
     QCOMPARE(channel.start(), Role::Primary);
     QCOMPARE(lockOwner(channel.lockFilePath()), QCoreApplication::applicationPid());
-
-    QSignalSpy spy(&channel, &InstanceChannel::handOverReceived);
-    Client *client = startClient({"--send", hex("/taken.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(spy.count(), 1);
+    QVERIFY(handsOver(channel, "/taken.htm"));
 }
 
 void tst_InstanceChannel::twoInstancesStartedAtTheSameMomentElectOnePrimary()
