@@ -1,4 +1,5 @@
 // Zevora tests - start-up: the command line, the command-line file, the splash.
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "CRegSettings.h"
@@ -32,7 +33,6 @@ private slots:
     void escapeEndsTheSplashAtOnce();
 
 private:
-    void writeFile(const QString &name, const QByteArray &bytes);
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     std::unique_ptr<TestFrame> m_test;
@@ -53,13 +53,6 @@ void tst_mStart::cleanup()
 {
     m_test.reset();
     m_dir.reset();
-}
-
-void tst_mStart::writeFile(const QString &name, const QByteArray &bytes)
-{
-    QFile file(path(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 void tst_mStart::theArgumentsJoinedByBlanksAreThePath_data()
@@ -86,7 +79,7 @@ void tst_mStart::theArgumentsJoinedByBlanksAreThePath()
 
 void tst_mStart::aCommandLineFileOpens()
 {
-    writeFile("index.htm", "<p>caf\xE9</p>\r\n");
+    QVERIFY(writeFile(path("index.htm"), "<p>caf\xE9</p>\r\n"));
     mStart::openCommandLineFile(*m_frame, path("index.htm"));
     frmKid *kid = m_frame->activeDocument();
     QVERIFY(kid);
@@ -100,16 +93,13 @@ void tst_mStart::aCommandLineFileOpens()
 void tst_mStart::filesFromTemporaryOrCacheFoldersStayOutOfTheRecentList()
 {
     QDir(m_dir->path()).mkpath("Cache");
-    writeFile("Cache/cached.htm", "from the browser's cache");
+    QVERIFY(writeFile(path("Cache/cached.htm"), "from the browser's cache"));
     mStart::openCommandLineFile(*m_frame, path("Cache/cached.htm"));
     QVERIFY(m_frame->activeDocument());
     QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), QString("none"));
 
     QTemporaryDir temp(mFuncs::TempFolder() + "zevora-XXXXXX");
-    QFile file(temp.filePath("t.htm"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("temporary");
-    file.close();
+    QVERIFY(writeFile(temp.filePath("t.htm"), "temporary"));
     mStart::openCommandLineFile(*m_frame, temp.filePath("t.htm"));
     QCOMPARE(m_frame->documents().size(), 2);
     QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), QString("none"));
@@ -117,7 +107,7 @@ void tst_mStart::filesFromTemporaryOrCacheFoldersStayOutOfTheRecentList()
 
 void tst_mStart::anRtfFileShowsItsSourceAsTxt()
 {
-    writeFile("notes.rtf", "{\\rtf1 Hello}");
+    QVERIFY(writeFile(path("notes.rtf"), "{\\rtf1 Hello}"));
     mStart::openCommandLineFile(*m_frame, path("notes.rtf"));
     frmKid *kid = m_frame->activeDocument();
     QVERIFY(kid);

@@ -1,4 +1,6 @@
 // Zevora tests - one instance per user, with the real program started twice.
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
@@ -86,24 +88,15 @@ bool tst_SingleInstance::waitForSocket(int ms) const
 bool tst_SingleInstance::waitForRecent(const QString &path, int ms) const
 {
     // An opened file goes to the top of the recent-files list in the settings.
-    QFile settings(m_home->filePath("config/Tallow Ridge/Zevora.conf"));
     return QTest::qWaitFor(
-        [&] {
-            const bool found =
-                settings.open(QIODevice::ReadOnly) && settings.readAll().contains(path.toUtf8());
-            settings.close();
-            return found;
-        },
+        [&] { return readFile(m_home->filePath("config/Tallow Ridge/Zevora.conf")).contains(path.toUtf8()); },
         ms);
 }
 
 QString tst_SingleInstance::writePage(const QString &name)
 {
-    const QString path = m_home->filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("<p>" + name.toUtf8() + "</p>\r\n");
-    return path;
+    writeFile(m_home->filePath(name), "<p>" + name.toUtf8() + "</p>\r\n");
+    return m_home->filePath(name);
 }
 
 void tst_SingleInstance::aSecondStartHandsItsFileToTheFirst()

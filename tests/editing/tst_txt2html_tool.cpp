@@ -1,4 +1,6 @@
 // Zevora tests - the zevora-txt2html command-line filter, run as a program.
+#include "TestFiles.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,13 +75,9 @@ void tst_Txt2HtmlTool::convertsTheNamedFileOrStandardInput()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, html);
-    QFile file(path(QStringLiteral("page text.txt")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-
+    QVERIFY(writeFile(path("page text.txt"), bytes));
     // Named, or on standard input (with or without a dash).
-    for (const Run &run : {runTool({file.fileName()}), runTool({}, bytes), runTool({"-"}, bytes)}) {
+    for (const Run &run : {runTool({path("page text.txt")}), runTool({}, bytes), runTool({"-"}, bytes)}) {
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, html);
         QCOMPARE(run.err, QByteArray());

@@ -1,4 +1,5 @@
 // Zevora tests - New, Open, Save, Save As, recent files and files from outside.
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "CRegSettings.h"
@@ -27,19 +28,6 @@
 using namespace Platform;
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 MessageBox note(const QString &text, MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok,
                 const QString &title = "Zevora Note:")
 {
@@ -159,7 +147,7 @@ void tst_FileCommands::newPagesAreNumberedAndHoldTheSkeleton()
 
 void tst_FileCommands::theOpenDialogStartsWithTheDefaultTypeInThePagesFolder()
 {
-    writeFile(path("page.htm"), "<p>hi</p>\r\n");
+    QVERIFY(writeFile(path("page.htm"), "<p>hi</p>\r\n"));
     QVERIFY(CRegSettings().SaveRegSetting("Files", "default_Open", ".txt"));
     frmKid *kid = open(path("page.htm"));
     QVERIFY(kid);
@@ -206,7 +194,7 @@ void tst_FileCommands::theOpenDialogRefuses()
     QFETCH(QString, alias);
     const QString file = path("refused.htm");
     if (!content.isEmpty())
-        writeFile(file, content);
+        QVERIFY(writeFile(file, content));
     if (!alias.isEmpty()) {
         QVERIFY(QFile::link(file, path("link.htm")));
         QCOMPARE(::link(qPrintable(file), qPrintable(path("hard.htm"))), 0);
@@ -225,7 +213,7 @@ void tst_FileCommands::pagesComeBackByteForByte_data()
     QTest::addColumn<QByteArray>("original");
     QTest::addColumn<QByteArray>("added");
     const auto corpus = [](const char *name, const QByteArray &added = {}) {
-        QTest::newRow(name) << readAll(QStringLiteral(ZEVORA_TEST_DATA "/roundtrip/") + name) << added;
+        QTest::newRow(name) << readFile(QStringLiteral(ZEVORA_TEST_DATA "/roundtrip/") + name) << added;
     };
     corpus("crlf.htm");
     corpus("lf.htm");
@@ -248,7 +236,7 @@ void tst_FileCommands::pagesComeBackByteForByte()
 {
     QFETCH(QByteArray, original);
     QFETCH(QByteArray, added);
-    writeFile(path("page.txt"), original);
+    QVERIFY(writeFile(path("page.txt"), original));
     frmKid *kid = open(path("page.txt"));
     QVERIFY(kid);
     // Change a character and change it back.
@@ -258,16 +246,16 @@ void tst_FileCommands::pagesComeBackByteForByte()
     QTest::keyClick(kid->richy, Qt::Key_Backspace);
     QVERIFY(kid->richy->DataChanged());
     QVERIFY(m_files->SaveDocument(kid));
-    QCOMPARE(readAll(path("page.txt")), original + added);
+    QCOMPARE(readFile(path("page.txt")), original + added);
     kid->kidPaste(QString::fromUtf8("q\r\né"));
     kid->cmdUndo_Click();
     QVERIFY(m_files->SaveDocument(kid));
-    QCOMPARE(readAll(path("page.txt")), original + added);
+    QCOMPARE(readFile(path("page.txt")), original + added);
 }
 
 void tst_FileCommands::closingThePageWhileItLoadsIsSafe()
 {
-    writeFile(path("slow.htm"), QByteArray(100000, 'x'));
+    QVERIFY(writeFile(path("slow.htm"), QByteArray(100000, 'x')));
     // The page closes during the first pause between two blocks.
     connect(m_frame->mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *window) {
         if (window)
@@ -281,7 +269,7 @@ void tst_FileCommands::closingThePageWhileItLoadsIsSafe()
 
 void tst_FileCommands::theSameFileHandedOverWhileItLoadsOpensOnce()
 {
-    writeFile(path("slow.htm"), QByteArray(100000, 'x'));
+    QVERIFY(writeFile(path("slow.htm"), QByteArray(100000, 'x')));
     // The second hand-over arrives during the first pause between two blocks.
     QTimer::singleShot(0, m_frame, [this] { m_frame->handOverReceived(path("slow.htm")); });
     QVERIFY(open(path("slow.htm")));
@@ -292,7 +280,7 @@ void tst_FileCommands::theSameFileHandedOverWhileItLoadsOpensOnce()
 void tst_FileCommands::rtfIsOfferedAsPlainText()
 {
     const QByteArray rtf = "{\\RTF1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 He\\'00llo\\par W\\u0?orld}";
-    writeFile(path("notes.rtf"), rtf);
+    QVERIFY(writeFile(path("notes.rtf"), rtf));
     m_services->messages.answerNext(MsgAnswer::Cancel);
     m_services->messages.answerNext(MsgAnswer::Ok);
     QVERIFY(!open(path("notes.rtf")));
@@ -314,9 +302,9 @@ void tst_FileCommands::rtfIsOfferedAsPlainText()
     m_services->fileDialogs.answerNext(path("notes.txt"), 3);
     QVERIFY(m_files->SaveDocument(kid));
     QCOMPARE(m_services->fileDialogs.shown.last().request.fileName, QString("notes.txt"));
-    QCOMPARE(readAll(path("notes.rtf")), rtf);
+    QCOMPARE(readFile(path("notes.rtf")), rtf);
     // A page holding NUL bytes gets no line break added at its end.
-    QCOMPARE(readAll(path("notes.txt")), text.toUtf8());
+    QCOMPARE(readFile(path("notes.txt")), text.toUtf8());
 }
 
 void tst_FileCommands::savingAnUntitledPageGoesThroughSaveAs()
@@ -334,7 +322,7 @@ void tst_FileCommands::savingAnUntitledPageGoesThroughSaveAs()
     QVERIFY(kid->windowTitle().startsWith("first.htm" + kStampMark + " Last modified: "));
     QVERIFY(!kid->richy->DataChanged());
     QVERIFY(!m_frame->isToolEnabled(Tool::Save));
-    QCOMPARE(readAll(path("first.htm")), (FileCommands::newPageText().insert(111, "x") + "\r\n").toUtf8());
+    QCOMPARE(readFile(path("first.htm")), (FileCommands::newPageText().insert(111, "x") + "\r\n").toUtf8());
     QCOMPARE(recentFiles().first(), path("first.htm"));
 
     // A cancelled Save As saves nothing and changes nothing.
@@ -370,7 +358,7 @@ void tst_FileCommands::saveAsAddsTheExtensionOfTheChosenType()
 
 void tst_FileCommands::saveAsAsksBeforeReplacingAFileTheDialogDidNotConfirm()
 {
-    writeFile(path("page.htm"), "old\r\n");
+    QVERIFY(writeFile(path("page.htm"), "old\r\n"));
     frmKid *kid = m_files->NewPage(true);
     // The dialog returned "page" and the HTM type: "page.htm" was never asked about.
     m_services->fileDialogs.answerNext(path("page"), 0);
@@ -379,13 +367,13 @@ void tst_FileCommands::saveAsAsksBeforeReplacingAFileTheDialogDidNotConfirm()
     const MessageBox question = note(path("page.htm") + " already exists.\n\nDo you want to replace it?",
                                      MsgIcon::Question, MsgButtons::YesNo);
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{question});
-    QCOMPARE(readAll(path("page.htm")), QByteArray("old\r\n"));
+    QCOMPARE(readFile(path("page.htm")), QByteArray("old\r\n"));
     QVERIFY(kid->Tag() != path("page.htm"));
 
     m_services->fileDialogs.answerNext(path("page"), 0);
     m_services->messages.answerNext(MsgAnswer::Yes);
     QVERIFY(m_files->SaveDocumentAs(kid));
-    QVERIFY(readAll(path("page.htm")).startsWith("<HTML>"));
+    QVERIFY(readFile(path("page.htm")).startsWith("<HTML>"));
     // A name the dialog itself confirmed is not asked about again.
     m_services->fileDialogs.answerNext(path("page.htm"), 0);
     QVERIFY(m_files->SaveDocumentAs(kid));
@@ -434,7 +422,7 @@ void tst_FileCommands::failedWritesLeaveEverything()
 
 void tst_FileCommands::aFileThatVanishedIsNotWrittenBlindly()
 {
-    writeFile(path("gone.htm"), "here\r\n");
+    QVERIFY(writeFile(path("gone.htm"), "here\r\n"));
     frmKid *kid = open(path("gone.htm"));
     QTest::keyClicks(kid->richy, "x");
     QVERIFY(QFile::remove(path("gone.htm")));
@@ -458,16 +446,16 @@ void tst_FileCommands::aFileChangedOnDiskIsNotOverwrittenUnasked_data()
 void tst_FileCommands::aFileChangedOnDiskIsNotOverwrittenUnasked()
 {
     QFETCH(bool, swapForLink);
-    writeFile(path("page.htm"), "one\r\n");
+    QVERIFY(writeFile(path("page.htm"), "one\r\n"));
     frmKid *kid = open(path("page.htm"));
     QTest::keyClicks(kid->richy, "x");
     const QByteArray theirs = "two\r\n";
     if (swapForLink) {
-        writeFile(path("other.htm"), theirs);
+        QVERIFY(writeFile(path("other.htm"), theirs));
         QVERIFY(QFile::remove(path("page.htm")));
         QVERIFY(QFile::link(path("other.htm"), path("page.htm")));
     } else {
-        writeFile(path("page.htm"), theirs);
+        QVERIFY(writeFile(path("page.htm"), theirs));
         QFile file(path("page.htm"));
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9)),
@@ -480,7 +468,7 @@ void tst_FileCommands::aFileChangedOnDiskIsNotOverwrittenUnasked()
                                 "Overwrite it with this page?",
              MsgIcon::Exclamation, MsgButtons::YesNo);
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{question});
-    QCOMPARE(readAll(path("page.htm")), theirs);
+    QCOMPARE(readFile(path("page.htm")), theirs);
     QVERIFY(kid->richy->DataChanged());
     if (!swapForLink) {
         kid->Form_Activate();
@@ -489,7 +477,7 @@ void tst_FileCommands::aFileChangedOnDiskIsNotOverwrittenUnasked()
 
     m_services->messages.answerNext(MsgAnswer::Yes);
     QVERIFY(m_files->SaveDocument(kid));
-    QCOMPARE(readAll(path("page.htm")), QByteArray("xone\r\n"));
+    QCOMPARE(readFile(path("page.htm")), QByteArray("xone\r\n"));
     // The caption has one stamp, the new one; and the page knows its file again.
     QCOMPARE(kid->windowTitle(), "page.htm" + mCaption::LastModifiedStamp(path("page.htm")));
     QTest::keyClicks(kid->richy, "y");
@@ -503,8 +491,8 @@ void tst_FileCommands::aLinkOfAnotherUserInASharedFolderIsNotFollowed()
         QSKIP("Giving a link to another user needs root");
     QTemporaryDir shared;
     QCOMPARE(::chmod(qPrintable(shared.path()), 01777), 0);
-    writeFile(shared.filePath("page.htm"), "mine\r\n");
-    writeFile(path("victim.txt"), "precious\r\n");
+    QVERIFY(writeFile(shared.filePath("page.htm"), "mine\r\n"));
+    QVERIFY(writeFile(path("victim.txt"), "precious\r\n"));
     frmKid *kid = open(shared.filePath("page.htm"));
     QTest::keyClicks(kid->richy, "x");
     QVERIFY(QFile::remove(shared.filePath("page.htm")));
@@ -519,7 +507,7 @@ void tst_FileCommands::aLinkOfAnotherUserInASharedFolderIsNotFollowed()
                  "open or save the page under another name.",
              MsgIcon::Exclamation);
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{refused});
-    QCOMPARE(readAll(path("victim.txt")), QByteArray("precious\r\n"));
+    QCOMPARE(readFile(path("victim.txt")), QByteArray("precious\r\n"));
     QVERIFY(kid->richy->DataChanged());
     // Nor is a page opened through it.
     kid->richy->setDataChanged(false);
@@ -571,7 +559,7 @@ void tst_FileCommands::aFullDiskLeavesTheOldFile()
     QFETCH(int, added);
     QFETCH(int, limit);
     // The file size limit makes writes fail as a full disk does.
-    writeFile(path("big.htm"), "old content\r\n");
+    QVERIFY(writeFile(path("big.htm"), "old content\r\n"));
     frmKid *kid = open(path("big.htm"));
     kid->kidPaste(QString(added, 'z'));
     struct rlimit old;
@@ -587,14 +575,14 @@ void tst_FileCommands::aFullDiskLeavesTheOldFile()
     QVERIFY(!saved);
     QCOMPARE(m_services->messages.shown.last(), note("Could not write to the specified file at this time.",
                                                      MsgIcon::Exclamation, MsgButtons::Ok, "Zevora Note"));
-    QCOMPARE(readAll(path("big.htm")), QByteArray("old content\r\n"));
+    QCOMPARE(readFile(path("big.htm")), QByteArray("old content\r\n"));
     QVERIFY(kid->richy->DataChanged());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"big.htm"});
 }
 
 void tst_FileCommands::savingKeepsPermissionsAndSymbolicLinks()
 {
-    writeFile(path("script.cgi"), "#!/bin/sh\necho hi\n");
+    QVERIFY(writeFile(path("script.cgi"), "#!/bin/sh\necho hi\n"));
     const QFileDevice::Permissions executable =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ExeGroup;
@@ -604,26 +592,26 @@ void tst_FileCommands::savingKeepsPermissionsAndSymbolicLinks()
     QTest::keyClicks(kid->richy, "#");
     QVERIFY(m_files->SaveDocument(kid));
     QVERIFY(QFileInfo(path("link.cgi")).isSymLink());
-    QCOMPARE(readAll(path("script.cgi")), QByteArray("##!/bin/sh\necho hi\n"));
+    QCOMPARE(readFile(path("script.cgi")), QByteArray("##!/bin/sh\necho hi\n"));
     QCOMPARE(QFile::permissions(path("script.cgi")), executable);
 }
 
 void tst_FileCommands::charactersTheEncodingCannotHoldAreOfferedUtf8()
 {
-    writeFile(path("old.txt"), "caf\xE9\r\n");
+    QVERIFY(writeFile(path("old.txt"), "caf\xE9\r\n"));
     frmKid *kid = open(path("old.txt"));
     QCOMPARE(kid->richy->Text(), QString::fromUtf8("café\r\n"));
     kid->kidPaste(QString::fromUtf8("😀"));
     m_services->messages.answerNext(MsgAnswer::No);
     QVERIFY(!m_files->SaveDocument(kid));
-    QCOMPARE(readAll(path("old.txt")), QByteArray("caf\xE9\r\n"));
+    QCOMPARE(readFile(path("old.txt")), QByteArray("caf\xE9\r\n"));
     QCOMPARE(m_services->messages.shown.last(),
              note("old.txt holds characters that cannot be written in the Windows-1252 encoding it was read "
                   "in.\n\nSave it in UTF-8 instead?",
                   MsgIcon::Exclamation, MsgButtons::YesNo));
     m_services->messages.answerNext(MsgAnswer::Yes);
     QVERIFY(m_files->SaveDocument(kid));
-    QCOMPARE(readAll(path("old.txt")), QString::fromUtf8("😀café\r\n").toUtf8());
+    QCOMPARE(readFile(path("old.txt")), QString::fromUtf8("😀café\r\n").toUtf8());
 }
 
 void tst_FileCommands::recentFilesKeepTheNewestNineAbsolutePaths()
@@ -631,7 +619,7 @@ void tst_FileCommands::recentFilesKeepTheNewestNineAbsolutePaths()
     QStringList files;
     for (int i = 0; i < 10; ++i) {
         files.append(path(QString("f%1.htm").arg(i)));
-        writeFile(files.last(), "x");
+        QVERIFY(writeFile(files.last(), "x"));
     }
     m_files->AddToRecent(files[0]);
     m_files->AddToRecent(files[1]);
@@ -670,8 +658,8 @@ void tst_FileCommands::recentFilesKeepTheNewestNineAbsolutePaths()
 
 void tst_FileCommands::recentFileMessages()
 {
-    writeFile(path("a.htm"), "a");
-    writeFile(path("b&c.htm"), "b");
+    QVERIFY(writeFile(path("a.htm"), "a"));
+    QVERIFY(writeFile(path("b&c.htm"), "b"));
     m_files->AddToRecent(path("a.htm"));
     m_files->AddToRecent(path("b&c.htm"));
     QCOMPARE(m_frame->item("mnuFileMRU(0)")->text(), path("b&&c.htm"));
@@ -701,13 +689,13 @@ void tst_FileCommands::recentFileMessages()
 
 void tst_FileCommands::closingWithYesSaves()
 {
-    writeFile(path("keep.htm"), "start\r\n");
+    QVERIFY(writeFile(path("keep.htm"), "start\r\n"));
     frmKid *kid = open(path("keep.htm"));
     QTest::keyClicks(kid->richy, "new ");
     QPointer<frmKid> alive = kid;
     m_services->messages.answerNext(MsgAnswer::Yes);
     QVERIFY(kid->close());
-    QCOMPARE(readAll(path("keep.htm")), QByteArray("new start\r\n"));
+    QCOMPARE(readFile(path("keep.htm")), QByteArray("new start\r\n"));
     QTRY_VERIFY(alive.isNull());
 }
 
@@ -730,9 +718,9 @@ void tst_FileCommands::dropsOnTheFrame()
 {
     QFETCH(QStringList, dropped);
     QFETCH(MessageBox, box);
-    writeFile(path("a.htm"), "dropped page");
-    writeFile(path("b.htm"), "other");
-    writeFile(path("secret.htm"), "no");
+    QVERIFY(writeFile(path("a.htm"), "dropped page"));
+    QVERIFY(writeFile(path("b.htm"), "other"));
+    QVERIFY(writeFile(path("secret.htm"), "no"));
     QVERIFY(QFile::setPermissions(path("secret.htm"), QFileDevice::WriteOwner));
     QDir(m_dir->path()).mkdir("folder");
     QMimeData mime;
@@ -758,9 +746,9 @@ void tst_FileCommands::dropsOnTheFrame()
 
 void tst_FileCommands::handOverReceiver()
 {
-    writeFile(path("index.htm"), "handed over");
-    writeFile(path("binary.dat"), "\x01\x02");
-    writeFile(path("logo.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01", 22));
+    QVERIFY(writeFile(path("index.htm"), "handed over"));
+    QVERIFY(writeFile(path("binary.dat"), "\x01\x02"));
+    QVERIFY(writeFile(path("logo.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01", 22)));
     m_frame->handOverReceived(path("index"));
     QCOMPARE(m_frame->documents().size(), 1);
     QCOMPARE(m_frame->activeDocument()->Tag(), path("index.htm"));

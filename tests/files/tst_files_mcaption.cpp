@@ -1,4 +1,5 @@
 // Zevora tests - the caption of a saved page and its last-modified stamp.
+#include "TestFiles.h"
 #include "mCaption.h"
 
 #include <QFile>
@@ -51,12 +52,9 @@ void tst_mCaption::theStampShowsMonthDayYearAndTheTwelveHourClock()
 void tst_mCaption::theStampOfAFileIsItsLastWriteTime()
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("index.htm"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(
-        file.setFileTime(QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9)), QFileDevice::FileModificationTime));
-    file.close();
-    QCOMPARE(LastModifiedStamp(file.fileName()),
+    QVERIFY(writeFile(dir.filePath("index.htm")));
+    QVERIFY(setModified(dir.filePath("index.htm"), QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9))));
+    QCOMPARE(LastModifiedStamp(dir.filePath("index.htm")),
              QString("              > Last modified: 7/4/2001  [12:05:09 PM]"));
     // A file that cannot be opened has none.
     QCOMPARE(LastModifiedStamp(dir.filePath("missing.htm")), QString());

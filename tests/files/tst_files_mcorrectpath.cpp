@@ -1,4 +1,5 @@
 // Zevora tests - turning a path handed to the program into the name of the file on disk.
+#include "TestFiles.h"
 #include "mCorrectPath.h"
 
 #include <QFile>
@@ -33,10 +34,8 @@ void tst_mCorrectPath::initTestCase()
     QVERIFY(QDir(root()).mkpath("Site/images"));
     QVERIFY(QDir(root()).mkpath("my.site"));
     for (const char *name : {"Site/index.htm", "Site/index.html", "Site/about.html", "Site/README",
-                             "Site/indexes.htm", "my.site/index.htm"}) {
-        QFile file(m_dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+                             "Site/indexes.htm", "my.site/index.htm"})
+        QVERIFY(writeFile(m_dir.filePath(name)));
 }
 
 // "~" stands for the test's folder.

@@ -1,4 +1,5 @@
 // Zevora tests - general routines on files and paths.
+#include "TestFiles.h"
 #include "mFuncs.h"
 
 #include <QFile>
@@ -28,7 +29,7 @@ private slots:
     void pagesFromTempAndCacheFoldersStayOutOfTheRecentList();
 
 private:
-    QString writeFile(const QString &name, const QByteArray &bytes);
+    QString file(const QString &name, const QByteArray &bytes);
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -39,21 +40,20 @@ void tst_mFuncs::init()
     QVERIFY(m_dir->isValid());
 }
 
-QString tst_mFuncs::writeFile(const QString &name, const QByteArray &bytes)
+// The path of a new file of the test's folder, holding \a bytes.
+QString tst_mFuncs::file(const QString &name, const QByteArray &bytes)
 {
-    const QString path = m_dir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    if (!writeFile(m_dir->filePath(name), bytes))
+        qFatal("cannot write %s", qPrintable(name));
+    return m_dir->filePath(name);
 }
 
 // A folder, a pipe (whose reading would wait for a writer for ever), a path
 // through a file and a file without read permission are neither.
 void tst_mFuncs::onlyAReadableRegularFileExistsOrIsBinary()
 {
-    QVERIFY(FileExists(writeFile("empty.htm", "")));
-    const QString binary = writeFile("page.bin", "\x01");
+    QVERIFY(FileExists(file("empty.htm", "")));
+    const QString binary = file("page.bin", "\x01");
     QVERIFY(FileExists(binary) && IsBinaryFile(binary));
     QStringList others{m_dir->filePath("missing.htm"), m_dir->path(), QString(), binary + "/inside.htm"};
     if (QProcess::execute("mkfifo", {m_dir->filePath("pipe")}) == 0)
@@ -101,7 +101,7 @@ void tst_mFuncs::binaryBytesWithinTheFirst300MakeAFileBinary()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, binary);
-    QCOMPARE(IsBinaryFile(writeFile("file.bin", content)), binary);
+    QCOMPARE(IsBinaryFile(file("file.bin", content)), binary);
 }
 
 void tst_mFuncs::theCaptionIsTheNameWithRtfShownAsTxt_data()

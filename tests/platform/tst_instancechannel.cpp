@@ -3,6 +3,7 @@
 // secondary blocks until the primary's event loop has handled its record.
 #include "HandOverRecord.h"
 #include "InstanceChannel.h"
+#include "TestFiles.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -72,12 +73,6 @@ QByteArray header(quint32 identifier, quint32 count)
         for (int shift = 0; shift < 32; shift += 8)
             bytes.append(char((value >> shift) & 0xFF));
     return bytes;
-}
-
-bool setModificationTime(const QString &path, const QDateTime &time)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 qint64 lockOwner(const QString &lockFilePath)
@@ -434,7 +429,7 @@ void tst_InstanceChannel::aLiveLockHolderWithAnOldLockIsNotReplaced()
     Client *holder = startClient(listens ? QStringList{"--records", "1"} : QStringList{"--hold-lock"});
     QVERIFY(holder->waitForLine(listens ? "role:primary" : "locked"));
     InstanceChannel late(folder());
-    QVERIFY(setModificationTime(late.lockFilePath(), QDateTime::currentDateTime().addDays(-1)));
+    QVERIFY(setModified(late.lockFilePath(), QDateTime::currentDateTime().addDays(-1)));
 
     late.setElectionTimeout(300);
     QElapsedTimer clock;
@@ -469,11 +464,8 @@ void tst_InstanceChannel::aLockFileThatNoProcessHoldsIsTakenOver()
     QFETCH(QByteArray, contents);
     InstanceChannel channel(folder());
     QVERIFY(QDir().mkpath(folder()));
-    QFile lock(channel.lockFilePath());
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.write(contents);
-    lock.close();
-    QVERIFY(setModificationTime(channel.lockFilePath(), QDateTime::currentDateTime().addSecs(-3600)));
+    QVERIFY(writeFile(channel.lockFilePath(), contents));
+    QVERIFY(setModified(channel.lockFilePath(), QDateTime::currentDateTime().addSecs(-3600)));
 
     channel.setElectionTimeout(300);
     QCOMPARE(channel.start(), Role::Primary);

@@ -1,5 +1,6 @@
 // Zevora tests - the real save dialog: the chosen type's extension and the question before replacing.
 #include "QtFileDialogService.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,9 +44,7 @@ void tst_QtFileDialogService::aTypedNameGetsTheTypeExtensionBeforeTheReplaceQues
     QFETCH(QString, chosen);
     QFETCH(bool, asked);
     QTemporaryDir dir;
-    QFile existing(dir.filePath("page.htm"));
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.close();
+    QVERIFY(writeFile(dir.filePath("page.htm")));
 
     // Answers the dialog, then (when it comes) the question, as a user would.
     bool questionSeen = false;

@@ -1,4 +1,5 @@
 // Zevora tests - recovery journals: a killed program's pages come back.
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "FileCommands.h"
@@ -84,10 +85,7 @@ void tst_Recovery::aKilledProgramsPageComesBackExactly()
     QFETCH(QByteArray, saved);
     QStringList arguments{path("recovery"), typed};
     if (!file.isEmpty()) {
-        QFile page(path("page.htm"));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write(file);
-        page.close();
+        QVERIFY(writeFile(path("page.htm"), file));
         arguments.append(path("page.htm"));
     }
     QProcess typist;
@@ -117,17 +115,12 @@ void tst_Recovery::aKilledProgramsPageComesBackExactly()
     QVERIFY(kid->windowTitle().startsWith("page.htm"));
     QCOMPARE(kid->richy->SelStart(), kid->richy->textLength());
     QVERIFY(m_frame->files()->SaveDocument(kid));
-    QFile written(path("page.htm"));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), saved);
+    QCOMPARE(readFile(path("page.htm")), saved);
 }
 
 void tst_Recovery::savingOrClosingAPageRemovesItsJournal()
 {
-    QFile file(path("page.htm"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("one\r\n");
-    file.close();
+    QVERIFY(writeFile(path("page.htm"), "one\r\n"));
     m_services->fileDialogs.answerNext(path("page.htm"));
     frmKid *kid = m_frame->files()->OpenDocument();
     QVERIFY(journalFiles().isEmpty());
@@ -169,11 +162,8 @@ void tst_Recovery::theOfferSkipsDamagedJournalsAndDiscardsOnlyWhenAsked()
     header.written = QDateTime::currentDateTimeUtc();
     const QByteArray good = JournalFile::compose(header, "kept text");
     for (const auto &[name, bytes] :
-         {std::pair{"4242-1.zevora-journal", good}, {"4242-2.zevora-journal", good.chopped(3)}}) {
-        QFile journal(path("recovery/") + name);
-        QVERIFY(journal.open(QIODevice::WriteOnly));
-        journal.write(bytes);
-    }
+         {std::pair{"4242-1.zevora-journal", good}, {"4242-2.zevora-journal", good.chopped(3)}})
+        QVERIFY(writeFile(path("recovery/") + name, bytes));
     const auto gone = [](qint64) { return false; };
 
     QStringList notes;

@@ -1,5 +1,6 @@
 // Zevora tests - the settings store.
 #include "CRegSettings.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 
 #include <QFile>
@@ -63,9 +64,7 @@ void tst_CRegSettings::namesAreMatchedWithoutRegardToCase()
     QCOMPARE(reg.GetRegSetting("Files", "default_Open"), QString(".txt"));
     QVERIFY(reg.DeleteSetting("fIlEs", "DEFAULT_open"));
     QCOMPARE(reg.GetRegSetting("Files", "default_Open", "gone"), QString("gone"));
-    QFile file(m_store->filePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().toLower().count("default_open"), 0);
+    QCOMPARE(readFile(m_store->filePath()).toLower().count("default_open"), 0);
 }
 
 void tst_CRegSettings::deletingRemovesOnlyWhatItNames()
@@ -93,10 +92,8 @@ void tst_CRegSettings::aValueWrittenByAnotherProcessIsReadAtOnce()
 
     // Another program rewrites the store behind our back (a different size, so
     // that no time stamp resolution can hide the change).
-    QFile file(m_store->filePath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("[font%20preferences]\nfont_Face=DejaVu Sans Mono\nfont_Size=12\n");
-    file.close();
+    QVERIFY(
+        writeFile(m_store->filePath(), "[font%20preferences]\nfont_Face=DejaVu Sans Mono\nfont_Size=12\n"));
     QCOMPARE(reg.GetRegSetting("Font Preferences", "FONT_FACE"), QString("DejaVu Sans Mono"));
     QCOMPARE(reg.GetRegSetting("font preferences", "font_Size"), QString("12"));
 }

@@ -2,6 +2,7 @@
 #include "BulletFiles.h"
 #include "BulletIcons.h"
 #include "FileIdentity.h"
+#include "TestFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,18 +14,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString topicTag(const QString &name)
 {
@@ -70,8 +59,8 @@ void tst_BulletFiles::bothFilesAreWrittenAndLinked()
     QCOMPARE(result.detailTag,
              QString("<img src=\"images/listDot_Teal.gif\" width=5 height=5 hspace=5 align=middle>"));
     QCOMPARE(result.topicFile, QDir::toNativeSeparators(images("listTri_Teal.gif")));
-    QCOMPARE(readAll(images("listTri_Teal.gif")), Resources::bulletGif(712));
-    QCOMPARE(readAll(images("listDot_Teal.gif")), Resources::bulletGif(812));
+    QCOMPARE(readFile(images("listTri_Teal.gif")), Resources::bulletGif(712));
+    QCOMPARE(readFile(images("listDot_Teal.gif")), Resources::bulletGif(812));
     QCOMPARE(QDir(images()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
@@ -100,18 +89,14 @@ void tst_BulletFiles::anExistingFileIsNeverWrittenOver()
     QList<Platform::FileIdentity> before;
     for (const QString &name : users + ours) {
         QVERIFY(writeFile(images(name), users.contains(name) ? "the user's own" : Resources::bulletGif(715)));
-        QFile file(images(name));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime(QDate(2001, 7, 5), QTime(15, 7, 9)),
-                                 QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(setModified(images(name), QDateTime(QDate(2001, 7, 5), QTime(15, 7, 9))));
         before.append(Platform::fileIdentity(images(name)));
     }
 
     QCOMPARE(BulletFiles::create(page(), 15).topicTag, topicTag(linked));
     for (qsizetype i = 0; i < before.size(); ++i)
         QVERIFY(before.at(i).sameFileUnchanged(Platform::fileIdentity(images((users + ours).at(i)))));
-    QCOMPARE(readAll(images(linked)), Resources::bulletGif(715));
+    QCOMPARE(readFile(images(linked)), Resources::bulletGif(715));
     QCOMPARE(QDir(images()).entryList(QDir::Files).size(), users.size() + qMax(ours.size(), 1) + 1);
 }
 
@@ -155,7 +140,7 @@ void tst_BulletFiles::whatCannotBeWrittenGivesTheGenericTags()
     QCOMPARE(result.detailTag, GenericDetail);
     QCOMPARE(QDir(images()).entryList(QDir::Files | QDir::Hidden), QStringList());
     if (obstacle == "images file")
-        QCOMPARE(readAll(images().chopped(1)), QByteArray("mine"));
+        QCOMPARE(readFile(images().chopped(1)), QByteArray("mine"));
 }
 
 void tst_BulletFiles::aPageWithoutAFolderHasNoImagePath()

@@ -1,4 +1,5 @@
 // Zevora tests - the list builder dialog, driven through its named controls.
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "frmLists.h"
@@ -229,9 +230,8 @@ void tst_frmLists::imageBulletsNeedASavedPage()
 
     frmKid *kid = m_frame->files()->NewPage();
     if (savedBefore) {
-        QFile file(m_dir->filePath("page.htm"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        kid->setTag(file.fileName());
+        QVERIFY(writeFile(m_dir->filePath("page.htm")));
+        kid->setTag(m_dir->filePath("page.htm"));
     } else {
         m_services->messages.answerNext(answer);
     }
