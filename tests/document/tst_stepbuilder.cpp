@@ -45,62 +45,59 @@ class tst_StepBuilder : public QObject
     Q_OBJECT
 
 private slots:
-    void theChangesOfOneActionMergeIntoOneStep_data();
-    void theChangesOfOneActionMergeIntoOneStep();
-};
-
-void tst_StepBuilder::theChangesOfOneActionMergeIntoOneStep_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<Changes>("changes");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<std::optional<EditStep>>("step");
-    const auto row = [](const char *name, const QString &before, const Changes &changes, const QString &after,
-                        std::optional<EditStep> step) {
-        QTest::newRow(name) << before << changes << after << step;
-    };
-    row("one change", "hello", {{5, 0, "!"}}, "hello!", EditStep{5, "", "!"});
-    row("typing over a selection", "abc xyz def", {{4, 3, ""}, {4, 0, "a"}}, "abc a def",
-        EditStep{4, "xyz", "a"});
-    // A drag that moves "one" behind "three".
-    row("changes apart merge with the text between", "one two three", {{0, 3, ""}, {10, 0, "one"}},
-        " two threeone", EditStep{0, "one two three", " two threeone"});
-    row("a change before the span extends it to the left", "0123456789", {{8, 0, "X"}, {1, 2, ""}},
-        "034567X89", EditStep{1, "1234567", "34567X"});
-    row("a change past the span extends it to the right", "0123456789", {{8, 0, "X"}, {8, 2, ""}},
-        "012345679", EditStep{8, "8", ""});
-    row("changes that cancel out give no step", "abc", {{1, 1, ""}, {1, 0, "b"}}, "abc", std::nullopt);
-    row("four changes", "The quick brown fox jumps over the lazy dog",
-        {{4, 6, ""}, {30, 0, "very "}, {0, 0, ">> "}, {42, 3, ""}},
-        ">> The brown fox jumps over the lvery azy ",
-        EditStep{0, "The quick brown fox jumps over the lazy dog",
-                 ">> The brown fox jumps over the lvery azy "});
-}
-
-void tst_StepBuilder::theChangesOfOneActionMergeIntoOneStep()
-{
-    QFETCH(QString, before);
-    QFETCH(Changes, changes);
-    QFETCH(QString, after);
-    QFETCH(std::optional<EditStep>, step);
-    Page page{before};
-    for (const Change &change : changes) {
-        if (change.length > 0)
-            page.remove(change.pos, change.length);
-        if (!change.text.isEmpty())
-            page.insert(change.pos, change.text);
+    void theChangesOfOneActionMergeIntoOneStep_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<Changes>("changes");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<std::optional<EditStep>>("step");
+        const auto row = [](const char *name, const QString &before, const Changes &changes,
+                            const QString &after, std::optional<EditStep> step) {
+            QTest::newRow(name) << before << changes << after << step;
+        };
+        row("one change", "hello", {{5, 0, "!"}}, "hello!", EditStep{5, "", "!"});
+        row("typing over a selection", "abc xyz def", {{4, 3, ""}, {4, 0, "a"}}, "abc a def",
+            EditStep{4, "xyz", "a"});
+        // A drag that moves "one" behind "three".
+        row("changes apart merge with the text between", "one two three", {{0, 3, ""}, {10, 0, "one"}},
+            " two threeone", EditStep{0, "one two three", " two threeone"});
+        row("a change before the span extends it to the left", "0123456789", {{8, 0, "X"}, {1, 2, ""}},
+            "034567X89", EditStep{1, "1234567", "34567X"});
+        row("a change past the span extends it to the right", "0123456789", {{8, 0, "X"}, {8, 2, ""}},
+            "012345679", EditStep{8, "8", ""});
+        row("changes that cancel out give no step", "abc", {{1, 1, ""}, {1, 0, "b"}}, "abc", std::nullopt);
+        row("four changes", "The quick brown fox jumps over the lazy dog",
+            {{4, 6, ""}, {30, 0, "very "}, {0, 0, ">> "}, {42, 3, ""}},
+            ">> The brown fox jumps over the lvery azy ",
+            EditStep{0, "The quick brown fox jumps over the lazy dog",
+                     ">> The brown fox jumps over the lvery azy "});
     }
-    QCOMPARE(page.text, after);
-    const std::optional<EditStep> taken = page.builder.take();
-    QCOMPARE(taken, step);
-    QVERIFY(!page.builder.isActive());
-    QVERIFY(!page.builder.take());
-    if (!taken)
-        return;
-    // The step redoes and undoes the whole action.
-    QCOMPARE(QString(before).replace(taken->start, taken->first.size(), taken->second), after);
-    QCOMPARE(QString(after).replace(taken->start, taken->second.size(), taken->first), before);
-}
+
+    void theChangesOfOneActionMergeIntoOneStep()
+    {
+        QFETCH(QString, before);
+        QFETCH(Changes, changes);
+        QFETCH(QString, after);
+        QFETCH(std::optional<EditStep>, step);
+        Page page{before};
+        for (const Change &change : changes) {
+            if (change.length > 0)
+                page.remove(change.pos, change.length);
+            if (!change.text.isEmpty())
+                page.insert(change.pos, change.text);
+        }
+        QCOMPARE(page.text, after);
+        const std::optional<EditStep> taken = page.builder.take();
+        QCOMPARE(taken, step);
+        QVERIFY(!page.builder.isActive());
+        QVERIFY(!page.builder.take());
+        if (!taken)
+            return;
+        // The step redoes and undoes the whole action.
+        QCOMPARE(QString(before).replace(taken->start, taken->first.size(), taken->second), after);
+        QCOMPARE(QString(after).replace(taken->start, taken->second.size(), taken->first), before);
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_StepBuilder)
 #include "tst_stepbuilder.moc"
