@@ -32,16 +32,14 @@ private slots:
     {
         QTest::addColumn<QString>("applicationVersion");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("three parts") << "2.7.13"
-                                     << "Version 2.7.13";
-        QTest::addRow("a missing revision counts as 0") << "3.1"
-                                                        << "Version 3.1.0";
-        QTest::addRow("a fourth part is not shown") << "5.6.7.8"
-                                                    << "Version 5.6.7";
-        QTest::addRow("no version: the built one") << ""
-                                                   << "Version " ZEVORA_VERSION;
-        QTest::addRow("an unreadable version: the built one") << "beta"
-                                                              << "Version " ZEVORA_VERSION;
+        const auto row = [](const char *name, const char *version, const char *shown) {
+            QTest::newRow(name) << QString(version) << QString(shown);
+        };
+        row("three parts", "2.7.13", "Version 2.7.13");
+        row("a missing revision counts as 0", "3.1", "Version 3.1.0");
+        row("a fourth part is not shown", "5.6.7.8", "Version 5.6.7");
+        row("no version: the built one", "", "Version " ZEVORA_VERSION);
+        row("an unreadable version: the built one", "beta", "Version " ZEVORA_VERSION);
     }
 
     void theVersionIsMajorMinorRevision()

@@ -56,43 +56,47 @@ private slots:
         QCOMPARE(mStart::commandLinePath(arguments, "/home/ann/site"), path);
     }
 
+    void aCommandLineFileOpens_data()
+    {
+        QTest::addColumn<QString>("name"); // in the test's folder, or "<temp>/" the temporary one
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("recent");
+        QTest::addRow("a page") << "index.htm" << QByteArray("<p>caf\xE9</p>\r\n")
+                                << QString::fromUtf8("<p>café</p>\r\n") << "index.htm" << true;
+        QTest::addRow("an RTF file, as its source")
+            << "notes.rtf" << QByteArray("{\\rtf1 Hello}") << "{\\rtf1 Hello}"
+            << "notes.txt" << true;
+        // Files from temporary or cache folders stay out of the recent list.
+        QTest::addRow("a page from a browser's cache")
+            << "Cache/cached.htm" << QByteArray("cached") << "cached"
+            << "cached.htm" << false;
+        QTest::addRow("a page from the temporary folder")
+            << "<temp>/t.htm" << QByteArray("temporary") << "temporary"
+            << "t.htm" << false;
+    }
+
     void aCommandLineFileOpens()
     {
-        QVERIFY(writeFile(path("index.htm"), "<p>caf\xE9</p>\r\n"));
-        mStart::openCommandLineFile(*m_frame, path("index.htm"));
-        frmKid *kid = m_frame->activeDocument();
-        QVERIFY(kid);
-        QCOMPARE(kid->richy->Text(), QString::fromUtf8("<p>café</p>\r\n"));
-        QCOMPARE(kid->Tag(), path("index.htm"));
-        QVERIFY(kid->windowTitle().startsWith("index.htm"));
-        QVERIFY(!kid->richy->DataChanged());
-        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0"), path("index.htm"));
-    }
-
-    void filesFromTemporaryOrCacheFoldersStayOutOfTheRecentList()
-    {
-        QDir(m_dir->path()).mkpath("Cache");
-        QVERIFY(writeFile(path("Cache/cached.htm"), "from the browser's cache"));
-        mStart::openCommandLineFile(*m_frame, path("Cache/cached.htm"));
-        QVERIFY(m_frame->activeDocument());
-        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), QString("none"));
-
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        QFETCH(bool, recent);
         QTemporaryDir temp(mFuncs::TempFolder() + "zevora-XXXXXX");
-        QVERIFY(writeFile(temp.filePath("t.htm"), "temporary"));
-        mStart::openCommandLineFile(*m_frame, temp.filePath("t.htm"));
-        QCOMPARE(m_frame->documents().size(), 2);
-        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), QString("none"));
-    }
-
-    void anRtfFileShowsItsSourceAsTxt()
-    {
-        QVERIFY(writeFile(path("notes.rtf"), "{\\rtf1 Hello}"));
-        mStart::openCommandLineFile(*m_frame, path("notes.rtf"));
+        const QString file = name.startsWith("<temp>") ? name.replace("<temp>", temp.path()) : path(name);
+        QDir(m_dir->path()).mkpath("Cache");
+        QVERIFY(writeFile(file, bytes));
+        mStart::openCommandLineFile(*m_frame, file);
         frmKid *kid = m_frame->activeDocument();
         QVERIFY(kid);
-        QCOMPARE(kid->richy->Text(), QString("{\\rtf1 Hello}"));
-        QVERIFY(kid->windowTitle().startsWith("notes.txt"));
+        QCOMPARE(kid->richy->Text(), text);
+        QCOMPARE(kid->Tag(), file);
+        QVERIFY2(kid->windowTitle().startsWith(caption), qPrintable(kid->windowTitle()));
+        QVERIFY(!kid->richy->DataChanged());
         QVERIFY(m_services->messages.shown.isEmpty());
+        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), recent ? file : "none");
     }
 
     void showMainWindowPlaysTheStartUpSound()

@@ -13,14 +13,10 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("ctrl");
         QTest::addColumn<QString>("ctrlShift");
-        QTest::addRow("A, the first") << int('A') << "<A HREF=\"\">"
-                                      << "</A>";
-        QTest::addRow("B has no closing tag") << int('B') << "<BR>"
-                                              << "";
-        QTest::addRow("G inserts nothing") << int('G') << ""
-                                           << "";
-        QTest::addRow("Y, the last, is not X") << int('Y') << "<XMP>"
-                                               << "</XMP>";
+        QTest::addRow("A, the first") << int('A') << QString("<A HREF=\"\">") << QString("</A>");
+        QTest::addRow("B has no closing tag") << int('B') << QString("<BR>") << QString();
+        QTest::addRow("G inserts nothing") << int('G') << QString() << QString();
+        QTest::addRow("Y, the last, is not X") << int('Y') << QString("<XMP>") << QString("</XMP>");
     }
 
     void onlyCtrlAndCtrlShiftInsertALettersTexts()

@@ -100,13 +100,14 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("searchAfter");
 
-        QTest::addRow("from the top")
-            << 0 << "abd" << QList<MessageBox>{} << "The highlighted text was not found\n"
-            << "abd";
-        QTest::addRow("from the caret, not from the top") << 5 << "abc" << QList<MessageBox>{Halvern} << ""
-                                                          << "";
-        QTest::addRow("an empty search string") << 0 << "" << QList<MessageBox>{NoText} << ""
-                                                << "";
+        const auto row = [](const char *name, int caret, const char *search, const QList<MessageBox> &boxes,
+                            const char *result, const char *searchAfter) {
+            QTest::newRow(name) << caret << QString(search) << boxes << QString(result)
+                                << QString(searchAfter);
+        };
+        row("from the top", 0, "abd", {}, "The highlighted text was not found\n", "abd");
+        row("from the caret, not from the top", 5, "abc", {Halvern}, "", "");
+        row("an empty search string", 0, "", {NoText}, "", "");
     }
 
     void nothingFound()

@@ -43,19 +43,17 @@ private slots:
         QTest::addColumn<QString>("with");
         QTest::addColumn<MessageBox>("box");
 
-        QTest::addRow("Replace Next without a text") << false << ""
-                                                     << "x" << note("Enter text to be replaced.");
-        QTest::addRow("Replace Next without a replacement")
-            << false << "a"
-            << "" << note("Enter text to replace with...", "Zevora");
-        QTest::addRow("Replace All without a text") << true << ""
-                                                    << "x" << note("Enter text to be replaced.");
-        QTest::addRow("Replace All without a replacement") << true << "a"
-                                                           << "" << note("Enter text to replace with...");
-        QTest::addRow("Replace Next without a match") << false << "A"
-                                                      << "x" << note("No match found");
-        QTest::addRow("Replace All without a match") << true << "A"
-                                                     << "x" << note("No match found");
+        const auto row = [](const char *name, bool all, const char *find, const char *with,
+                            const MessageBox &box) {
+            QTest::newRow(name) << all << QString(find) << QString(with) << box;
+        };
+        row("Replace Next without a text", false, "", "x", note("Enter text to be replaced."));
+        row("Replace Next without a replacement", false, "a", "",
+            note("Enter text to replace with...", "Zevora"));
+        row("Replace All without a text", true, "", "x", note("Enter text to be replaced."));
+        row("Replace All without a replacement", true, "a", "", note("Enter text to replace with..."));
+        row("Replace Next without a match", false, "A", "x", note("No match found"));
+        row("Replace All without a match", true, "A", "x", note("No match found"));
     }
 
     void refusedAndUnmatchedTextsChangeNothing()

@@ -25,12 +25,9 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<bool>("asked");
-        QTest::addRow("HTM over an existing page.htm") << 0 << "page"
-                                                       << "page.htm" << true;
-        QTest::addRow("Text Files, a new name") << 1 << "page"
-                                                << "page.txt" << false;
-        QTest::addRow("All Files keeps the name") << 2 << "page"
-                                                  << "page" << false;
+        QTest::addRow("HTM over an existing page.htm") << 0 << QString("page") << QString("page.htm") << true;
+        QTest::addRow("Text Files, a new name") << 1 << QString("page") << QString("page.txt") << false;
+        QTest::addRow("All Files keeps the name") << 2 << QString("page") << QString("page") << false;
     }
 
     void aTypedNameGetsTheTypeExtensionBeforeTheReplaceQuestion()
