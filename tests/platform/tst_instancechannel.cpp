@@ -350,7 +350,7 @@ private slots:
     void aLiveLockHolderWithAnOldLockIsNotReplaced()
     {
         QFETCH(bool, listens);
-        Client *holder = startClient(listens ? QStringList{"--records", "1"} : QStringList{"--hold-lock"});
+        Client *holder = startClient(listens ? QStringList{} : QStringList{"--hold-lock"});
         QVERIFY(holder->waitForLine(listens ? "role:primary" : "locked"));
         InstanceChannel late(folder());
         QVERIFY(setModified(late.lockFilePath(), QDateTime::currentDateTime().addDays(-1)));
