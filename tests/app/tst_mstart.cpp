@@ -8,7 +8,6 @@
 #include "mStart.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>

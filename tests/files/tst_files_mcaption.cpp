@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 #include "mCaption.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>

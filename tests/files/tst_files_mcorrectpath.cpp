@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 #include "mCorrectPath.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>

@@ -3,7 +3,6 @@
 #include "TestFiles.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>

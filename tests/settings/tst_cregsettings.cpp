@@ -3,7 +3,6 @@
 #include "TestFiles.h"
 #include "TestSettings.h"
 
-#include <QFile>
 #include <QTest>
 
 class tst_CRegSettings : public QObject
