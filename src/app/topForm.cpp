@@ -13,6 +13,7 @@
 #include "ToolStrip.h"
 #include "cStringsMenus.h"
 #include "cTxt2HTML.h"
+#include "doImgClass.h"
 #include "frmFind.h"
 #include "frmGoTo.h"
 #include "frmKid.h"
@@ -122,6 +123,7 @@ QList<frmKid *> topForm::documents() const
 frmKid *topForm::newDocumentWindow()
 {
     auto *kid = new frmKid(this);
+    acceptFileDrops(kid);
     if (m_journals)
         m_journals->watch(kid);
     const frmKid *previous = activeDocument();
@@ -254,9 +256,13 @@ void topForm::Picture1_Click(int index)
     case Tool::Replace:
         showReplace();
         return;
-    case Tool::Spelling:
     case Tool::WebSafeColor:
+        showPalette();
+        return;
     case Tool::CustomColor:
+        insertCustomColour();
+        return;
+    case Tool::Spelling:
     case Tool::HtmlPreview:
         // These commands arrive with the features they belong to.
         return;

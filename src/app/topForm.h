@@ -16,7 +16,10 @@ class QMdiArea;
 class QMenu;
 class QMimeData;
 class ToolStrip;
+class frmChars;
+class frmColors;
 class frmFind;
+class frmPageColors;
 class frmReplace;
 
 /// The multiple-document frame. It wires menu items and tools to the active
@@ -122,6 +125,17 @@ private:
     void editorFont();
     void saveActiveAs();
 
+    // The builders of the Dialogs and Tags menus and tools 13 and 14 (in
+    // topFormBuilders.cpp).
+    void showPalette();
+    void insertCustomColour();
+    void showPageColours();
+    void showBackground();
+    void showSpecialCharacters();
+    void showFontTag();
+    void showRuleTag();
+    void editorBackground();
+
     ToolStrip *m_tools = nullptr;
     FileCommands *m_files = nullptr;
     QHash<QString, QAction *> m_items;
@@ -130,6 +144,9 @@ private:
     // At most one of each; a tool brings the open one forward.
     QPointer<frmFind> m_find;
     QPointer<frmReplace> m_replace;
+    QPointer<frmColors> m_palette;
+    QPointer<frmPageColors> m_pageColours;
+    QPointer<frmChars> m_chars;
     bool m_shuttingDown = false;
     bool m_editMenuAsPopup = false;
     // The printer chosen last in this session; the Print window starts on it.

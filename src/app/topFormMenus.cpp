@@ -8,6 +8,7 @@
 #include "Services.h"
 #include "ToolPictures.h"
 #include "frmAbout.h"
+#include "frmAnchor.h"
 #include "frmKid.h"
 #include "frmLists.h"
 #include "frmShortcuts.h"
@@ -184,7 +185,8 @@ void topForm::buildMenus()
         connect(inputItems[i], &QAction::triggered, this,
                 [this, i] { insertSnippet(QuickTags::inputSnippet(i)); });
     addSeparator(tags, "mnuTagsSep1");
-    addItem(tags, "mnuTagsSC", QStringLiteral("Special Characters"));
+    connect(addItem(tags, "mnuTagsSC", QStringLiteral("Special Characters")), &QAction::triggered, this,
+            &topForm::showSpecialCharacters);
     addSeparator(tags, "mnuTagsSep2");
     connect(addItem(tags, "mnuTagsDate", QStringLiteral("Date")), &QAction::triggered, this,
             [this] { insertSnippet(QuickTags::dateSnippet()); });
@@ -192,12 +194,20 @@ void topForm::buildMenus()
 
     // Dialogs
     QMenu *dialogs = addMenu(bar, "mnuTagsD", QStringLiteral("&Dialogs"));
-    addItem(dialogs, "mnuTagsDPColors", QStringLiteral("Page Colors"));
-    addItem(dialogs, "mnuTagsDBG", QStringLiteral("Background"));
-    addItem(dialogs, "mnuTagsDLink", QStringLiteral("Anchor (Link)"));
+    connect(addItem(dialogs, "mnuTagsDPColors", QStringLiteral("Page Colors")), &QAction::triggered, this,
+            &topForm::showPageColours);
+    connect(addItem(dialogs, "mnuTagsDBG", QStringLiteral("Background")), &QAction::triggered, this,
+            &topForm::showBackground);
+    connect(addItem(dialogs, "mnuTagsDLink", QStringLiteral("Anchor (Link)")), &QAction::triggered, this,
+            [this] {
+                if (frmKid *kid = pageForItems())
+                    frmAnchor::showFor(kid, m_files, this);
+            });
     addSeparator(dialogs, "mnuTagsDSep1");
-    addItem(dialogs, "mnuTagsDFont", QStringLiteral("Font Tag"));
-    addItem(dialogs, "mnuTagsDHR", QStringLiteral("Rule <HR>"));
+    connect(addItem(dialogs, "mnuTagsDFont", QStringLiteral("Font Tag")), &QAction::triggered, this,
+            &topForm::showFontTag);
+    connect(addItem(dialogs, "mnuTagsDHR", QStringLiteral("Rule <HR>")), &QAction::triggered, this,
+            &topForm::showRuleTag);
     addSeparator(dialogs, "mnuTagsDSep2");
     connect(addItem(dialogs, "mnuTagsDLists", QStringLiteral("List Maker")), &QAction::triggered, this,
             [this] {
@@ -256,7 +266,8 @@ void topForm::buildMenus()
         connect(tabItems[i], &QAction::triggered, this, [this, i] { setTabLength(i); });
     }
     addSeparator(options, "mnuOptsSep3");
-    addItem(options, "mnuOptBG", QStringLiteral("Background"));
+    connect(addItem(options, "mnuOptBG", QStringLiteral("Background")), &QAction::triggered, this,
+            &topForm::editorBackground);
     addSeparator(options, "mnuOptsSep4");
     addItem(options, "mnuOptsViewSource", QStringLiteral("Toggle View Source Function"))->setCheckable(true);
     connect(options, &QMenu::aboutToShow, this, &topForm::mnuOptions_Open);
@@ -301,8 +312,9 @@ void topForm::updatePageItems()
         item(QStringLiteral("mnuEditRedo"))->setEnabled(open && !kid->redoStack().isEmpty());
     }
 
-    for (const char *name : {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors",
-                             "mnuTagsDLists", "mnuOptFont", "mnuOptWW"})
+    for (const char *name :
+         {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors", "mnuTagsDBG",
+          "mnuTagsDLink", "mnuTagsDFont", "mnuTagsDHR", "mnuTagsDLists", "mnuOptFont", "mnuOptWW"})
         item(QLatin1String(name))->setEnabled(open);
     item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
 }

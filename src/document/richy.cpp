@@ -670,9 +670,43 @@ QMimeData *richy::toMimeData(const QByteArray &text, bool rectangular) const
     return mime;
 }
 
+// Only a selection dragged within the page moves in it; whatever else is
+// dropped is the page's drop handler's (foreignDrop) and is only ever
+// copied, so that the program it came from never removes its original.
+bool richy::isOwnDrag(const QDropEvent *e) const
+{
+    return e->source() == this || e->source() == viewport();
+}
+
+void richy::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (isOwnDrag(e)) {
+        QsciScintilla::dragEnterEvent(e);
+        return;
+    }
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+}
+
+void richy::dragMoveEvent(QDragMoveEvent *e)
+{
+    if (isOwnDrag(e)) {
+        QsciScintilla::dragMoveEvent(e);
+        return;
+    }
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+}
+
 void richy::dropEvent(QDropEvent *e)
 {
     removePreedit(PreeditSelection::Restore);
+    if (!isOwnDrag(e)) {
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        emit foreignDrop(e->mimeData());
+        return;
+    }
     ActionScope action(this);
     if (!dropTextWithNul(e))
         QsciScintilla::dropEvent(e);
@@ -693,8 +727,7 @@ bool richy::dropTextWithNul(QDropEvent *e)
     long pos = sci(SCI_POSITIONFROMPOINT, at.x(), at.y());
     const long from = sci(SCI_GETSELECTIONSTART);
     const long to = sci(SCI_GETSELECTIONEND);
-    const bool move = e->source() == this || e->source() == viewport();
-    if (move && e->dropAction() == Qt::MoveAction) {
+    if (e->dropAction() == Qt::MoveAction) {
         if (pos >= from && pos <= to) {
             e->ignore();
             return true;

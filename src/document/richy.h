@@ -99,11 +99,17 @@ signals:
     void selectionMoved();
     /// The modified flag changed.
     void modifiedChanged(bool changed);
+    /// Something was dropped on the page from anywhere but the page itself
+    /// (files from a file manager, text from another program or page). The
+    /// page is left as it was; \a mime lives until the handler returns.
+    void foreignDrop(const QMimeData *mime);
 
 protected:
     bool event(QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
@@ -145,6 +151,7 @@ private:
     };
     void removePreedit(PreeditSelection selection);
     bool dropTextWithNul(QDropEvent *e);
+    bool isOwnDrag(const QDropEvent *e) const;
     template <typename Handler> void forwardMouse(QMouseEvent *e, Handler handler);
 
     struct PendingInsert

@@ -132,6 +132,17 @@ qsizetype appendPiece(QString &out, QStringView text, qsizetype at)
 
 } // namespace
 
+QString cTxt2HTML::entityOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (const char16_t *entity = reservedEntity(u))
+        return QString::fromUtf16(entity);
+    QString out;
+    if (u >= FirstNamed && u <= 255 && LatinNames[u - FirstNamed])
+        appendEntity(out, LatinNames[u - FirstNamed]);
+    return out;
+}
+
 cTxt2HTML::Note cTxt2HTML::linkWithoutEndNote()
 {
     return {QStringLiteral("txt2htm Note:"),

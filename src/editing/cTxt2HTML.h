@@ -60,6 +60,11 @@ public:
     static constexpr qsizetype linkLimit() { return 120; }
     /// The box shown for a link at the end of the text longer than linkLimit().
     static Note linkWithoutEndNote();
+    /// The named entity the conversion writes for \a c ("&amp;", "&copy;",
+    /// "&Eacute;", ...): for the double quote, ampersand, less-than and
+    /// greater-than signs and the Latin-1 characters 161 to 255 except the
+    /// soft hyphen; "" for any other character.
+    static QString entityOf(QChar c);
     /// What a tab becomes: blanks and no-break spaces, 22 characters.
     static QString tabPiece() { return QStringLiteral(" &nbsp; &nbsp; &nbsp; "); }
 

@@ -2,10 +2,12 @@
 #include "Services.h"
 
 #include "ClipboardService.h"
+#include "ColourDialogService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
 #include "PrintService.h"
 #include "QtClipboardService.h"
+#include "QtColourDialogService.h"
 #include "QtFileDialogService.h"
 #include "QtMessageService.h"
 #include "QtPrintService.h"
@@ -25,6 +27,7 @@ SoundService *g_sound = nullptr;
 ShellService *g_shell = nullptr;
 FileDialogService *g_fileDialogs = nullptr;
 PrintService *g_printing = nullptr;
+ColourDialogService *g_colourDialogs = nullptr;
 
 template <typename T> T &require(T *service, const char *name)
 {
@@ -58,6 +61,10 @@ PrintService &Services::printing()
 {
     return require(g_printing, "printing");
 }
+ColourDialogService &Services::colourDialogs()
+{
+    return require(g_colourDialogs, "colour dialog");
+}
 
 void Services::install(MessageService *messages, ClipboardService *clipboard, SoundService *sound)
 {
@@ -81,6 +88,12 @@ void Services::installPrinting(PrintService *printing)
         g_printing = printing;
 }
 
+void Services::installColourDialogs(ColourDialogService *dialogs)
+{
+    if (dialogs)
+        g_colourDialogs = dialogs;
+}
+
 void Services::installShell(ShellService *shell)
 {
     if (shell)
@@ -99,6 +112,8 @@ void Services::installQtServices()
     installFileDialogs(&fileDialogs);
     static QtPrintService printing;
     installPrinting(&printing);
+    static QtColourDialogService colourDialogs;
+    installColourDialogs(&colourDialogs);
 }
 
 MsgAnswer message(const QString &title, const QString &text, MsgIcon icon, MsgButtons buttons)

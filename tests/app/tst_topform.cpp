@@ -29,7 +29,8 @@ namespace {
 // The menu items that need an open page, whether or not their menu was opened.
 const char *const PageItems[] = {"mnuFileClose",    "mnuFileSave",  "mnuFileSaveAs", "mnuFilePrint",
                                  "mnuTagsForm",     "mnuTagsInput", "mnuTagsSC",     "mnuTagsDate",
-                                 "mnuTagsDPColors", "mnuOptFont",   "mnuOptWW"};
+                                 "mnuTagsDPColors", "mnuTagsDBG",   "mnuTagsDFont",  "mnuTagsDHR",
+                                 "mnuOptFont",      "mnuOptWW"};
 } // namespace
 
 class tst_topForm : public QObject

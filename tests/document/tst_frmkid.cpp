@@ -8,12 +8,14 @@
 #include "richy.h"
 
 #include <QClipboard>
+#include <QDrag>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 using namespace Platform;
 
@@ -261,19 +263,36 @@ void tst_frmKid::aNulCharacterIsKeptByEveryPath()
     m_kid->richy->SendScintilla(QsciScintillaBase::SCI_COPY);
     QCOMPARE(QGuiApplication::clipboard()->text(), "b" + nul + "c");
 
-    // A dropped text with a NUL goes in whole, as one step.
+    // A selection with a NUL dragged within the page moves whole, as one
+    // step. The drop comes while the page's own drag is under way.
     m_area->resize(400, 300);
     m_area->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_area.get()));
-    m_kid->richy->setSelStart(0);
-    QMimeData mime;
-    mime.setText("X" + nul + "Y");
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_kid->richy->viewport(), &enter);
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_kid->richy->viewport(), &drop);
-    QCOMPARE(m_kid->richy->Text(), "X" + nul + "Yadb" + nul + "c<" + nul + ">");
-    QCOMPARE(m_kid->undoStack().top(), (EditStep{0, "", "X" + nul + "Y"}));
+    QWidget *viewport = m_kid->richy->viewport();
+    const auto pointOf = [this](long pos) {
+        return QPoint(int(m_kid->richy->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, pos)),
+                      int(m_kid->richy->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, pos)) +
+                          3);
+    };
+    m_kid->richy->select(2, 3);
+    bool dropped = false;
+    QTimer::singleShot(0, viewport, [&] {
+        auto *drag = m_kid->richy->findChild<QDrag *>();
+        QVERIFY(drag);
+        QDragEnterEvent enter(pointOf(0), Qt::MoveAction, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &enter);
+        QDropEvent drop(pointOf(0), Qt::MoveAction, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &drop);
+        dropped = true;
+        QDrag::cancel();
+    });
+    QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf(3));
+    QMouseEvent move(QEvent::MouseMove, pointOf(0), viewport->mapToGlobal(pointOf(0)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport, &move);
+    QTRY_VERIFY(dropped);
+    QCOMPARE(m_kid->richy->Text(), "b" + nul + "cad<" + nul + ">");
+    QCOMPARE(m_kid->undoStack().top(), (EditStep{0, "adb" + nul + "c", "b" + nul + "cad"}));
 
     while (m_kid->checkUndoFromTop())
         m_kid->cmdUndo_Click();

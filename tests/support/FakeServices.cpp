@@ -68,12 +68,22 @@ FileDialogResult FakeFileDialogService::saveFile(const FileDialogRequest &reques
     return answer(false, request);
 }
 
+std::optional<ColourValue> FakeColourDialogService::chooseColour(QWidget *owner)
+{
+    owners.append(owner);
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    QTest::qFail("unexpected colour dialog", __FILE__, __LINE__);
+    return std::nullopt;
+}
+
 FakeServices::FakeServices()
 {
     Services::install(&messages, &clipboard, &sound);
     Services::installShell(&shell);
     Services::installFileDialogs(&fileDialogs);
     Services::installPrinting(&printing);
+    Services::installColourDialogs(&colours);
 }
 
 FakeServices::~FakeServices()
@@ -84,6 +94,8 @@ FakeServices::~FakeServices()
         QTest::qFail("a progress window was left open", __FILE__, __LINE__);
     if (fileDialogs.unusedAnswers() > 0)
         QTest::qFail("a scripted file dialog answer was never used", __FILE__, __LINE__);
+    if (colours.unusedAnswers() > 0)
+        QTest::qFail("a scripted colour dialog answer was never used", __FILE__, __LINE__);
 }
 
 char *Platform::toString(const MessageBox &box)

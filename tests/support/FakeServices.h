@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ClipboardService.h"
+#include "ColourDialogService.h"
 #include "FakePrintService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
@@ -10,10 +11,12 @@
 #include "SoundService.h"
 
 #include <QList>
+#include <QPointer>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QWidget>
 
 #include <functional>
 
@@ -118,6 +121,24 @@ private:
     QQueue<Platform::FileDialogResult> m_answers;
 };
 
+/// Answers colour dialogs from a script (a colour, or Cancel) and records
+/// the owner of each. A dialog without a scripted answer fails the running
+/// test (and is cancelled).
+class FakeColourDialogService : public Platform::ColourDialogService
+{
+public:
+    std::optional<Platform::ColourValue> chooseColour(QWidget *owner) override;
+
+    void answerNext(Platform::ColourValue colour) { m_answers.enqueue(colour); }
+    void cancelNext() { m_answers.enqueue(std::nullopt); }
+    int unusedAnswers() const { return int(m_answers.size()); }
+
+    QList<QPointer<QWidget>> owners;
+
+private:
+    QQueue<std::optional<Platform::ColourValue>> m_answers;
+};
+
 /// Installs fresh fakes; on destruction, fails the running test when a
 /// scripted answer was never used or a progress window was left open.
 class FakeServices
@@ -134,6 +155,7 @@ public:
     FakeShellService shell;
     FakeFileDialogService fileDialogs;
     FakePrintService printing;
+    FakeColourDialogService colours;
 };
 
 #include <QMetaType>

@@ -1,0 +1,525 @@
+// Zevora tests - the colour, page colours, background, special characters,
+// font and rule windows, through their named controls and the frame.
+#include "TestFrame.h"
+
+#include "CRegSettings.h"
+#include "PaletteRecipient.h"
+#include "frmBG.h"
+#include "frmBackground.h"
+#include "frmChars.h"
+#include "frmColors.h"
+#include "frmKid.h"
+#include "frmPageColors.h"
+#include "mFuncs.h"
+#include "richy.h"
+#include "topForm.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace Platform;
+
+namespace {
+
+const QString Defaults =
+    R"~(<BODY bgColor="#FFFFFF" text="#000000" link="#0000FF" alink="#FF0000" vlink="#FF00FF">)~";
+
+// Remembers what a modal palette delivered.
+struct FakeRecipient : PaletteRecipient
+{
+    void paletteColour(int mode, ColourValue colour, const QString &tag) override
+    {
+        received.append(QString("%1 %2 %3").arg(mode).arg(colour).arg(tag));
+    }
+    QStringList received;
+};
+
+// The controls of \a window a person can reach that have no accessible name.
+QStringList unnamedControls(const QWidget *window)
+{
+    QStringList unnamed;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (widget->focusPolicy() != Qt::NoFocus && !widget->objectName().isEmpty() &&
+            (!accessible || accessible->text(QAccessible::Name).isEmpty()))
+            unnamed.append(widget->objectName());
+    }
+    return unnamed;
+}
+
+// Runs \a act on the modal dialog or popup about to be shown, inside its own
+// event loop; should it still be open 5 s later, it is closed.
+void whenModal(const std::function<void(QWidget *)> &act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        QWidget *modal = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        QTimer::singleShot(5000, modal, &QWidget::close);
+        act(modal);
+    });
+    poll->start(5);
+}
+
+template <typename T> T *topLevel()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<T *>(window); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_BuilderDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_test = std::make_unique<TestFrame>();
+        m_frame = &m_test->frame;
+        m_services = &m_test->services;
+        m_frame->show();
+    }
+
+    void cleanup() { m_test.reset(); }
+
+    void aSwatchGoesIntoThePageThePaletteWasOpenedOn_data()
+    {
+        QTest::addColumn<int>("swatch");
+        QTest::addColumn<QString>("tag");
+        QTest::addRow("first") << 0 << "\"#000000\"";
+        QTest::addRow("end of row 0") << 11 << "\"#3300FF\"";
+        QTest::addRow("row 6") << 72 << "\"#660000\"";
+        QTest::addRow("row 12, column 6") << 150 << "\"#FF0000\"";
+        QTest::addRow("row 17, column 0") << 204 << "\"#CCFF00\"";
+        QTest::addRow("last") << 215 << "\"#FFFFFF\"";
+        QTest::addRow("its page closed: nothing, at once") << -1 << "";
+    }
+
+    void aSwatchGoesIntoThePageThePaletteWasOpenedOn()
+    {
+        QFETCH(int, swatch);
+        QFETCH(QString, tag);
+        frmKid *original = page("a=b", 2);
+        m_frame->Picture1_Click(Tool::WebSafeColor);
+        QPointer<frmColors> colors = child<frmColors>();
+        QVERIFY(colors && colors->isVisible() && !colors->isModal());
+        QCOMPARE(colors->windowTitle(), QString("Click for Color Tag..."));
+        QCOMPARE(unnamedControls(colors), QStringList());
+        // Another page comes forward (a hand-over, a click) before the pick.
+        frmKid *other = page("other");
+        if (swatch < 0)
+            original->close();
+        else
+            click(colors, qPrintable(QString("Text1(%1)").arg(swatch)));
+        QTRY_VERIFY(!colors);
+        QCOMPARE(other->richy->Text(), QString("other"));
+        if (swatch < 0)
+            return;
+        QCOMPARE(original->richy->Text(), "a=" + tag + "b");
+        original->cmdUndo_Click();
+        QCOMPARE(original->richy->Text(), QString("a=b"));
+    }
+
+    void modalPalettesDeliverToTheirRecipientOnly_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("pick");
+        // Swatch 150 is red: 255 in the low byte.
+        for (int mode : {1, 2, 3, 4})
+            QTest::addRow("mode %d, a pick", mode) << mode << true;
+        QTest::addRow("Escape") << 3 << false;
+    }
+
+    void modalPalettesDeliverToTheirRecipientOnly()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, pick);
+        frmKid *kid = page("page");
+        FakeRecipient recipient;
+        auto *colors = new frmColors(m_frame);
+        colors->doYourDuty(mode, &recipient);
+        whenModal([pick](QWidget *modal) {
+            pick ? modal->findChild<QAbstractButton *>("Text1(150)")->click()
+                 : QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        colors->exec();
+        QCOMPARE(recipient.received,
+                 pick ? QStringList{QString("%1 255 \"#FF0000\"").arg(mode)} : QStringList());
+        QCOMPARE(kid->richy->Text(), QString("page"));
+    }
+
+    void customColourInsertsTheCodeOrNothing()
+    {
+        frmKid *kid = page("<p >", 3);
+        m_services->colours.cancelNext();
+        m_frame->Picture1_Click(Tool::CustomColor);
+        QCOMPARE(kid->richy->Text(), QString("<p >"));
+        // Red 10, blue 255: leading zeros.
+        m_services->colours.answerNext(10 + 255 * 65536);
+        m_frame->Picture1_Click(Tool::CustomColor);
+        QCOMPARE(kid->richy->Text(), QString("<p \"#0A00FF\">"));
+        QCOMPARE(m_services->colours.owners, (QList<QPointer<QWidget>>{m_frame, m_frame}));
+    }
+
+    void editorBackgroundSetsThePageAndIsStored_data()
+    {
+        QTest::addColumn<bool>("withPage");
+        QTest::addColumn<bool>("choose");
+        QTest::addRow("a page open") << true << true;
+        QTest::addRow("no page: only stored") << false << true;
+        QTest::addRow("Escape: nothing") << true << false;
+    }
+
+    void editorBackgroundSetsThePageAndIsStored()
+    {
+        QFETCH(bool, withPage);
+        QFETCH(bool, choose);
+        frmKid *kid = withPage ? page("x") : nullptr;
+        const QColor before = kid ? kid->richy->paper() : QColor();
+        whenModal([choose](QWidget *chooser) {
+            QVERIFY(qobject_cast<frmBG *>(chooser));
+            QCOMPARE(unnamedControls(chooser), QStringList());
+            if (choose)
+                QTest::mouseClick(chooser->findChild<QWidget *>("lblColor(1)"), Qt::LeftButton);
+            else
+                QTest::keyClick(chooser, Qt::Key_Escape);
+        });
+        m_frame->item("mnuOptBG")->trigger();
+        // (240, 248, 255) is 240 + 256 * 248 + 65536 * 255.
+        QCOMPARE(CRegSettings().GetRegSetting("background", "bgColor"),
+                 choose ? QString("16775408") : QString());
+        if (kid)
+            QCOMPARE(kid->richy->paper(), choose ? QColor(240, 248, 255) : before);
+    }
+
+    void pageColoursSayWhatReadingFoundAndSelectIsOneStep_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<QStringList>("said"); // the titles of the boxes shown
+        QTest::addColumn<QString>("written");  // the page after Select; "" when the dialog did not open
+
+        QTest::addRow("a bad code: noted, written back")
+            << QByteArray("<body bgcolor=\"#FFF\">") << MsgAnswer::Ok << QStringList{"Zevora"}
+            << QString(Defaults).replace("bgColor=\"#FFFFFF\"", "bgcolor=\"#FFF\"");
+        QTest::addRow("two lines, OK") << QByteArray("<body text=\"#000000\"\r\nlink=1>") << MsgAnswer::Ok
+                                       << QStringList{"Zevora Prompt:"} << Defaults + "\r\nlink=1>";
+        QTest::addRow("a colour name, Cancel")
+            << QByteArray("<body text=red>") << MsgAnswer::Cancel << QStringList{"Zevora Prompt:"} << "";
+        QTest::addRow("no > at all") << QByteArray("x<body") << MsgAnswer::Ok << QStringList{"Zevora Note:"}
+                                     << "x" + Defaults + "<body";
+        QTest::addRow("no tag: at the caret of its own page")
+            << QByteArray("ab") << MsgAnswer::Ok << QStringList{} << "a" + Defaults + "b";
+    }
+
+    void pageColoursSayWhatReadingFoundAndSelectIsOneStep()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(MsgAnswer, answer);
+        QFETCH(QStringList, said);
+        QFETCH(QString, written);
+        frmKid *kid = this->page(page, 1);
+        for (qsizetype i = 0; i < said.size(); ++i)
+            m_services->messages.answerNext(i + 1 < said.size() ? MsgAnswer::Ok : answer);
+        m_frame->item("mnuTagsDPColors")->trigger();
+        QStringList titles;
+        for (const MessageBox &box : std::as_const(m_services->messages.shown))
+            titles.append(box.title);
+        QCOMPARE(titles, said);
+        frmPageColors *colours = child<frmPageColors>();
+        QCOMPARE(bool(colours), !written.isEmpty());
+        if (!colours) {
+            QCOMPARE(kid->richy->Text().toUtf8(), page);
+            return;
+        }
+        QCOMPARE(colours->windowTitle(), QString("Page Color Dialog"));
+        QCOMPARE(unnamedControls(colours), QStringList());
+        // Another page comes forward; a second Page Colors brings the open dialog forward.
+        frmKid *other = this->page("cd");
+        m_frame->item("mnuTagsDPColors")->trigger();
+        QCOMPARE(m_frame->findChildren<frmPageColors *>().size(), 1);
+        click(colours, "cmdOK");
+        QTRY_VERIFY(!child<frmPageColors>());
+        QCOMPARE(kid->richy->Text(), written);
+        QCOMPARE(other->richy->Text(), QString("cd"));
+        kid->cmdUndo_Click();
+        QCOMPARE(kid->richy->Text().toUtf8(), page);
+    }
+
+    void pageColoursPickFromThePaletteAndTheColourDialog()
+    {
+        frmKid *kid = page("<html><body text=\"#000000\" onload=\"go()\">");
+        m_frame->item("mnuTagsDPColors")->trigger();
+        frmPageColors *colours = child<frmPageColors>();
+        whenModal([](QWidget *palette) { palette->findChild<QAbstractButton *>("Text1(150)")->click(); });
+        click(colours, "cmdColor(0)");
+        QCOMPARE(colours->picBG->palette().color(QPalette::Window), QColor(255, 0, 0));
+        whenModal([](QWidget *palette) { QTest::keyClick(palette, Qt::Key_Escape); });
+        click(colours, "cmdColor(1)");
+        QCOMPARE(colours->colours().record().cText(), QString(R"~( text="#000000")~"));
+        m_services->colours.cancelNext();
+        click(colours, "cmdColor(7)");
+        m_services->colours.answerNext(0x336699);
+        click(colours, "cmdColor(8)");
+        QCOMPARE(colours->lblAlink->palette().color(QPalette::WindowText), QColor(0x99, 0x66, 0x33));
+        QCOMPARE(m_services->colours.owners, (QList<QPointer<QWidget>>{colours, colours}));
+        click(colours, "cmdOK");
+        QCOMPARE(kid->richy->Text(),
+                 QString(R"~(<html><BODY bgColor="#FF0000" text="#000000" alink="#996633" onload="go()">)~"));
+    }
+
+    void pageColoursWriteNotOverATagChangedMeanwhile()
+    {
+        frmKid *kid = page("<body text=\"#000000\">");
+        m_frame->item("mnuTagsDPColors")->trigger();
+        kid->kidPaste("1", "0", 18);
+        m_services->messages.answerNext(MsgAnswer::Ok);
+        click(child<frmPageColors>(), "cmdOK");
+        QCOMPARE(m_services->messages.shown,
+                 (QList<MessageBox>{MessageBox{
+                     "Zevora Note:",
+                     "The BODY tag of this page was changed while the Page Color Dialog was open.\n"
+                     "Nothing was written: please open the dialog again.",
+                     MsgIcon::None, MsgButtons::Ok, true}}));
+        QTRY_VERIFY(!child<frmPageColors>());
+        QCOMPARE(kid->richy->Text(), QString("<body text=\"#000001\">"));
+        // Its page going closes the dialog.
+        m_frame->item("mnuTagsDPColors")->trigger();
+        QPointer<frmPageColors> colours = child<frmPageColors>();
+        kid->richy->setDataChanged(false);
+        kid->close();
+        QTRY_VERIFY(!colours);
+    }
+
+    void theFrameTakesInputAgainHoweverTheBackgroundCloses_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char *way : {"Enter", "Cancel", "Escape", "window manager", "page closed"})
+            QTest::addRow("%s", way) << way;
+    }
+
+    void theFrameTakesInputAgainHoweverTheBackgroundCloses()
+    {
+        QFETCH(QString, way);
+        const QString before = "<body bgcolor=\"#FFFFFF\" BACKGROUND='old.gif'>\r\n<p>";
+        frmKid *kid = page(before.toUtf8(), 5);
+        m_frame->item("mnuTagsDBG")->trigger();
+        QPointer<frmBackground> dialog = topLevel<frmBackground>();
+        QVERIFY(!m_frame->isEnabled() && dialog->isEnabled());
+        QCOMPARE(dialog->txtImage->selectedText(), QString("myImage.gif"));
+        QVERIFY(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(unnamedControls(dialog), QStringList());
+        frmKid *other = page("<body>"); // a hand-over brings another page forward
+        if (way == "Enter")
+            dialog->cmdOK->click();
+        else if (way == "Cancel")
+            dialog->cmdCancel->click();
+        else if (way == "Escape")
+            QTest::keyClick(dialog->txtImage, Qt::Key_Escape);
+        else if (way == "window manager")
+            dialog->close();
+        else
+            kid->close();
+        // At once, not only once the dialog is deleted.
+        QVERIFY(m_frame->isEnabled() || way == "page closed");
+        QTRY_VERIFY(!dialog);
+        QVERIFY(m_frame->isEnabled());
+        QCOMPARE(other->richy->Text(), QString("<body>"));
+        const QString written = "<body background=\"myImage.gif\" bgcolor=\"#FFFFFF\">\r\n<p>";
+        if (way != "page closed")
+            QCOMPARE(kid->richy->Text(), way == "Enter" ? written : before);
+        if (way == "Enter") {
+            QCOMPARE(kid->richy->SelStart(), 30);
+            kid->cmdUndo_Click();
+            QCOMPARE(kid->richy->Text(), before);
+        }
+    }
+
+    void aDroppedImageGivesItsPathRelativeToThePage_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QList<MsgAnswer>>("answers"); // to the boxes shown, in order
+        QTest::addColumn<QString>("image");            // txtImage afterwards, all selected
+        QTest::addRow("a saved page") << true << QList<MsgAnswer>{} << "img/a.gif";
+        QTest::addRow("never saved, Cancel: the bare name") << false << QList<MsgAnswer>{MsgAnswer::Cancel}
+                                                            << "a.gif";
+        QTest::addRow("never saved, OK, Save As cancelled: stop") << false << QList<MsgAnswer>{MsgAnswer::Ok}
+                                                                  << "";
+    }
+
+    void aDroppedImageGivesItsPathRelativeToThePage()
+    {
+        QFETCH(bool, saved);
+        QFETCH(QList<MsgAnswer>, answers);
+        QFETCH(QString, image);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("img"));
+        QFile gif(folder.filePath("img/a.gif"));
+        // A GIF header of 10 by 5 pixels is all the image reader needs.
+        QVERIFY(gif.open(QIODevice::WriteOnly) && gif.write("GIF89a\x0a\0\x05\0\0", 11) == 11);
+        gif.close();
+        frmKid *kid = page("<body>");
+        // A page never saved is named in the temporary folder.
+        kid->setTag(saved ? folder.filePath("index.htm") : mFuncs::TempFolder() + "Untitled.htm");
+        QFile file(kid->Tag());
+        QVERIFY(!saved || file.open(QIODevice::WriteOnly));
+        m_frame->item("mnuTagsDBG")->trigger();
+        frmBackground *dialog = topLevel<frmBackground>();
+        dialog->txtImage->deselect();
+        for (MsgAnswer answer : answers)
+            m_services->messages.answerNext(answer);
+        if (!saved && answers.first() == MsgAnswer::Ok)
+            m_services->fileDialogs.answerNext(QString()); // Save As cancelled
+        QMimeData drop;
+        drop.setUrls({QUrl::fromLocalFile(gif.fileName())});
+        dialog->txtImage_Drop(&drop);
+        QCOMPARE(m_services->messages.shown.size(), answers.size());
+        if (!saved)
+            QCOMPARE(m_services->messages.shown.first(),
+                     (MessageBox{"Zevora Note:",
+                                 "Your original (linking) page has not yet been saved...\n"
+                                 "Therefore a relative path will not be generated, just the filename.\n"
+                                 "Would you like to save the file before proceeding?",
+                                 MsgIcon::None, MsgButtons::OkCancel, true}));
+        QCOMPARE(dialog->txtImage->text(), image.isEmpty() ? QString("myImage.gif") : image);
+        QCOMPARE(dialog->txtImage->selectedText(), image);
+        dialog->cmdCancel->click();
+    }
+
+    void aTypedOrClickedCharacterGoesIntoItsOwnPage_data()
+    {
+        // What is typed ("#n" clicks entry n) | the characters refused | what goes in.
+        QTest::addColumn<QString>("keys");
+        QTest::addRow("&") << "&||&amp;";
+        QTest::addRow("[ is the first bracketed entry") << "[||<br>";
+        QTest::addRow("é exactly") << "é||&eacute;";
+        QTest::addRow("É exactly") << "É||&Eacute;";
+        QTest::addRow("a is refused, then ©") << "a©|a|&copy;";
+        QTest::addRow("click [Tab]") << "#2|| &nbsp; &nbsp; &nbsp; ";
+        QTest::addRow("its page closed") << "^||";
+    }
+
+    void aTypedOrClickedCharacterGoesIntoItsOwnPage()
+    {
+        QFETCH(QString, keys);
+        const QString typed = keys.section('|', 0, 0), refused = keys.section('|', 1, 1);
+        const QString inserted = keys.section('|', 2);
+        frmKid *original = page("ab", 1);
+        m_frame->item("mnuTagsSC")->trigger();
+        QPointer<frmChars> chars = child<frmChars>();
+        QComboBox *list = chars->cboCharList;
+        QCOMPARE(list->count(), 102);
+        QCOMPARE(list->lineEdit()->selectedText(), QString("Character List"));
+        QVERIFY(!list->completer());
+        QCOMPARE(unnamedControls(chars), QStringList());
+        frmKid *other = page("cd");
+        if (typed == "^") {
+            original->close();
+            QTRY_VERIFY(!chars);
+            return;
+        }
+        if (!refused.isEmpty())
+            m_services->messages.answerNext(MsgAnswer::Ok);
+        if (typed.startsWith('#')) {
+            list->setCurrentIndex(typed.mid(1).toInt());
+            emit list->activated(typed.mid(1).toInt());
+        }
+        for (qsizetype i = 0; !typed.startsWith('#') && i < typed.size(); ++i) {
+            QTest::sendKeyEvent(QTest::Click, list, Qt::Key_unknown, typed.at(i), Qt::NoModifier);
+            // A refused character leaves the chooser open with its field empty.
+            if (typed.at(i) == refused)
+                QVERIFY(chars && list->currentText().isEmpty());
+        }
+        QCOMPARE(m_services->messages.shown.size(), refused.size());
+        if (!refused.isEmpty())
+            QCOMPARE(m_services->messages.shown.first(),
+                     (MessageBox{"No HTML Special Character", "a  is not available", MsgIcon::None,
+                                 MsgButtons::Ok, true}));
+        QTRY_VERIFY(!chars);
+        QCOMPARE(original->richy->Text(), "a" + inserted + "b");
+        QCOMPARE(other->richy->Text(), QString("cd"));
+    }
+
+    void fontAndRuleTagsNeedASizeFromTheList_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("downs"); // arrow-down presses after the typed keys
+        QTest::addColumn<QStringList>("checks");
+        QTest::addColumn<QString>("inserted");
+        QTest::addRow("font 7") << "mnuTagsDFont" << 7 << QStringList{} << "<font size=7>";
+        QTest::addRow("font 3, colour and face") << "mnuTagsDFont" << 3 << QStringList{"chkFace", "chkColor"}
+                                                 << R"~(<font size=3 color="#000000" face="">)~";
+        QTest::addRow("rule 9") << "mnuTagsDHR" << 9 << QStringList{} << "<HR size=9>";
+        QTest::addRow("rule 4, colour and width") << "mnuTagsDHR" << 4 << QStringList{"chkWidth", "chkColor"}
+                                                  << R"~(<HR size=4 color="#000000" width=>)~";
+        QTest::addRow("no size: Enter does nothing") << "mnuTagsDHR" << 0 << QStringList{"chkColor"} << "";
+    }
+
+    void fontAndRuleTagsNeedASizeFromTheList()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, downs);
+        QFETCH(QStringList, checks);
+        QFETCH(QString, inserted);
+        frmKid *kid = page("ab", 1);
+        bool stayedOpen = false;
+        whenModal([&](QWidget *dialog) {
+            QCOMPARE(unnamedControls(dialog), QStringList());
+            auto *size = dialog->findChild<QComboBox *>("cboFontSize");
+            QTest::keyClicks(size, "5 2"); // typed characters neither pick nor search
+            QCOMPARE(size->currentIndex(), -1);
+            QCOMPARE(size->placeholderText(), QString("Size"));
+            for (int i = 0; i < downs; ++i)
+                QTest::keyClick(size, Qt::Key_Down);
+            for (const QString &check : checks)
+                dialog->findChild<QCheckBox *>(check)->setChecked(true);
+            click(dialog, "cmdEnter");
+            if ((stayedOpen = dialog->isVisible()))
+                click(dialog, "cmdCancel");
+        });
+        m_frame->item(item)->trigger();
+        QCOMPARE(stayedOpen, inserted.isEmpty());
+        QCOMPARE(kid->richy->Text(), "a" + inserted + "b");
+    }
+
+private:
+    frmKid *page(const QByteArray &text, qsizetype caret = 0);
+    template <typename T> T *child() const { return m_frame->findChild<T *>(); }
+    void click(QWidget *window, const char *button) { window->findChild<QAbstractButton *>(button)->click(); }
+
+    std::unique_ptr<TestFrame> m_test;
+    topForm *m_frame = nullptr;
+    FakeServices *m_services = nullptr;
+};
+
+frmKid *tst_BuilderDialogs::page(const QByteArray &text, qsizetype caret)
+{
+    frmKid *kid = m_test->page(text);
+    kid->richy->setSelStart(caret);
+    return kid;
+}
+
+QTEST_MAIN(tst_BuilderDialogs)
+#include "tst_builderdialogs.moc"
