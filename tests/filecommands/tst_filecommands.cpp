@@ -315,45 +315,42 @@ private slots:
         QCOMPARE(m_services->messages.shown.size(), 2);
     }
 
-    void templatesCannotBeOverwritten()
+    void refusedSavesLeaveEverything_data()
     {
-        QVERIFY(CRegSettings().SaveRegSetting("tFileName", "0", "basic.htm"));
-        const QString templateFile = FileCommands::templateFolder() + QDir::separator() + "basic.htm";
-        frmKid *kid = m_files->NewPage(true);
-        m_services->fileDialogs.answerNext(templateFile, 0);
-        m_services->messages.answerNext(MsgAnswer::Ok);
-        QVERIFY(!m_files->SaveDocumentAs(kid));
-        QCOMPARE(m_services->messages.shown.first(),
-                 note("The FileName you choose is a Template.\n\n"
-                      "Please go back and enter a new name or location.\n"
-                      "Template files cannot be overwritten.\n\n"
-                      "Templates can be organized via the OPTIONS menu.\n",
-                      MsgIcon::None, MsgButtons::Ok, "TEMPLATE FILE"));
-        QVERIFY(!QFile::exists(templateFile));
+        QTest::addColumn<QString>("target"); // "<template>": the first template's file
+        QTest::addColumn<MessageBox>("box");
+        const MessageBox unable = note("Unable to save the file...", MsgIcon::Exclamation);
+        QTest::addRow("a folder that does not exist") << "no-such-folder/page.htm" << unable;
+        QTest::addRow("a name that is a folder") << "folder" << unable;
+        QTest::addRow("a template") << "<template>"
+                                    << note("The FileName you choose is a Template.\n\n"
+                                            "Please go back and enter a new name or location.\n"
+                                            "Template files cannot be overwritten.\n\n"
+                                            "Templates can be organized via the OPTIONS menu.\n",
+                                            MsgIcon::None, MsgButtons::Ok, "TEMPLATE FILE");
     }
 
-    void failedWritesLeaveEverything_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addRow("a folder that does not exist") << "no-such-folder/page.htm";
-        QTest::addRow("a name that is a folder") << "folder";
-    }
-
-    void failedWritesLeaveEverything()
+    void refusedSavesLeaveEverything()
     {
         QFETCH(QString, target);
+        QFETCH(MessageBox, box);
+        QVERIFY(CRegSettings().SaveRegSetting("tFileName", "0", "basic.htm"));
+        const QString file = target == "<template>"
+                                 ? FileCommands::templateFolder() + QDir::separator() + "basic.htm"
+                                 : path(target);
         QDir(m_dir->path()).mkdir("folder");
         frmKid *kid = m_files->NewPage(true);
         QTest::keyClicks(kid->richy, "precious");
         const QString tag = kid->Tag();
-        m_services->fileDialogs.answerNext(path(target), 5);
+        m_services->fileDialogs.answerNext(file, 5);
         m_services->messages.answerNext(MsgAnswer::Ok);
         QVERIFY(!m_files->SaveDocumentAs(kid));
-        QCOMPARE(m_services->messages.shown.last(), note("Unable to save the file...", MsgIcon::Exclamation));
+        QCOMPARE(m_services->messages.shown, QList<MessageBox>{box});
         QCOMPARE(kid->Tag(), tag);
         QVERIFY(kid->richy->DataChanged());
         QVERIFY(kid->richy->Text().startsWith("<HTML>"));
         QCOMPARE(kid->windowTitle(), QString("Untitled1.htm"));
+        QVERIFY(!QFileInfo(file).isFile());
     }
 
     void aFileThatVanishedIsNotWrittenBlindly()
