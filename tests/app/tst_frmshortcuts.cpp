@@ -23,216 +23,193 @@ class tst_frmShortcuts : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_services = std::make_unique<FakeServices>();
+        m_window = std::make_unique<frmShortcuts>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
 
-    void eachTagItemShowsTheTextItsKeyInserts();
-    void clickingATagShowsItsReference_data();
-    void clickingATagShowsItsReference();
-    void theRealBoxShowsTheTagsAsWritten();
-    void theBlankItemsAndIndexesOutsideTheListDoNothing_data();
-    void theBlankItemsAndIndexesOutsideTheListDoNothing();
-    void theFirstItemShowsThePictureInTheListsPlace();
-    void aClickBringsTheListBack_data();
-    void aClickBringsTheListBack();
-    void theFrameKeepsOneWindowThatGoesAwayWhenClosed();
+    void cleanup()
+    {
+        m_window.reset();
+        m_services.reset();
+    }
+
+    // The list is a promise about the keys: " t - <Table>" must be what Ctrl+T writes.
+    void eachTagItemShowsTheTextItsKeyInserts()
+    {
+        QListWidget *list = m_window->List1;
+        QCOMPARE(list->count(), 18);
+        QCOMPARE(list->item(0)->text(), QString(" HOW TO USE THIS"));
+        for (int row = 2; row <= 16; ++row) {
+            const QString item = list->item(row)->text();
+            const QString text = MacroKeys::text(item.at(1).toUpper().unicode(), MacroKeys::Ctrl);
+            const QString shown = item.mid(5);
+            if (text.startsWith('<'))
+                QVERIFY2(shown.compare(text, Qt::CaseInsensitive) == 0, qPrintable(item));
+            else
+                QVERIFY2(text == "&quot;" || text == "&nbsp;", qPrintable(item));
+        }
+        // Every item fits without scrolling, above the label.
+        QVERIFY(list->geometry().bottom() < m_window->Label1->geometry().top());
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(17))));
+        QVERIFY(list->isVisible() && !m_window->Image1->isVisible());
+    }
+
+    void clickingATagShowsItsReference_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("title");
+        const char *titles[] = {
+            "ANCHOR:",          "LINE BREAK", "CENTER:",     "DIVISION:", "EMBED (object)",     "FONT:",
+            "HORIZONTAL RULE:", "IMAGE:",     "BLOCKQUOTE:", "MARQUEE:",  "PREFORMATTED TEXT:", "QUOTE MARK:",
+            "TABLE TAG:",       "EXAMPLE:",   "SPACE:"};
+        for (int row = 2; row <= 16; ++row)
+            QTest::addRow("item %d", row) << row << QString(titles[row - 2]);
+    }
+
+    void clickingATagShowsItsReference()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, title);
+        m_services->messages.answerNext(MsgAnswer::Ok);
+        if (row == 15) { // the keyboard reaches the reference too
+            m_window->List1->setFocus();
+            m_window->List1->setCurrentRow(row);
+            QTest::keyClick(m_window->List1, Qt::Key_Return);
+        } else {
+            clickItem(row);
+        }
+        QCOMPARE(m_services->messages.shown.size(), 1);
+        const MessageBox &box = m_services->messages.shown.first();
+        QCOMPARE(box.title, title);
+        QCOMPARE(box.icon, MsgIcon::None);
+        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QVERIFY(!box.text.contains('\r'));
+        QVERIFY(m_window->List1->isVisible());
+    }
+
+    void theRealBoxShowsTheTagsAsWritten()
+    {
+        QtMessageService real;
+        Services::install(&real, nullptr, nullptr);
+        QString title, text;
+        Qt::TextFormat format = Qt::AutoText;
+        QMessageBox::StandardButtons buttons;
+        // Looks for the box from inside its own event loop, and closes it.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            closer.stop();
+            title = box->windowTitle();
+            text = box->text();
+            format = box->textFormat();
+            buttons = box->standardButtons();
+            box->accept();
+        });
+        closer.start(0);
+        clickItem(12);
+        Services::install(&m_services->messages, nullptr, nullptr);
+        QCOMPARE(title, QString("PREFORMATTED TEXT:"));
+        QCOMPARE(text, QString("The text included between <PRE> tags is\n"
+                               "monospaced and holds white space.\n"
+                               "Replacement for <XMP> (see below)"));
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(buttons, QMessageBox::Ok);
+    }
+
+    void theBlankItemsAndIndexesOutsideTheListDoNothing_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addRow("before the list") << -1;
+        QTest::addRow("the blank under the first item") << 1;
+        QTest::addRow("the blank at the end") << 17;
+        QTest::addRow("past the list") << 18;
+    }
+
+    void theBlankItemsAndIndexesOutsideTheListDoNothing()
+    {
+        QFETCH(int, index);
+        if (index >= 0 && index < 18)
+            clickItem(index);
+        else
+            m_window->List1_Click(index);
+        QVERIFY(m_services->messages.shown.isEmpty());
+        QVERIFY(m_window->List1->isVisible() && !m_window->Image1->isVisible());
+    }
+
+    void aClickBringsTheListBack_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addRow("on the picture") << "Image1";
+        QTest::addRow("on the label") << "Label1";
+        QTest::addRow("on the window's background") << "frmShortcuts";
+    }
+
+    // The first item shows the picture in the list's place; a click brings the list back.
+    void aClickBringsTheListBack()
+    {
+        QFETCH(QString, target);
+        const QRect listPlace = m_window->List1->geometry();
+        const QSize windowSize = m_window->size();
+        clickItem(0);
+        m_window->layout()->activate();
+        QVERIFY(!m_window->List1->isVisible());
+        QVERIFY(m_window->Image1->isVisible() && m_window->isShowingInstructions());
+        QVERIFY(m_window->Image1->geometry().intersects(listPlace));
+        QCOMPARE(m_window->size(), windowSize);
+        // Drawn at the screen's pixel ratio, so that it stays sharp.
+        QCOMPARE(m_window->Image1->pixmap().devicePixelRatio(), m_window->devicePixelRatioF());
+        QCOMPARE(m_window->Image1->pixmap().deviceIndependentSize().toSize(), MacroKeysPictureSize);
+        QCOMPARE(macroKeysPicture(2.0).size(), MacroKeysPictureSize * 2);
+
+        QWidget *widget =
+            target == m_window->objectName() ? m_window.get() : m_window->findChild<QWidget *>(target);
+        QVERIFY(widget);
+        // The window's own margin is background; the others are clicked in their middle.
+        const QPoint where = widget == m_window.get() ? QPoint(3, 3) : widget->rect().center();
+        QCOMPARE(m_window->childAt(widget->mapTo(m_window.get(), where)),
+                 widget == m_window.get() ? nullptr : widget);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, where);
+
+        QVERIFY(m_window->List1->isVisible());
+        QVERIFY(!m_window->Image1->isVisible());
+        QVERIFY(m_services->messages.shown.isEmpty());
+    }
+
+    void theFrameKeepsOneWindowThatGoesAwayWhenClosed()
+    {
+        QWidget frame;
+        QPointer<frmShortcuts> first = frmShortcuts::showModeless(&frame);
+        QVERIFY(first && first->isVisible() && first->isWindow() && !first->isModal());
+        QCOMPARE(first->parentWidget(), &frame);
+        QCOMPARE(frmShortcuts::showModeless(&frame), first.data());
+
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        frmShortcuts *second = frmShortcuts::showModeless(&frame);
+        QVERIFY(second && second->List1->isVisible());
+    }
 
 private:
-    void clickItem(int row);
+    // A real mouse click on the row, as the user makes it.
+    void clickItem(int row)
+    {
+        QListWidgetItem *item = m_window->List1->item(row);
+        QVERIFY(item);
+        const QRect where = m_window->List1->visualItemRect(item);
+        QVERIFY(!where.isEmpty());
+        QTest::mouseClick(m_window->List1->viewport(), Qt::LeftButton, {}, where.center());
+    }
 
     std::unique_ptr<FakeServices> m_services;
     std::unique_ptr<frmShortcuts> m_window;
 };
-
-void tst_frmShortcuts::init()
-{
-    m_services = std::make_unique<FakeServices>();
-    m_window = std::make_unique<frmShortcuts>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void tst_frmShortcuts::cleanup()
-{
-    m_window.reset();
-    m_services.reset();
-}
-
-// A real mouse click on the row, as the user makes it.
-void tst_frmShortcuts::clickItem(int row)
-{
-    QListWidgetItem *item = m_window->List1->item(row);
-    QVERIFY(item);
-    const QRect where = m_window->List1->visualItemRect(item);
-    QVERIFY(!where.isEmpty());
-    QTest::mouseClick(m_window->List1->viewport(), Qt::LeftButton, {}, where.center());
-}
-
-// The list is a promise about the keys: " t - <Table>" must be what Ctrl+T writes.
-void tst_frmShortcuts::eachTagItemShowsTheTextItsKeyInserts()
-{
-    QListWidget *list = m_window->List1;
-    QCOMPARE(list->count(), 18);
-    QCOMPARE(list->item(0)->text(), QString(" HOW TO USE THIS"));
-    for (int row = 2; row <= 16; ++row) {
-        const QString item = list->item(row)->text();
-        const QString text = MacroKeys::text(item.at(1).toUpper().unicode(), MacroKeys::Ctrl);
-        const QString shown = item.mid(5);
-        if (text.startsWith('<'))
-            QVERIFY2(shown.compare(text, Qt::CaseInsensitive) == 0, qPrintable(item));
-        else
-            QVERIFY2(text == "&quot;" || text == "&nbsp;", qPrintable(item));
-    }
-    // Every item fits without scrolling, above the label.
-    QVERIFY(list->geometry().bottom() < m_window->Label1->geometry().top());
-    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(17))));
-    QVERIFY(list->isVisible() && !m_window->Image1->isVisible());
-}
-
-void tst_frmShortcuts::clickingATagShowsItsReference_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("title");
-    const char *titles[] = {
-        "ANCHOR:",          "LINE BREAK", "CENTER:",     "DIVISION:", "EMBED (object)",     "FONT:",
-        "HORIZONTAL RULE:", "IMAGE:",     "BLOCKQUOTE:", "MARQUEE:",  "PREFORMATTED TEXT:", "QUOTE MARK:",
-        "TABLE TAG:",       "EXAMPLE:",   "SPACE:"};
-    for (int row = 2; row <= 16; ++row)
-        QTest::addRow("item %d", row) << row << QString(titles[row - 2]);
-}
-
-void tst_frmShortcuts::clickingATagShowsItsReference()
-{
-    QFETCH(int, row);
-    QFETCH(QString, title);
-    m_services->messages.answerNext(MsgAnswer::Ok);
-    if (row == 15) { // the keyboard reaches the reference too
-        m_window->List1->setFocus();
-        m_window->List1->setCurrentRow(row);
-        QTest::keyClick(m_window->List1, Qt::Key_Return);
-    } else {
-        clickItem(row);
-    }
-    QCOMPARE(m_services->messages.shown.size(), 1);
-    const MessageBox &box = m_services->messages.shown.first();
-    QCOMPARE(box.title, title);
-    QCOMPARE(box.icon, MsgIcon::None);
-    QCOMPARE(box.buttons, MsgButtons::Ok);
-    QVERIFY(!box.text.contains('\r'));
-    QVERIFY(m_window->List1->isVisible());
-}
-
-void tst_frmShortcuts::theRealBoxShowsTheTagsAsWritten()
-{
-    QtMessageService real;
-    Services::install(&real, nullptr, nullptr);
-    QString title, text;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::StandardButtons buttons;
-    // Looks for the box from inside its own event loop, and closes it.
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        closer.stop();
-        title = box->windowTitle();
-        text = box->text();
-        format = box->textFormat();
-        buttons = box->standardButtons();
-        box->accept();
-    });
-    closer.start(0);
-    clickItem(12);
-    Services::install(&m_services->messages, nullptr, nullptr);
-    QCOMPARE(title, QString("PREFORMATTED TEXT:"));
-    QCOMPARE(text, QString("The text included between <PRE> tags is\n"
-                           "monospaced and holds white space.\n"
-                           "Replacement for <XMP> (see below)"));
-    QCOMPARE(format, Qt::PlainText);
-    QCOMPARE(buttons, QMessageBox::Ok);
-}
-
-void tst_frmShortcuts::theBlankItemsAndIndexesOutsideTheListDoNothing_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addRow("before the list") << -1;
-    QTest::addRow("the blank under the first item") << 1;
-    QTest::addRow("the blank at the end") << 17;
-    QTest::addRow("past the list") << 18;
-}
-
-void tst_frmShortcuts::theBlankItemsAndIndexesOutsideTheListDoNothing()
-{
-    QFETCH(int, index);
-    if (index >= 0 && index < 18)
-        clickItem(index);
-    else
-        m_window->List1_Click(index);
-    QVERIFY(m_services->messages.shown.isEmpty());
-    QVERIFY(m_window->List1->isVisible() && !m_window->Image1->isVisible());
-}
-
-void tst_frmShortcuts::theFirstItemShowsThePictureInTheListsPlace()
-{
-    const QRect listPlace = m_window->List1->geometry();
-    const QSize windowSize = m_window->size();
-    clickItem(0);
-    m_window->layout()->activate();
-
-    QVERIFY(m_services->messages.shown.isEmpty());
-    QVERIFY(!m_window->List1->isVisible());
-    QVERIFY(m_window->Image1->isVisible() && m_window->isShowingInstructions());
-    QVERIFY(m_window->Image1->geometry().intersects(listPlace));
-    QCOMPARE(m_window->size(), windowSize);
-    // Drawn at the screen's pixel ratio, so that it stays sharp.
-    QCOMPARE(m_window->Image1->pixmap().devicePixelRatio(), m_window->devicePixelRatioF());
-    QCOMPARE(m_window->Image1->pixmap().deviceIndependentSize().toSize(), MacroKeysPictureSize);
-    QCOMPARE(macroKeysPicture(2.0).size(), MacroKeysPictureSize * 2);
-}
-
-void tst_frmShortcuts::aClickBringsTheListBack_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addRow("on the picture") << "Image1";
-    QTest::addRow("on the label") << "Label1";
-    QTest::addRow("on the window's background") << "frmShortcuts";
-}
-
-void tst_frmShortcuts::aClickBringsTheListBack()
-{
-    QFETCH(QString, target);
-    clickItem(0);
-    QVERIFY(m_window->Image1->isVisible());
-
-    QWidget *widget =
-        target == m_window->objectName() ? m_window.get() : m_window->findChild<QWidget *>(target);
-    QVERIFY(widget);
-    // The window's own margin is background; the others are clicked in their middle.
-    const QPoint where = widget == m_window.get() ? QPoint(3, 3) : widget->rect().center();
-    QCOMPARE(m_window->childAt(widget->mapTo(m_window.get(), where)),
-             widget == m_window.get() ? nullptr : widget);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, where);
-
-    QVERIFY(m_window->List1->isVisible());
-    QVERIFY(!m_window->Image1->isVisible());
-    QVERIFY(m_services->messages.shown.isEmpty());
-}
-
-void tst_frmShortcuts::theFrameKeepsOneWindowThatGoesAwayWhenClosed()
-{
-    QWidget frame;
-    QPointer<frmShortcuts> first = frmShortcuts::showModeless(&frame);
-    QVERIFY(first && first->isVisible() && first->isWindow() && !first->isModal());
-    QCOMPARE(first->parentWidget(), &frame);
-    QCOMPARE(frmShortcuts::showModeless(&frame), first.data());
-
-    first->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(first.isNull());
-    frmShortcuts *second = frmShortcuts::showModeless(&frame);
-    QVERIFY(second && second->List1->isVisible());
-}
 
 QTEST_MAIN(tst_frmShortcuts)
 #include "tst_frmshortcuts.moc"

@@ -9,67 +9,61 @@ class tst_Stack : public QObject
     Q_OBJECT
 
 private slots:
-    void popReturnsTheSerialisedTopStepLastInFirstOut();
-    void parseToArraySplitsAtEverySeparator_data();
-    void parseToArraySplitsAtEverySeparator();
-    void stepsKeepTextsThatContainTheSeparator();
-    void thereIsNoLimitOnTheNumberOfSteps();
+    void popReturnsTheSerialisedTopStepLastInFirstOut()
+    {
+        Stack stack;
+        stack.push(12, "", "a");
+        stack.push(-1, "before", "after");
+        stack.push(3, "xyz", "<BR>");
+        QCOMPARE(stack.stackLevel(), 3);
+        QCOMPARE(stack.pop(), std::optional<QString>("3|^|xyz|^|<BR>"));
+        QCOMPARE(stack.pop(), std::optional<QString>("-1|^|before|^|after"));
+        QCOMPARE(stack.stackLevel(), 1);
+        QCOMPARE(stack.pop(), std::optional<QString>("12|^||^|a"));
+        QCOMPARE(stack.stackLevel(), 0);
+        QVERIFY(!stack.pop().has_value());
+        QVERIFY(!stack.popStep().has_value());
+    }
+
+    void parseToArraySplitsAtEverySeparator_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addRow("a typed character") << "12|^||^|a" << QStringList{"12", "", "a"};
+        QTest::addRow("a line ending with the separator") << "5|^|abc|^|" << QStringList{"5", "abc", ""};
+        QTest::addRow("no separator") << "7" << QStringList{"7"};
+        QTest::addRow("line breaks inside") << "4|^|a\r\nb|^|\r\n" << QStringList{"4", "a\r\nb", "\r\n"};
+    }
+
+    void parseToArraySplitsAtEverySeparator()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, fields);
+        QStringList a{"left over"};
+        ParseToArray(line, a);
+        QCOMPARE(a, fields);
+    }
+
+    void stepsKeepTextsThatContainTheSeparator()
+    {
+        Stack stack;
+        stack.push(9, "a|^|b", "|^|");
+        const std::optional<EditStep> step = stack.popStep();
+        QVERIFY(step);
+        QCOMPARE(*step, (EditStep{9, "a|^|b", "|^|"}));
+        QCOMPARE(step->swapped(), (EditStep{9, "|^|", "a|^|b"}));
+    }
+
+    void thereIsNoLimitOnTheNumberOfSteps()
+    {
+        Stack stack;
+        for (int i = 0; i < 40000; ++i)
+            stack.push(i, QString(), QString::number(i));
+        QCOMPARE(stack.stackLevel(), 40000);
+        QCOMPARE(stack.popStep()->second, QString("39999"));
+        QCOMPARE(stack.at(1), (EditStep{0, "", "0"}));
+    }
 };
-
-void tst_Stack::popReturnsTheSerialisedTopStepLastInFirstOut()
-{
-    Stack stack;
-    stack.push(12, "", "a");
-    stack.push(-1, "before", "after");
-    stack.push(3, "xyz", "<BR>");
-    QCOMPARE(stack.stackLevel(), 3);
-    QCOMPARE(stack.pop(), std::optional<QString>("3|^|xyz|^|<BR>"));
-    QCOMPARE(stack.pop(), std::optional<QString>("-1|^|before|^|after"));
-    QCOMPARE(stack.stackLevel(), 1);
-    QCOMPARE(stack.pop(), std::optional<QString>("12|^||^|a"));
-    QCOMPARE(stack.stackLevel(), 0);
-    QVERIFY(!stack.pop().has_value());
-    QVERIFY(!stack.popStep().has_value());
-}
-
-void tst_Stack::parseToArraySplitsAtEverySeparator_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addRow("a typed character") << "12|^||^|a" << QStringList{"12", "", "a"};
-    QTest::addRow("a line ending with the separator") << "5|^|abc|^|" << QStringList{"5", "abc", ""};
-    QTest::addRow("no separator") << "7" << QStringList{"7"};
-    QTest::addRow("line breaks inside") << "4|^|a\r\nb|^|\r\n" << QStringList{"4", "a\r\nb", "\r\n"};
-}
-
-void tst_Stack::parseToArraySplitsAtEverySeparator()
-{
-    QFETCH(QString, line);
-    QFETCH(QStringList, fields);
-    QStringList a{"left over"};
-    ParseToArray(line, a);
-    QCOMPARE(a, fields);
-}
-
-void tst_Stack::stepsKeepTextsThatContainTheSeparator()
-{
-    Stack stack;
-    stack.push(9, "a|^|b", "|^|");
-    const std::optional<EditStep> step = stack.popStep();
-    QVERIFY(step);
-    QCOMPARE(*step, (EditStep{9, "a|^|b", "|^|"}));
-    QCOMPARE(step->swapped(), (EditStep{9, "|^|", "a|^|b"}));
-}
-
-void tst_Stack::thereIsNoLimitOnTheNumberOfSteps()
-{
-    Stack stack;
-    for (int i = 0; i < 40000; ++i)
-        stack.push(i, QString(), QString::number(i));
-    QCOMPARE(stack.stackLevel(), 40000);
-    QCOMPARE(stack.popStep()->second, QString("39999"));
-    QCOMPARE(stack.at(1), (EditStep{0, "", "0"}));
-}
 
 QTEST_APPLESS_MAIN(tst_Stack)
 #include "tst_stack.moc"

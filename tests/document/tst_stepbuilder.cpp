@@ -30,81 +30,74 @@ struct Page
 };
 } // namespace
 
+// A change: remove \a length characters at \a pos, then insert \a text there.
+struct Change
+{
+    qsizetype pos;
+    qsizetype length;
+    QString text;
+};
+using Changes = QList<Change>;
+Q_DECLARE_METATYPE(Changes)
+
 class tst_StepBuilder : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void oneChangeIsOneStep();
-    void typingOverASelectionKeepsTheSelection();
-    void separateChangesMergeIntoTheSpanBetweenThem();
-    void aChangeBeforeTheSpanExtendsItToTheLeft();
-    void anActionThatChangesNothingGivesNoStep();
-    void applyingTheMergedStepReproducesTheAction();
+    void theChangesOfOneActionMergeIntoOneStep_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<Changes>("changes");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<std::optional<EditStep>>("step");
+        const auto row = [](const char *name, const QString &before, const Changes &changes,
+                            const QString &after, std::optional<EditStep> step) {
+            QTest::newRow(name) << before << changes << after << step;
+        };
+        row("one change", "hello", {{5, 0, "!"}}, "hello!", EditStep{5, "", "!"});
+        row("typing over a selection", "abc xyz def", {{4, 3, ""}, {4, 0, "a"}}, "abc a def",
+            EditStep{4, "xyz", "a"});
+        // A drag that moves "one" behind "three".
+        row("changes apart merge with the text between", "one two three", {{0, 3, ""}, {10, 0, "one"}},
+            " two threeone", EditStep{0, "one two three", " two threeone"});
+        row("a change before the span extends it to the left", "0123456789", {{8, 0, "X"}, {1, 2, ""}},
+            "034567X89", EditStep{1, "1234567", "34567X"});
+        row("a change past the span extends it to the right", "0123456789", {{8, 0, "X"}, {8, 2, ""}},
+            "012345679", EditStep{8, "8", ""});
+        row("changes that cancel out give no step", "abc", {{1, 1, ""}, {1, 0, "b"}}, "abc", std::nullopt);
+        row("four changes", "The quick brown fox jumps over the lazy dog",
+            {{4, 6, ""}, {30, 0, "very "}, {0, 0, ">> "}, {42, 3, ""}},
+            ">> The brown fox jumps over the lvery azy ",
+            EditStep{0, "The quick brown fox jumps over the lazy dog",
+                     ">> The brown fox jumps over the lvery azy "});
+    }
+
+    void theChangesOfOneActionMergeIntoOneStep()
+    {
+        QFETCH(QString, before);
+        QFETCH(Changes, changes);
+        QFETCH(QString, after);
+        QFETCH(std::optional<EditStep>, step);
+        Page page{before};
+        for (const Change &change : changes) {
+            if (change.length > 0)
+                page.remove(change.pos, change.length);
+            if (!change.text.isEmpty())
+                page.insert(change.pos, change.text);
+        }
+        QCOMPARE(page.text, after);
+        const std::optional<EditStep> taken = page.builder.take();
+        QCOMPARE(taken, step);
+        QVERIFY(!page.builder.isActive());
+        QVERIFY(!page.builder.take());
+        if (!taken)
+            return;
+        // The step redoes and undoes the whole action.
+        QCOMPARE(QString(before).replace(taken->start, taken->first.size(), taken->second), after);
+        QCOMPARE(QString(after).replace(taken->start, taken->second.size(), taken->first), before);
+    }
 };
-
-void tst_StepBuilder::oneChangeIsOneStep()
-{
-    Page page{"hello"};
-    page.insert(5, "!");
-    QCOMPARE(page.builder.take(), std::optional<EditStep>(EditStep{5, "", "!"}));
-    QVERIFY(!page.builder.isActive());
-    QVERIFY(!page.builder.take());
-}
-
-void tst_StepBuilder::typingOverASelectionKeepsTheSelection()
-{
-    Page page{"abc xyz def"};
-    page.remove(4, 3);
-    page.insert(4, "a");
-    QCOMPARE(page.text, QString("abc a def"));
-    QCOMPARE(page.builder.take(), std::optional<EditStep>(EditStep{4, "xyz", "a"}));
-}
-
-void tst_StepBuilder::separateChangesMergeIntoTheSpanBetweenThem()
-{
-    // A drag that moves "one" behind "three".
-    Page page{"one two three"};
-    page.remove(0, 3);
-    page.insert(10, "one");
-    QCOMPARE(page.text, QString(" two threeone"));
-    QCOMPARE(page.builder.take(), std::optional<EditStep>(EditStep{0, "one two three", " two threeone"}));
-}
-
-void tst_StepBuilder::aChangeBeforeTheSpanExtendsItToTheLeft()
-{
-    Page page{"0123456789"};
-    page.insert(8, "X");
-    page.remove(1, 2);
-    QCOMPARE(page.text, QString("034567X89"));
-    QCOMPARE(page.builder.take(), std::optional<EditStep>(EditStep{1, "1234567", "34567X"}));
-}
-
-void tst_StepBuilder::anActionThatChangesNothingGivesNoStep()
-{
-    Page page{"abc"};
-    page.remove(1, 1);
-    page.insert(1, "b");
-    QVERIFY(!page.builder.take());
-}
-
-void tst_StepBuilder::applyingTheMergedStepReproducesTheAction()
-{
-    const QString original = "The quick brown fox jumps over the lazy dog";
-    Page page{original};
-    page.remove(4, 6);
-    page.insert(30, "very ");
-    page.insert(0, ">> ");
-    page.remove(page.text.size() - 3, 3);
-    const std::optional<EditStep> step = page.builder.take();
-    QVERIFY(step);
-    QString redone = original;
-    redone.replace(step->start, step->first.size(), step->second);
-    QCOMPARE(redone, page.text);
-    QString undone = page.text;
-    undone.replace(step->start, step->second.size(), step->first);
-    QCOMPARE(undone, original);
-}
 
 QTEST_APPLESS_MAIN(tst_StepBuilder)
 #include "tst_stepbuilder.moc"

@@ -14,177 +14,145 @@ class tst_PageFinder : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_settings = std::make_unique<TestSettings>();
+        m_services = std::make_unique<FakeServices>();
+        m_editor = std::make_unique<richy>();
+    }
 
-    void findsIgnoringCaseAndCountsFromTheStart_data();
-    void findsIgnoringCaseAndCountsFromTheStart();
-    void matchingCaseIsExact();
-    void replaceAllReplacesEveryOccurrenceOnce_data();
-    void replaceAllReplacesEveryOccurrenceOnce();
-    void replaceAllRunsEventsAndReportsProgress();
+    void cleanup()
+    {
+        m_editor.reset();
+        m_services.reset();
+        m_settings.reset();
+    }
+
+    void findsIgnoringCaseAndCountsFromTheStart_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<qsizetype>("start");
+        QTest::addColumn<qsizetype>("found");
+        QTest::addColumn<qsizetype>("count");
+        const auto row = [](const char *name, const QString &page, const QString &needle, qsizetype start,
+                            qsizetype found, qsizetype count) {
+            QTest::newRow(name) << page << needle << start << found << count;
+        };
+        row("abc finds ABC", "x ABC abc", "abc", 0, 2, 2);
+        row("é finds É", "café CAFÉ", "É", 0, 3, 2);
+        row("ß does not find SS", "STRASSE", "ß", 0, -1, 0);
+        row("capital sharp s finds ß", "Straße", "\u1E9E", 0, 4, 1);
+        row("final sigma finds sigma", "ΟΔΟΣ οδος", "ς", 0, 3, 2);
+        row("an emoji before a match", "😀 abc", "ABC", 0, 3, 1);
+        row("a character beyond 16 bits folds", "x\U00010400y\U00010428", "\U00010428", 0, 1, 2);
+        row("CRLF before a match", "one\r\ntwo\r\nabc", "ABC", 0, 10, 1);
+        row("aaaa holds aa twice", "aaaa", "aa", 0, 0, 2);
+        row("counting from the caret", "xx yy XX xx", "xx", 1, 6, 2);
+        row("a start at the end", "abc", "c", 3, -1, 0);
+        row("70,000 matches", QStringLiteral("ab ").repeated(70'000), "AB", 0, 0, 70'000);
+    }
+
+    void findsIgnoringCaseAndCountsFromTheStart()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, needle);
+        QFETCH(qsizetype, start);
+        QFETCH(qsizetype, found);
+        QFETCH(qsizetype, count);
+
+        m_editor->loadText(page.toUtf8());
+        const RichyText text(m_editor.get());
+        const PageFinder finder(needle, PageFinder::Case::Ignore);
+        const qsizetype at = finder.find(text, start);
+        QCOMPARE(at, found);
+        if (at >= 0)
+            QCOMPARE(m_editor->textRange(at, needle.size()).toCaseFolded(), needle.toCaseFolded());
+        QCOMPARE(finder.count(text, found >= 0 ? found : start), count);
+    }
+
+    void matchingCaseIsExact()
+    {
+        m_editor->loadText("ABC abc 😀abc");
+        const RichyText text(m_editor.get());
+        const PageFinder finder(QStringLiteral("abc"), PageFinder::Case::Match);
+        QCOMPARE(finder.find(text, 0), 4);
+        QCOMPARE(finder.find(text, 5), 10);
+        QCOMPARE(finder.count(text, 0), 2);
+    }
+
+    void replaceAllReplacesEveryOccurrenceOnce_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<qsizetype>("replacements");
+        const auto row = [](const char *name, const QString &page, const QString &find, const QString &with,
+                            const QString &result, qsizetype replacements) {
+            QTest::newRow(name) << page << find << with << result << replacements;
+        };
+        row("a by ab", "aaa", "a", "ab", "ababab", 3);
+        row("aaaa/aa", "aaaa", "aa", "b", "bb", 2);
+        row("letter case counts", "Abc abc ABC", "abc", "x", "Abc x ABC", 1);
+        row("no match", "abc", "d", "x", "abc", 0);
+        row("around an emoji and CRLF", "😀a\r\na😀", "a", "é", "😀é\r\né😀", 2);
+    }
+
+    void replaceAllReplacesEveryOccurrenceOnce()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, find);
+        QFETCH(QString, with);
+        QFETCH(QString, result);
+        QFETCH(qsizetype, replacements);
+
+        const mReplace::Result replaced = mReplace::replaceAll(page, find, with);
+        QCOMPARE(replaced.text, result);
+        QCOMPARE(replaced.replacements, replacements);
+        QVERIFY(replaced.finished);
+    }
+
+    void replaceAllRunsEventsAndReportsProgress()
+    {
+        struct Listener : mReplace::Listener
+        {
+            int events = 0;
+            QList<qsizetype> reported;
+            int stopAfterEvents = -1;
+            bool runEvents() override { return ++events != stopAfterEvents; }
+            void replaced(qsizetype replacements) override { reported.append(replacements); }
+        };
+        const QString page = QStringLiteral("<p>x</p>").repeated(70'000);
+        Listener listener;
+        const mReplace::Result result =
+            mReplace::replaceAll(page, QStringLiteral("x"), QStringLiteral("yz"), &listener);
+        QCOMPARE(result.replacements, 70'000);
+        QCOMPARE(result.text, QStringLiteral("<p>yz</p>").repeated(70'000));
+        QVERIFY(listener.events >= 3'500);
+        QCOMPARE(listener.reported.size(), 700);
+        QCOMPARE(listener.reported.first(), 100);
+        QCOMPARE(listener.reported.last(), 70'000);
+
+        Listener stopping;
+        stopping.stopAfterEvents = 2;
+        const mReplace::Result stopped =
+            mReplace::replaceAll(page, QStringLiteral("x"), QStringLiteral("y"), &stopping);
+        QVERIFY(!stopped.finished);
+        QCOMPARE(stopped.replacements, 40);
+
+        m_editor->loadText(QByteArray("\xEF\xBB\xBF") + QStringLiteral("é€😀\r\n").repeated(300'000).toUtf8());
+        Listener decoding;
+        const std::optional<QString> decoded = mReplace::decodeUtf8(RichyText(m_editor.get()), &decoding);
+        QVERIFY(decoded);
+        QCOMPARE(*decoded, QChar(0xFEFF) + QStringLiteral("é€😀\r\n").repeated(300'000));
+    }
 
 private:
     std::unique_ptr<TestSettings> m_settings;
     std::unique_ptr<FakeServices> m_services;
     std::unique_ptr<richy> m_editor;
 };
-
-void tst_PageFinder::init()
-{
-    m_settings = std::make_unique<TestSettings>();
-    m_services = std::make_unique<FakeServices>();
-    m_editor = std::make_unique<richy>();
-}
-
-void tst_PageFinder::cleanup()
-{
-    m_editor.reset();
-    m_services.reset();
-    m_settings.reset();
-}
-
-void tst_PageFinder::findsIgnoringCaseAndCountsFromTheStart_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("needle");
-    QTest::addColumn<qsizetype>("start");
-    QTest::addColumn<qsizetype>("found");
-    QTest::addColumn<qsizetype>("count");
-
-    QTest::addRow("abc finds ABC") << "x ABC abc"
-                                   << "abc" << qsizetype(0) << qsizetype(2) << qsizetype(2);
-    QTest::addRow("é finds É") << "café CAFÉ"
-                               << "É" << qsizetype(0) << qsizetype(3) << qsizetype(2);
-    QTest::addRow("ß does not find SS") << "STRASSE"
-                                        << "ß" << qsizetype(0) << qsizetype(-1) << qsizetype(0);
-    QTest::addRow("capital sharp s finds ß") << "Straße"
-                                             << "\u1E9E" << qsizetype(0) << qsizetype(4) << qsizetype(1);
-    QTest::addRow("final sigma finds sigma") << "ΟΔΟΣ οδος"
-                                             << "ς" << qsizetype(0) << qsizetype(3) << qsizetype(2);
-    QTest::addRow("an emoji before a match") << "😀 abc"
-                                             << "ABC" << qsizetype(0) << qsizetype(3) << qsizetype(1);
-    QTest::addRow("a character beyond 16 bits folds")
-        << "x\U00010400y\U00010428"
-        << "\U00010428" << qsizetype(0) << qsizetype(1) << qsizetype(2);
-    QTest::addRow("CRLF before a match") << "one\r\ntwo\r\nabc"
-                                         << "ABC" << qsizetype(0) << qsizetype(10) << qsizetype(1);
-    QTest::addRow("aaaa holds aa twice") << "aaaa"
-                                         << "aa" << qsizetype(0) << qsizetype(0) << qsizetype(2);
-    QTest::addRow("counting from the caret") << "xx yy XX xx"
-                                             << "xx" << qsizetype(1) << qsizetype(6) << qsizetype(2);
-    QTest::addRow("a start at the end") << "abc"
-                                        << "c" << qsizetype(3) << qsizetype(-1) << qsizetype(0);
-    QTest::addRow("70,000 matches") << QStringLiteral("ab ").repeated(70'000) << "AB" << qsizetype(0)
-                                    << qsizetype(0) << qsizetype(70'000);
-}
-
-void tst_PageFinder::findsIgnoringCaseAndCountsFromTheStart()
-{
-    QFETCH(QString, page);
-    QFETCH(QString, needle);
-    QFETCH(qsizetype, start);
-    QFETCH(qsizetype, found);
-    QFETCH(qsizetype, count);
-
-    m_editor->loadText(page.toUtf8());
-    const RichyText text(m_editor.get());
-    const PageFinder finder(needle, PageFinder::Case::Ignore);
-    const qsizetype at = finder.find(text, start);
-    QCOMPARE(at, found);
-    if (at >= 0)
-        QCOMPARE(m_editor->textRange(at, needle.size()).toCaseFolded(), needle.toCaseFolded());
-    QCOMPARE(finder.count(text, found >= 0 ? found : start), count);
-}
-
-void tst_PageFinder::matchingCaseIsExact()
-{
-    m_editor->loadText("ABC abc 😀abc");
-    const RichyText text(m_editor.get());
-    const PageFinder finder(QStringLiteral("abc"), PageFinder::Case::Match);
-    QCOMPARE(finder.find(text, 0), 4);
-    QCOMPARE(finder.find(text, 5), 10);
-    QCOMPARE(finder.count(text, 0), 2);
-}
-
-void tst_PageFinder::replaceAllReplacesEveryOccurrenceOnce_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("find");
-    QTest::addColumn<QString>("with");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<qsizetype>("replacements");
-
-    QTest::addRow("a by ab") << "aaa"
-                             << "a"
-                             << "ab"
-                             << "ababab" << qsizetype(3);
-    QTest::addRow("aaaa/aa") << "aaaa"
-                             << "aa"
-                             << "b"
-                             << "bb" << qsizetype(2);
-    QTest::addRow("letter case counts") << "Abc abc ABC"
-                                        << "abc"
-                                        << "x"
-                                        << "Abc x ABC" << qsizetype(1);
-    QTest::addRow("no match") << "abc"
-                              << "d"
-                              << "x"
-                              << "abc" << qsizetype(0);
-    QTest::addRow("around an emoji and CRLF") << "😀a\r\na😀"
-                                              << "a"
-                                              << "é"
-                                              << "😀é\r\né😀" << qsizetype(2);
-}
-
-void tst_PageFinder::replaceAllReplacesEveryOccurrenceOnce()
-{
-    QFETCH(QString, page);
-    QFETCH(QString, find);
-    QFETCH(QString, with);
-    QFETCH(QString, result);
-    QFETCH(qsizetype, replacements);
-
-    const mReplace::Result replaced = mReplace::replaceAll(page, find, with);
-    QCOMPARE(replaced.text, result);
-    QCOMPARE(replaced.replacements, replacements);
-    QVERIFY(replaced.finished);
-}
-
-void tst_PageFinder::replaceAllRunsEventsAndReportsProgress()
-{
-    struct Listener : mReplace::Listener
-    {
-        int events = 0;
-        QList<qsizetype> reported;
-        int stopAfterEvents = -1;
-        bool runEvents() override { return ++events != stopAfterEvents; }
-        void replaced(qsizetype replacements) override { reported.append(replacements); }
-    };
-    const QString page = QStringLiteral("<p>x</p>").repeated(70'000);
-    Listener listener;
-    const mReplace::Result result =
-        mReplace::replaceAll(page, QStringLiteral("x"), QStringLiteral("yz"), &listener);
-    QCOMPARE(result.replacements, 70'000);
-    QCOMPARE(result.text, QStringLiteral("<p>yz</p>").repeated(70'000));
-    QVERIFY(listener.events >= 3'500);
-    QCOMPARE(listener.reported.size(), 700);
-    QCOMPARE(listener.reported.first(), 100);
-    QCOMPARE(listener.reported.last(), 70'000);
-
-    Listener stopping;
-    stopping.stopAfterEvents = 2;
-    const mReplace::Result stopped =
-        mReplace::replaceAll(page, QStringLiteral("x"), QStringLiteral("y"), &stopping);
-    QVERIFY(!stopped.finished);
-    QCOMPARE(stopped.replacements, 40);
-
-    m_editor->loadText(QByteArray("\xEF\xBB\xBF") + QStringLiteral("é€😀\r\n").repeated(300'000).toUtf8());
-    Listener decoding;
-    const std::optional<QString> decoded = mReplace::decodeUtf8(RichyText(m_editor.get()), &decoding);
-    QVERIFY(decoded);
-    QCOMPARE(*decoded, QChar(0xFEFF) + QStringLiteral("é€😀\r\n").repeated(300'000));
-}
 
 QTEST_MAIN(tst_PageFinder)
 #include "tst_pagefinder.moc"

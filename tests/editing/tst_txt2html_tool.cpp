@@ -1,4 +1,6 @@
 // Zevora tests - the zevora-txt2html command-line filter, run as a program.
+#include "TestFiles.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,129 +45,95 @@ class tst_Txt2HtmlTool : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void convertsTheNamedFileOrStandardInput_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("html");
+        QTest::addRow("UTF-8 with CR LF lines")
+            << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nsee http://zevora.example/ now\r\n")
+            << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nsee "
+                          "<a href=\"http://zevora.example/\">http://zevora.example/</a> now<br>\r\n");
+        QTest::addRow("a byte-order mark is kept")
+            << QByteArray("\xef\xbb\xbf<p>") << QByteArray("\xef\xbb\xbf&lt;p&gt;");
+        QTest::addRow("a Windows-1252 file")
+            << QByteArray("caf\xe9 \x80 \x93q\x94 \x81")
+            << QByteArray("caf&eacute; \xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d \xc2\x81");
+        QTest::addRow("an empty file") << QByteArray() << QByteArray();
+    }
 
-    void convertsTheNamedFileOrStandardInput_data();
-    void convertsTheNamedFileOrStandardInput();
-    void anOverLongLinkExitsWithStatus1AndTheMessage();
-    void aMissingFileOrExtraArgumentIsAUsageError();
-    void aDeviceIsRefusedBeforeItIsRead_data();
-    void aDeviceIsRefusedBeforeItIsRead();
-    void inputOver64MiBIsRefused();
+    void convertsTheNamedFileOrStandardInput()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, html);
+        QVERIFY(writeFile(path("page text.txt"), bytes));
+        // Named, or on standard input (with or without a dash).
+        for (const Run &run : {runTool({path("page text.txt")}), runTool({}, bytes), runTool({"-"}, bytes)}) {
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.out, html);
+            QCOMPARE(run.err, QByteArray());
+        }
+    }
+
+    // Nothing is written to standard output; the message is the whole of standard
+    // error, or (where the system's own reason follows) its start.
+    void refusalsExitWithTheirMessage_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "big" and "none" name files of the test's folder
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("inputFile");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("error");
+        QTest::addColumn<bool>("whole");
+        const auto row = [](const char *name, const QStringList &arguments, const QByteArray &input,
+                            const QString &inputFile, int exitCode, const QByteArray &error,
+                            bool whole = true) {
+            QTest::newRow(name) << arguments << input << inputFile << exitCode << error << whole;
+        };
+        const QByteArray cannot = "zevora-txt2html: cannot read ";
+        row("a link without end", {}, "start\r\nhttp://" + QByteArray(130, 'z'), {}, 1,
+            "You seem to have included a link without end...\nPlease check your text and try again.\n");
+        row("a missing file", {"none"}, {}, {}, 2, cannot + "none: ", false);
+        row("two files", {"none", "none"}, {}, {}, 2, "Usage: zevora-txt2html [FILE]\n", false);
+        row("a device named on the command line", {"/dev/zero"}, {}, {}, 2,
+            cannot + "/dev/zero: not a regular file or a pipe\n");
+        row("a device as standard input", {}, {}, "/dev/zero", 2,
+            cannot + "standard input: not a regular file or a pipe\n");
+        row("a file over 64 MiB", {"big"}, {}, {}, 2, cannot + "big: larger than 64 MiB\n");
+        // A pipe tells its size only by ending.
+        row("a pipe over 64 MiB", {}, QByteArray(64 * 1024 * 1024 + 1, 'a'), {}, 2,
+            cannot + "standard input: larger than 64 MiB\n");
+    }
+
+    void refusalsExitWithTheirMessage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, inputFile);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, error);
+        QFETCH(bool, whole);
+        QFile big(path("big"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(64) * 1024 * 1024 + 1)); // sparse
+        big.close();
+        for (QString &argument : arguments) {
+            if (!argument.startsWith('/')) {
+                error.replace(argument.toUtf8() + ':', path(argument).toUtf8() + ':');
+                argument = path(argument);
+            }
+        }
+        const Run run = runTool(arguments, input, inputFile);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, QByteArray());
+        if (whole)
+            QCOMPARE(run.err, error);
+        else
+            QVERIFY2(run.err.startsWith(error), run.err.constData());
+    }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
 };
-
-void tst_Txt2HtmlTool::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-void tst_Txt2HtmlTool::convertsTheNamedFileOrStandardInput_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("html");
-    QTest::addRow("UTF-8 with CR LF lines")
-        << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nsee http://zevora.example/ now\r\n")
-        << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nsee "
-                      "<a href=\"http://zevora.example/\">http://zevora.example/</a> now<br>\r\n");
-    QTest::addRow("a byte-order mark is kept")
-        << QByteArray("\xef\xbb\xbf<p>") << QByteArray("\xef\xbb\xbf&lt;p&gt;");
-    QTest::addRow("a Windows-1252 file")
-        << QByteArray("caf\xe9 \x80 \x93q\x94 \x81")
-        << QByteArray("caf&eacute; \xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d \xc2\x81");
-    QTest::addRow("an empty file") << QByteArray() << QByteArray();
-}
-
-void tst_Txt2HtmlTool::convertsTheNamedFileOrStandardInput()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QByteArray, html);
-    const QString path = m_dir->filePath(QStringLiteral("page text.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-
-    // Named, or on standard input (with or without a dash).
-    for (const Run &run : {runTool({path}), runTool({}, bytes), runTool({"-"}, bytes)}) {
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, html);
-        QCOMPARE(run.err, QByteArray());
-    }
-}
-
-void tst_Txt2HtmlTool::anOverLongLinkExitsWithStatus1AndTheMessage()
-{
-    const Run run = runTool({}, "start\r\nhttp://" + QByteArray(130, 'z'));
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.out, QByteArray());
-    QCOMPARE(run.err, QByteArray("You seem to have included a link without end...\n"
-                                 "Please check your text and try again.\n"));
-}
-
-void tst_Txt2HtmlTool::aMissingFileOrExtraArgumentIsAUsageError()
-{
-    const QString missing = m_dir->filePath(QStringLiteral("none.txt"));
-    const Run noFile = runTool({missing});
-    QCOMPARE(noFile.exitCode, 2);
-    QCOMPARE(noFile.out, QByteArray());
-    QVERIFY2(noFile.err.startsWith("zevora-txt2html: cannot read " + missing.toUtf8() + ": "),
-             noFile.err.constData());
-
-    const Run twoFiles = runTool({missing, missing});
-    QCOMPARE(twoFiles.exitCode, 2);
-    QCOMPARE(twoFiles.out, QByteArray());
-    QVERIFY2(twoFiles.err.startsWith("Usage: zevora-txt2html [FILE]\n"), twoFiles.err.constData());
-}
-
-void tst_Txt2HtmlTool::aDeviceIsRefusedBeforeItIsRead_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("inputFile");
-    QTest::addColumn<QByteArray>("error");
-    QTest::addRow("named on the command line")
-        << QStringList{"/dev/zero"} << QString()
-        << QByteArray("zevora-txt2html: cannot read /dev/zero: not a regular file or a pipe\n");
-    QTest::addRow("as standard input")
-        << QStringList() << QString("/dev/zero")
-        << QByteArray("zevora-txt2html: cannot read standard input: not a regular file or a pipe\n");
-}
-
-void tst_Txt2HtmlTool::aDeviceIsRefusedBeforeItIsRead()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, inputFile);
-    QFETCH(QByteArray, error);
-    if (!QFile::exists("/dev/zero"))
-        QSKIP("this system has no /dev/zero");
-    const Run run = runTool(arguments, QByteArray(), inputFile);
-    QCOMPARE(run.exitCode, 2);
-    QCOMPARE(run.out, QByteArray());
-    QCOMPARE(run.err, error);
-}
-
-void tst_Txt2HtmlTool::inputOver64MiBIsRefused()
-{
-    constexpr qint64 limit = qint64(64) * 1024 * 1024;
-    const QString path = m_dir->filePath(QStringLiteral("big.txt"));
-    QFile big(path);
-    QVERIFY(big.open(QIODevice::WriteOnly));
-    QVERIFY(big.resize(limit + 1));
-    big.close();
-    const Run file = runTool({path});
-    QCOMPARE(file.exitCode, 2);
-    QCOMPARE(file.out, QByteArray());
-    QCOMPARE(file.err, "zevora-txt2html: cannot read " + path.toUtf8() + ": larger than 64 MiB\n");
-
-    // A pipe tells its size only by ending.
-    const Run pipe = runTool({}, QByteArray(limit + 1, 'a'));
-    QCOMPARE(pipe.exitCode, 2);
-    QCOMPARE(pipe.out, QByteArray());
-    QCOMPARE(pipe.err, QByteArray("zevora-txt2html: cannot read standard input: larger than 64 MiB\n"));
-}
 
 QTEST_GUILESS_MAIN(tst_Txt2HtmlTool)
 #include "tst_txt2html_tool.moc"

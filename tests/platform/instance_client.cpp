@@ -2,8 +2,8 @@
 // channel in a given folder and acts as primary, secondary or bare lock holder.
 //
 //   instance_client <folder> [options]
-//     --send <hex>              as secondary, hand over this UTF-8 text (hex)
-//     --records <n>             as primary, end after n hand-overs (default 1)
+//     --send <hex>              as secondary, hand over this UTF-8 text (hex); a primary
+//                               ends after the first hand-over it receives
 //     --die-in-slot             as primary, kill itself while handling a hand-over
 //     --hold-lock               only take the channel's lock file and wait
 //     --flood <n>               only open up to n connections to the primary and wait
@@ -78,7 +78,6 @@ int main(int argc, char *argv[])
         return 2;
     const QString folder = args.takeFirst();
     QString send;
-    int records = 1;
     int flood = 0;
     bool dieInSlot = false;
     bool holdLock = false;
@@ -94,8 +93,6 @@ int main(int argc, char *argv[])
             return 2;
         else if (option == QLatin1String("--send"))
             send = QString::fromUtf8(QByteArray::fromHex(args.takeFirst().toLatin1()));
-        else if (option == QLatin1String("--records"))
-            records = args.takeFirst().toInt();
         else if (option == QLatin1String("--start-at"))
             startAt = args.takeFirst().toLongLong();
         else if (option == QLatin1String("--flood"))
@@ -157,7 +154,6 @@ int main(int argc, char *argv[])
     }
     case Platform::InstanceChannel::Role::Primary: {
         report("role:primary");
-        int received = 0;
         const auto handle = [&](const QString &path) {
             report("received:" + path.toUtf8().toHex());
             if (dieInSlot) {
@@ -166,8 +162,7 @@ int main(int argc, char *argv[])
 #endif
                 std::abort();
             }
-            if (++received == records)
-                QTimer::singleShot(0, &app, &QCoreApplication::quit);
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
         };
         QObject::connect(&channel, &Platform::InstanceChannel::handOverReceived, &app, handle);
         // A guard against hanging the test run.

@@ -3,6 +3,7 @@
 // secondary blocks until the primary's event loop has handled its record.
 #include "HandOverRecord.h"
 #include "InstanceChannel.h"
+#include "TestFiles.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -74,12 +75,6 @@ QByteArray header(quint32 identifier, quint32 count)
     return bytes;
 }
 
-bool setModificationTime(const QString &path, const QDateTime &time)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.setFileTime(time, QFileDevice::FileModificationTime);
-}
-
 qint64 lockOwner(const QString &lockFilePath)
 {
     qint64 pid = 0;
@@ -98,474 +93,431 @@ class tst_InstanceChannel : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
 
-    void theFirstStartIsPrimaryAndTheNextIsSecondary();
-    void aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled_data();
-    void aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled();
-    void sendersOneAfterAnotherAndAtOnceAreHandledOneAtATime();
-    void strayRecordsAreIgnoredAndOverlongOnesDropTheirConnection();
-    void heldRecordsWaitInABoundedQueue();
-    void aFloodOfConnectionsLeavesTheChannelWorking_data();
-    void aFloodOfConnectionsLeavesTheChannelWorking();
-    void aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary();
-    void aKilledPrimaryIsReplacedAtOnce();
-    void aLiveLockHolderWithAnOldLockIsNotReplaced_data();
-    void aLiveLockHolderWithAnOldLockIsNotReplaced();
-    void aLockFileThatNoProcessHoldsIsTakenOver_data();
-    void aLockFileThatNoProcessHoldsIsTakenOver();
-    void twoInstancesStartedAtTheSameMomentElectOnePrimary();
-    void aPrimaryThatDiesWhileHandlingARecordHasLetItsSenderGo();
-    void anotherUserCannotReachThePrimary();
+    void cleanup()
+    {
+        for (const auto &client : m_clients) {
+            if (client->state() != QProcess::NotRunning) {
+                client->kill();
+                client->waitForFinished(5000);
+            }
+        }
+        m_clients.clear();
+        m_dir.reset();
+    }
+
+    void theFirstStartIsPrimaryAndTheNextIsSecondary()
+    {
+        auto first = std::make_unique<InstanceChannel>(folder());
+        QCOMPARE(first->role(), Role::Undecided);
+        QCOMPARE(first->start(), Role::Primary);
+        QCOMPARE(first->start(), Role::Primary);
+        const QString lock = first->lockFilePath();
+        const QString socket = first->serverName();
+        QVERIFY(QFileInfo::exists(lock));
+        QVERIFY(QFileInfo::exists(socket));
+        // Only the user can enter the folder the channel created, or use the socket.
+        QCOMPARE(QFileInfo(folder()).permissions() & GroupOrOthers, QFile::Permissions());
+        QCOMPARE(QFileInfo(socket).permissions() & GroupOrOthers, QFile::Permissions());
+
+        {
+            InstanceChannel second(folder());
+            QCOMPARE(second.start(), Role::Secondary);
+            QCOMPARE(first->role(), Role::Primary);
+        }
+        // A secondary leaves the primary's files alone.
+        QVERIFY(QFileInfo::exists(lock));
+        QVERIFY(QFileInfo::exists(socket));
+        QCOMPARE(lockOwner(lock), QCoreApplication::applicationPid());
+
+        first.reset();
+        QVERIFY(!QFileInfo::exists(lock));
+        QVERIFY(!QFileInfo::exists(socket));
+
+        InstanceChannel third(folder());
+        QCOMPARE(third.start(), Role::Primary);
+    }
+
+    void aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addRow("a path with blanks") << QString("/home/ann/My Site/about us.html");
+        QTest::addRow("a path with non-ASCII characters")
+            << QString::fromUtf8("/home/zo\u00eb/caf\u00e9 \u20ac \U0001F600.htm");
+        QTest::addRow("a path of 4096 bytes") << QLatin1Char('/') + QString(4095, QLatin1Char('d'));
+        QTest::addRow("an empty command line") << QString();
+    }
+
+    void aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled()
+    {
+        QFETCH(QString, path);
+        InstanceChannel primary(folder());
+        QCOMPARE(primary.start(), Role::Primary);
+
+        Client *client = startClient({"--send", hex(path)});
+        QStringList received;
+        bool senderEnded = false;
+        connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
+            received << p;
+            // Like a message box the user has not closed yet: the sender has
+            // been let go already.
+            senderEnded = client->waitForEnd(10000);
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(received, QStringList{path}, ProcessTimeoutMs);
+        QVERIFY(senderEnded);
+        QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
+        QCOMPARE(client->exitCode(), 0);
+    }
+
+    void sendersOneAfterAnotherAndAtOnceAreHandledOneAtATime()
+    {
+        InstanceChannel primary(folder());
+        QCOMPARE(primary.start(), Role::Primary);
+        QStringList received;
+        std::vector<Client *> clients;
+        int depth = 0;
+        int deepest = 0;
+        bool othersEnded = true;
+        connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
+            received << p;
+            deepest = qMax(deepest, ++depth);
+            // Like a message box: the other senders hand over meanwhile and end,
+            // and their records wait until this one has been handled.
+            othersEnded = QTest::qWaitFor(
+                              [&] {
+                                  return std::all_of(clients.begin(), clients.end(), [](Client *c) {
+                                      return c->state() == QProcess::NotRunning;
+                                  });
+                              },
+                              10000) &&
+                          othersEnded;
+            --depth;
+        });
+
+        for (const char *path : {"/one.htm", "/two.htm", "/three.htm"})
+            QVERIFY(handsOver(primary, path));
+        QCOMPARE(received, (QStringList{"/one.htm", "/two.htm", "/three.htm"}));
+
+        received.clear();
+        const QString startAt = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
+        const QStringList paths{"/a.htm", "/b.htm", "/c.htm", "/d.htm"};
+        for (const QString &path : paths)
+            clients.push_back(startClient({"--send", hex(path), "--start-at", startAt}));
+        for (Client *client : clients) {
+            QVERIFY(client->waitForEnd());
+            QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
+        }
+        QTRY_COMPARE(received.size(), paths.size());
+        received.sort();
+        QCOMPARE(received, paths);
+        QCOMPARE(deepest, 1);
+        QVERIFY(othersEnded);
+    }
+
+    // A connection that writes records of its own, or a payload longer than any
+    // path, harms neither the channel nor the connections after it.
+    void strayRecordsAreIgnoredAndOverlongOnesDropTheirConnection()
+    {
+        InstanceChannel primary(folder());
+        QCOMPARE(primary.start(), Role::Primary);
+        QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+        const QByteArray ack(1, Platform::HandOverAcknowledgement);
+
+        QLocalSocket sender;
+        sender.connectToServer(primary.serverName());
+        QVERIFY(sender.waitForConnected(5000));
+        sender.write(header(7, 5) + "/x.ht" + header(0, 0));
+        sender.flush();
+        QTRY_COMPARE(sender.bytesAvailable(), qint64(2));
+        QCOMPARE(sender.readAll(), ack + ack);
+        QCOMPARE(spy.count(), 0);
+        // A path of 16 MiB: no file has such a name.
+        const quint32 count = 16 * 1024 * 1024;
+        sender.write(header(3, count) + QByteArray(count, 'a'));
+        sender.flush();
+        QTRY_COMPARE(sender.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(sender.readAll(), QByteArray());
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(handsOver(primary, "/fine.htm"));
+    }
+
+    void heldRecordsWaitInABoundedQueue()
+    {
+        InstanceChannel primary(folder());
+        QCOMPARE(primary.start(), Role::Primary);
+        primary.setHandOversHeld(true);
+        QStringList received;
+        connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) { received << p; });
+
+        // One record more than the queue holds, in one piece.
+        QLocalSocket sender;
+        sender.connectToServer(primary.serverName());
+        QVERIFY(sender.waitForConnected(5000));
+        QStringList paths;
+        QByteArray stream;
+        for (int i = 0; i <= InstanceChannel::MaxQueuedHandOvers; ++i) {
+            paths << QString("/%1.htm").arg(i);
+            stream += Platform::encodeHandOver(paths.last());
+        }
+        sender.write(stream);
+        sender.flush();
+        // Each queued record is acknowledged; the one without room is not, and
+        // its connection is closed.
+        QTRY_COMPARE(sender.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(sender.readAll(),
+                 QByteArray(InstanceChannel::MaxQueuedHandOvers, Platform::HandOverAcknowledgement));
+        QVERIFY(received.isEmpty());
+
+        primary.setHandOversHeld(false);
+        paths.removeLast();
+        QTRY_COMPARE(received, paths);
+    }
+
+    void aFloodOfConnectionsLeavesTheChannelWorking_data()
+    {
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<int>("spareDescriptors");
+        QTest::addColumn<bool>("freedAfterTheFlood");
+        QTest::addRow("more connections than descriptors") << 200 << 64 << false;
+        // Fewer than the connections kept: the server cannot accept and stops;
+        // it listens again once descriptors are free.
+        QTest::addRow("descriptors used up by something else") << 100 << 8 << true;
+    }
+
+    void aFloodOfConnectionsLeavesTheChannelWorking()
+    {
+#ifdef Q_OS_LINUX
+        QFETCH(int, connections);
+        QFETCH(int, spareDescriptors);
+        QFETCH(bool, freedAfterTheFlood);
+        InstanceChannel primary(folder());
+        QCOMPARE(primary.start(), Role::Primary);
+
+        rlimit usual{};
+        QCOMPARE(getrlimit(RLIMIT_NOFILE, &usual), 0);
+        const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_NOFILE, &usual); });
+        Client *flood = startClient({"--flood", QString::number(connections)});
+        rlimit lowered = usual;
+        lowered.rlim_cur =
+            rlim_t(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size() + spareDescriptors);
+        QCOMPARE(setrlimit(RLIMIT_NOFILE, &lowered), 0);
+        QVERIFY(flood->waitForLine("flooded"));
+        if (freedAfterTheFlood)
+            QCOMPARE(setrlimit(RLIMIT_NOFILE, &usual), 0);
+
+        // The flood still holds its connections.
+        QVERIFY(handsOver(primary, "/after.htm"));
+#else
+        QSKIP("needs Linux descriptor limits");
+#endif
+    }
+
+    void aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary()
+    {
+        InstanceChannel primary(folder());
+        QCOMPARE(primary.start(), Role::Primary);
+        Client *first = startClient({"--send", hex("/first.htm")});
+        QStringList received;
+        connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
+            received << p;
+            if (p != QLatin1String("/first.htm"))
+                return;
+            // The sender is killed while a message box (a nested event loop) is
+            // open, and the loop sees its connection go.
+            first->kill();
+            first->waitForFinished(ProcessTimeoutMs);
+            QCoreApplication::processEvents();
+        });
+        QVERIFY(first->waitForEnd());
+        QTRY_COMPARE(received, QStringList{"/first.htm"});
+
+        QVERIFY(handsOver(primary, "/second.htm"));
+        QCOMPARE(received, (QStringList{"/first.htm", "/second.htm"}));
+    }
+
+    void aLiveLockHolderWithAnOldLockIsNotReplaced_data()
+    {
+        QTest::addColumn<bool>("listens");
+        QTest::addRow("a primary that has run for a day") << true;
+        QTest::addRow("a lock holder that does not listen") << false;
+    }
+
+    void aLiveLockHolderWithAnOldLockIsNotReplaced()
+    {
+        QFETCH(bool, listens);
+        Client *holder = startClient(listens ? QStringList{} : QStringList{"--hold-lock"});
+        QVERIFY(holder->waitForLine(listens ? "role:primary" : "locked"));
+        InstanceChannel late(folder());
+        QVERIFY(setModified(late.lockFilePath(), QDateTime::currentDateTime().addDays(-1)));
+
+        late.setElectionTimeout(300);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(late.start(), Role::Secondary);
+        QCOMPARE(lockOwner(late.lockFilePath()), holder->processId());
+        QCOMPARE(late.handOver("/late.htm"), listens);
+        QVERIFY2(clock.elapsed() < 10000, "waited far longer than the election timeout");
+        if (listens) {
+            QVERIFY(holder->waitForEnd());
+            QCOMPARE(holder->lines(),
+                     (QList<QByteArray>{"role:primary", "received:" + QByteArray("/late.htm").toHex()}));
+        }
+    }
+
+    void aLockFileThatNoProcessHoldsIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addRow("an empty lock file") << QByteArray();
+        QTest::addRow("an unreadable lock file") << QByteArray("not a lock\n");
+        QTest::addRow("a lock naming another computer") << QByteArray("1\nZevora\nsome-other-computer\n");
+        // A process id in use again, by a process of the same name that does
+        // not hold the lock (this test program itself).
+        QTest::addRow("a lock naming a live process that does not hold it")
+            << QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                   QCoreApplication::applicationName().toUtf8() + '\n' +
+                   QSysInfo::machineHostName().toUtf8() + '\n';
+    }
+
+    void aLockFileThatNoProcessHoldsIsTakenOver()
+    {
+        QFETCH(QByteArray, contents);
+        InstanceChannel channel(folder());
+        QVERIFY(QDir().mkpath(folder()));
+        QVERIFY(writeFile(channel.lockFilePath(), contents));
+        QVERIFY(setModified(channel.lockFilePath(), QDateTime::currentDateTime().addSecs(-3600)));
+
+        channel.setElectionTimeout(300);
+        QCOMPARE(channel.start(), Role::Primary);
+        QCOMPARE(lockOwner(channel.lockFilePath()), QCoreApplication::applicationPid());
+        QVERIFY(handsOver(channel, "/taken.htm"));
+    }
+
+    void twoInstancesStartedAtTheSameMomentElectOnePrimary()
+    {
+        for (int round = 0; round < 5; ++round) {
+            const QString raceFolder = m_dir->filePath(QStringLiteral("race%1").arg(round));
+            const QString startAt = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
+            const QString pathA = QStringLiteral("/a%1.htm").arg(round);
+            const QString pathB = QStringLiteral("/b%1.htm").arg(round);
+            Client *a = startClient(raceFolder, {"--send", hex(pathA), "--start-at", startAt});
+            Client *b = startClient(raceFolder, {"--send", hex(pathB), "--start-at", startAt});
+            QVERIFY(a->waitForEnd());
+            QVERIFY(b->waitForEnd());
+
+            const bool aIsPrimary = a->lines().contains("role:primary");
+            Client *primary = aIsPrimary ? a : b;
+            Client *secondary = aIsPrimary ? b : a;
+            const QString secondaryPath = aIsPrimary ? pathB : pathA;
+            QCOMPARE(primary->lines(),
+                     (QList<QByteArray>{"role:primary", "received:" + secondaryPath.toUtf8().toHex()}));
+            QCOMPARE(secondary->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
+            QCOMPARE(primary->exitCode(), 0);
+            QCOMPARE(secondary->exitCode(), 0);
+        }
+    }
+
+    // It dies by its own hand (SIGKILL) while a message box would be open.
+    void aPrimaryThatDiesWhileHandlingARecordHasLetItsSenderGoAndIsReplacedAtOnce()
+    {
+        Client *dying = startClient({"--die-in-slot"});
+        QVERIFY(dying->waitForLine("role:primary"));
+        const qint64 deadPid = dying->processId();
+
+        {
+            InstanceChannel sender(folder());
+            QCOMPARE(sender.start(), Role::Secondary);
+            QVERIFY(sender.handOver("/doomed.htm"));
+        }
+        QVERIFY(dying->waitForEnd());
+        QCOMPARE(dying->exitStatus(), QProcess::CrashExit);
+        QCOMPARE(dying->lines(),
+                 (QList<QByteArray>{"role:primary", "received:" + QByteArray("/doomed.htm").toHex()}));
+
+        InstanceChannel next(folder());
+        // Both files are left behind, the socket unconnectable and the lock
+        // naming a process that is gone.
+        QVERIFY(QFileInfo::exists(next.lockFilePath()));
+        QVERIFY(QFileInfo::exists(next.serverName()));
+        QCOMPARE(lockOwner(next.lockFilePath()), deadPid);
+        next.setElectionTimeout(20000);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(next.start(), Role::Primary);
+        QVERIFY2(clock.elapsed() < 10000, "the dead primary's lock was not taken over at once");
+        QVERIFY(handsOver(next, "/again.htm"));
+    }
+
+    void anotherUserCannotReachThePrimary()
+    {
+#ifdef Q_OS_UNIX
+        if (geteuid() != 0 || !getpwnam("nobody"))
+            QSKIP("running a process as another user needs root and the user 'nobody'");
+        InstanceChannel primary(folder());
+        QCOMPARE(primary.start(), Role::Primary);
+        QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+        // Open the folders to everyone, so that only the socket's own
+        // permissions keep the other user out.
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(m_dir->path(), open));
+        QVERIFY(QFile::setPermissions(folder(), open));
+
+        Client *stranger =
+            startClient({"--as-user", "nobody", "--send", hex("/theirs.htm"), "--election-timeout", "300"});
+        QVERIFY(stranger->waitForEnd());
+        // It cannot connect (and cannot take the lock either): whatever role it
+        // settles for, its command line never reaches this user's primary.
+        QVERIFY(!stranger->lines().contains("cannot-switch-user"));
+        QVERIFY(!stranger->lines().contains("role:primary"));
+        QVERIFY(!stranger->lines().contains("handed-over:1"));
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(primary.role(), Role::Primary);
+#else
+        QSKIP("needs POSIX users");
+#endif
+    }
 
 private:
-    QString folder() const { return m_dir->filePath(QStringLiteral("run")); }
-    Client *startClient(const QString &clientFolder, const QStringList &options);
-    Client *startClient(const QStringList &options) { return startClient(folder(), options); }
+    QString folder() const
+    {
+        return m_dir->filePath(QStringLiteral("run"));
+    }
+
+    Client *startClient(const QString &clientFolder, const QStringList &options)
+    {
+        auto client = std::make_unique<Client>();
+        client->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        client->start(QStringLiteral(INSTANCE_CLIENT), QStringList{clientFolder} + options);
+        if (!client->waitForStarted(ProcessTimeoutMs))
+            qWarning("instance_client did not start: %s", qPrintable(client->errorString()));
+        m_clients.push_back(std::move(client));
+        return m_clients.back().get();
+    }
+
+    Client *startClient(const QStringList &options)
+    {
+        return startClient(folder(), options);
+    }
+
+    // A second start hands \a path over and ends well, and the primary receives it once.
+    bool handsOver(InstanceChannel &primary, const QString &path)
+    {
+        QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
+        Client *client = startClient({"--send", hex(path)});
+        return client->waitForEnd() && client->exitCode() == 0 &&
+               client->lines() == QList<QByteArray>{"role:secondary", "handed-over:1"} &&
+               QTest::qWaitFor([&] { return !spy.isEmpty(); }, ProcessTimeoutMs) && spy.size() == 1 &&
+               spy.at(0).at(0).toString() == path;
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<Client>> m_clients;
 };
-
-void tst_InstanceChannel::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-void tst_InstanceChannel::cleanup()
-{
-    for (const auto &client : m_clients) {
-        if (client->state() != QProcess::NotRunning) {
-            client->kill();
-            client->waitForFinished(5000);
-        }
-    }
-    m_clients.clear();
-    m_dir.reset();
-}
-
-Client *tst_InstanceChannel::startClient(const QString &clientFolder, const QStringList &options)
-{
-    auto client = std::make_unique<Client>();
-    client->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    client->start(QStringLiteral(INSTANCE_CLIENT), QStringList{clientFolder} + options);
-    if (!client->waitForStarted(ProcessTimeoutMs))
-        qWarning("instance_client did not start: %s", qPrintable(client->errorString()));
-    m_clients.push_back(std::move(client));
-    return m_clients.back().get();
-}
-
-void tst_InstanceChannel::theFirstStartIsPrimaryAndTheNextIsSecondary()
-{
-    auto first = std::make_unique<InstanceChannel>(folder());
-    QCOMPARE(first->role(), Role::Undecided);
-    QCOMPARE(first->start(), Role::Primary);
-    QCOMPARE(first->start(), Role::Primary);
-    const QString lock = first->lockFilePath();
-    const QString socket = first->serverName();
-    QVERIFY(QFileInfo::exists(lock));
-    QVERIFY(QFileInfo::exists(socket));
-    // Only the user can enter the folder the channel created, or use the socket.
-    QCOMPARE(QFileInfo(folder()).permissions() & GroupOrOthers, QFile::Permissions());
-    QCOMPARE(QFileInfo(socket).permissions() & GroupOrOthers, QFile::Permissions());
-
-    {
-        InstanceChannel second(folder());
-        QCOMPARE(second.start(), Role::Secondary);
-        QCOMPARE(first->role(), Role::Primary);
-    }
-    // A secondary leaves the primary's files alone.
-    QVERIFY(QFileInfo::exists(lock));
-    QVERIFY(QFileInfo::exists(socket));
-    QCOMPARE(lockOwner(lock), QCoreApplication::applicationPid());
-
-    first.reset();
-    QVERIFY(!QFileInfo::exists(lock));
-    QVERIFY(!QFileInfo::exists(socket));
-
-    InstanceChannel third(folder());
-    QCOMPARE(third.start(), Role::Primary);
-}
-
-void tst_InstanceChannel::aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addRow("a path with blanks") << QString("/home/ann/My Site/about us.html");
-    QTest::addRow("a path with non-ASCII characters")
-        << QString::fromUtf8("/home/zo\u00eb/caf\u00e9 \u20ac \U0001F600.htm");
-    QTest::addRow("a path of 4096 bytes") << QLatin1Char('/') + QString(4095, QLatin1Char('d'));
-    QTest::addRow("an empty command line") << QString();
-}
-
-void tst_InstanceChannel::aHandOverArrivesExactlyAndItsSenderEndsBeforeItIsHandled()
-{
-    QFETCH(QString, path);
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-
-    Client *client = startClient({"--send", hex(path)});
-    QStringList received;
-    bool senderEnded = false;
-    connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
-        received << p;
-        // Like a message box the user has not closed yet: the sender has
-        // been let go already.
-        senderEnded = client->waitForEnd(10000);
-    });
-    QTRY_COMPARE_WITH_TIMEOUT(received, QStringList{path}, ProcessTimeoutMs);
-    QVERIFY(senderEnded);
-    QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
-    QCOMPARE(client->exitCode(), 0);
-}
-
-void tst_InstanceChannel::sendersOneAfterAnotherAndAtOnceAreHandledOneAtATime()
-{
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-    QStringList received;
-    std::vector<Client *> clients;
-    int depth = 0;
-    int deepest = 0;
-    bool othersEnded = true;
-    connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
-        received << p;
-        deepest = qMax(deepest, ++depth);
-        // Like a message box: the other senders hand over meanwhile and end,
-        // and their records wait until this one has been handled.
-        othersEnded = QTest::qWaitFor(
-                          [&] {
-                              return std::all_of(clients.begin(), clients.end(), [](Client *c) {
-                                  return c->state() == QProcess::NotRunning;
-                              });
-                          },
-                          10000) &&
-                      othersEnded;
-        --depth;
-    });
-
-    for (const char *path : {"/one.htm", "/two.htm", "/three.htm"}) {
-        Client *client = startClient({"--send", hex(path)});
-        QVERIFY(client->waitForEnd());
-        QCOMPARE(client->exitCode(), 0);
-    }
-    QTRY_COMPARE(received, (QStringList{"/one.htm", "/two.htm", "/three.htm"}));
-
-    received.clear();
-    const QString startAt = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
-    const QStringList paths{"/a.htm", "/b.htm", "/c.htm", "/d.htm"};
-    for (const QString &path : paths)
-        clients.push_back(startClient({"--send", hex(path), "--start-at", startAt}));
-    for (Client *client : clients) {
-        QVERIFY(client->waitForEnd());
-        QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
-    }
-    QTRY_COMPARE(received.size(), paths.size());
-    received.sort();
-    QCOMPARE(received, paths);
-    QCOMPARE(deepest, 1);
-    QVERIFY(othersEnded);
-}
-
-// A connection that writes records of its own, or a payload longer than any
-// path, harms neither the channel nor the connections after it.
-void tst_InstanceChannel::strayRecordsAreIgnoredAndOverlongOnesDropTheirConnection()
-{
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
-    const QByteArray ack(1, Platform::HandOverAcknowledgement);
-
-    QLocalSocket sender;
-    sender.connectToServer(primary.serverName());
-    QVERIFY(sender.waitForConnected(5000));
-    sender.write(header(7, 5) + "/x.ht" + header(0, 0));
-    sender.flush();
-    QTRY_COMPARE(sender.bytesAvailable(), qint64(2));
-    QCOMPARE(sender.readAll(), ack + ack);
-    QCOMPARE(spy.count(), 0);
-    // A path of 16 MiB: no file has such a name.
-    const quint32 count = 16 * 1024 * 1024;
-    sender.write(header(3, count) + QByteArray(count, 'a'));
-    sender.flush();
-    QTRY_COMPARE(sender.state(), QLocalSocket::UnconnectedState);
-    QCOMPARE(sender.readAll(), QByteArray());
-    QCOMPARE(spy.count(), 0);
-
-    Client *client = startClient({"--send", hex("/fine.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(client->exitCode(), 0);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/fine.htm"));
-}
-
-void tst_InstanceChannel::heldRecordsWaitInABoundedQueue()
-{
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-    primary.setHandOversHeld(true);
-    QStringList received;
-    connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) { received << p; });
-
-    // One record more than the queue holds, in one piece.
-    QLocalSocket sender;
-    sender.connectToServer(primary.serverName());
-    QVERIFY(sender.waitForConnected(5000));
-    QStringList paths;
-    QByteArray stream;
-    for (int i = 0; i <= InstanceChannel::MaxQueuedHandOvers; ++i) {
-        paths << QString("/%1.htm").arg(i);
-        stream += Platform::encodeHandOver(paths.last());
-    }
-    sender.write(stream);
-    sender.flush();
-    // Each queued record is acknowledged; the one without room is not, and
-    // its connection is closed.
-    QTRY_COMPARE(sender.state(), QLocalSocket::UnconnectedState);
-    QCOMPARE(sender.readAll(),
-             QByteArray(InstanceChannel::MaxQueuedHandOvers, Platform::HandOverAcknowledgement));
-    QVERIFY(received.isEmpty());
-
-    primary.setHandOversHeld(false);
-    paths.removeLast();
-    QTRY_COMPARE(received, paths);
-}
-
-void tst_InstanceChannel::aFloodOfConnectionsLeavesTheChannelWorking_data()
-{
-    QTest::addColumn<int>("connections");
-    QTest::addColumn<int>("spareDescriptors");
-    QTest::addColumn<bool>("freedAfterTheFlood");
-    QTest::addRow("more connections than descriptors") << 200 << 64 << false;
-    // Fewer than the connections kept: the server cannot accept and stops;
-    // it listens again once descriptors are free.
-    QTest::addRow("descriptors used up by something else") << 100 << 8 << true;
-}
-
-void tst_InstanceChannel::aFloodOfConnectionsLeavesTheChannelWorking()
-{
-#ifdef Q_OS_LINUX
-    QFETCH(int, connections);
-    QFETCH(int, spareDescriptors);
-    QFETCH(bool, freedAfterTheFlood);
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
-
-    rlimit usual{};
-    QCOMPARE(getrlimit(RLIMIT_NOFILE, &usual), 0);
-    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_NOFILE, &usual); });
-    Client *flood = startClient({"--flood", QString::number(connections)});
-    rlimit lowered = usual;
-    lowered.rlim_cur =
-        rlim_t(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size() + spareDescriptors);
-    QCOMPARE(setrlimit(RLIMIT_NOFILE, &lowered), 0);
-    QVERIFY(flood->waitForLine("flooded"));
-    if (freedAfterTheFlood)
-        QCOMPARE(setrlimit(RLIMIT_NOFILE, &usual), 0);
-
-    // The flood still holds its connections.
-    Client *client = startClient({"--send", hex("/after.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(client->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
-    QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/after.htm"));
-#else
-    QSKIP("needs Linux descriptor limits");
-#endif
-}
-
-void tst_InstanceChannel::aSenderThatGoesAwayWhileItsRecordIsHandledDoesNotHarmThePrimary()
-{
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-    Client *first = startClient({"--send", hex("/first.htm")});
-    QStringList received;
-    connect(&primary, &InstanceChannel::handOverReceived, this, [&](const QString &p) {
-        received << p;
-        if (p != QLatin1String("/first.htm"))
-            return;
-        // The sender is killed while a message box (a nested event loop) is
-        // open, and the loop sees its connection go.
-        first->kill();
-        first->waitForFinished(ProcessTimeoutMs);
-        QCoreApplication::processEvents();
-    });
-    QVERIFY(first->waitForEnd());
-    QTRY_COMPARE(received, QStringList{"/first.htm"});
-
-    Client *second = startClient({"--send", hex("/second.htm")});
-    QVERIFY(second->waitForEnd());
-    QCOMPARE(second->exitCode(), 0);
-    QCOMPARE(received, (QStringList{"/first.htm", "/second.htm"}));
-}
-
-void tst_InstanceChannel::aKilledPrimaryIsReplacedAtOnce()
-{
-    Client *old = startClient({"--records", "100"});
-    QVERIFY(old->waitForLine("role:primary"));
-    const qint64 oldPid = old->processId();
-    old->kill();
-    QVERIFY(old->waitForFinished(ProcessTimeoutMs));
-
-    InstanceChannel next(folder());
-    // Both files are left behind, the socket unconnectable and the lock
-    // naming a process that is gone.
-    QVERIFY(QFileInfo::exists(next.lockFilePath()));
-    QVERIFY(QFileInfo::exists(next.serverName()));
-    QCOMPARE(lockOwner(next.lockFilePath()), oldPid);
-
-    next.setElectionTimeout(20000);
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(next.start(), Role::Primary);
-    QVERIFY2(clock.elapsed() < 10000, "the dead primary's lock was not taken over at once");
-
-    QSignalSpy spy(&next, &InstanceChannel::handOverReceived);
-    Client *client = startClient({"--send", hex("/again.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(client->exitCode(), 0);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QString("/again.htm"));
-}
-
-void tst_InstanceChannel::aLiveLockHolderWithAnOldLockIsNotReplaced_data()
-{
-    QTest::addColumn<bool>("listens");
-    QTest::addRow("a primary that has run for a day") << true;
-    QTest::addRow("a lock holder that does not listen") << false;
-}
-
-void tst_InstanceChannel::aLiveLockHolderWithAnOldLockIsNotReplaced()
-{
-    QFETCH(bool, listens);
-    Client *holder = startClient(listens ? QStringList{"--records", "1"} : QStringList{"--hold-lock"});
-    QVERIFY(holder->waitForLine(listens ? "role:primary" : "locked"));
-    InstanceChannel late(folder());
-    QVERIFY(setModificationTime(late.lockFilePath(), QDateTime::currentDateTime().addDays(-1)));
-
-    late.setElectionTimeout(300);
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(late.start(), Role::Secondary);
-    QCOMPARE(lockOwner(late.lockFilePath()), holder->processId());
-    QCOMPARE(late.handOver("/late.htm"), listens);
-    QVERIFY2(clock.elapsed() < 10000, "waited far longer than the election timeout");
-    if (listens) {
-        QVERIFY(holder->waitForEnd());
-        QCOMPARE(holder->lines(),
-                 (QList<QByteArray>{"role:primary", "received:" + QByteArray("/late.htm").toHex()}));
-    }
-}
-
-void tst_InstanceChannel::aLockFileThatNoProcessHoldsIsTakenOver_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addRow("an empty lock file") << QByteArray();
-    QTest::addRow("an unreadable lock file") << QByteArray("not a lock\n");
-    QTest::addRow("a lock naming another computer") << QByteArray("1\nZevora\nsome-other-computer\n");
-    // A process id in use again, by a process of the same name that does
-    // not hold the lock (this test program itself).
-    QTest::addRow("a lock naming a live process that does not hold it")
-        << QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
-               QCoreApplication::applicationName().toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() +
-               '\n';
-}
-
-void tst_InstanceChannel::aLockFileThatNoProcessHoldsIsTakenOver()
-{
-    QFETCH(QByteArray, contents);
-    InstanceChannel channel(folder());
-    QVERIFY(QDir().mkpath(folder()));
-    QFile lock(channel.lockFilePath());
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.write(contents);
-    lock.close();
-    QVERIFY(setModificationTime(channel.lockFilePath(), QDateTime::currentDateTime().addSecs(-3600)));
-
-    channel.setElectionTimeout(300);
-    QCOMPARE(channel.start(), Role::Primary);
-    QCOMPARE(lockOwner(channel.lockFilePath()), QCoreApplication::applicationPid());
-
-    QSignalSpy spy(&channel, &InstanceChannel::handOverReceived);
-    Client *client = startClient({"--send", hex("/taken.htm")});
-    QVERIFY(client->waitForEnd());
-    QCOMPARE(spy.count(), 1);
-}
-
-void tst_InstanceChannel::twoInstancesStartedAtTheSameMomentElectOnePrimary()
-{
-    for (int round = 0; round < 5; ++round) {
-        const QString raceFolder = m_dir->filePath(QStringLiteral("race%1").arg(round));
-        const QString startAt = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
-        const QString pathA = QStringLiteral("/a%1.htm").arg(round);
-        const QString pathB = QStringLiteral("/b%1.htm").arg(round);
-        Client *a = startClient(raceFolder, {"--send", hex(pathA), "--start-at", startAt});
-        Client *b = startClient(raceFolder, {"--send", hex(pathB), "--start-at", startAt});
-        QVERIFY(a->waitForEnd());
-        QVERIFY(b->waitForEnd());
-
-        const bool aIsPrimary = a->lines().contains("role:primary");
-        Client *primary = aIsPrimary ? a : b;
-        Client *secondary = aIsPrimary ? b : a;
-        const QString secondaryPath = aIsPrimary ? pathB : pathA;
-        QCOMPARE(primary->lines(),
-                 (QList<QByteArray>{"role:primary", "received:" + secondaryPath.toUtf8().toHex()}));
-        QCOMPARE(secondary->lines(), (QList<QByteArray>{"role:secondary", "handed-over:1"}));
-        QCOMPARE(primary->exitCode(), 0);
-        QCOMPARE(secondary->exitCode(), 0);
-    }
-}
-
-void tst_InstanceChannel::aPrimaryThatDiesWhileHandlingARecordHasLetItsSenderGo()
-{
-    Client *dying = startClient({"--die-in-slot"});
-    QVERIFY(dying->waitForLine("role:primary"));
-
-    {
-        InstanceChannel sender(folder());
-        QCOMPARE(sender.start(), Role::Secondary);
-        QVERIFY(sender.handOver("/doomed.htm"));
-    }
-    QVERIFY(dying->waitForEnd());
-    QCOMPARE(dying->exitStatus(), QProcess::CrashExit);
-    QCOMPARE(dying->lines(),
-             (QList<QByteArray>{"role:primary", "received:" + QByteArray("/doomed.htm").toHex()}));
-
-    InstanceChannel next(folder());
-    QCOMPARE(next.start(), Role::Primary);
-}
-
-void tst_InstanceChannel::anotherUserCannotReachThePrimary()
-{
-#ifdef Q_OS_UNIX
-    if (geteuid() != 0 || !getpwnam("nobody"))
-        QSKIP("running a process as another user needs root and the user 'nobody'");
-    InstanceChannel primary(folder());
-    QCOMPARE(primary.start(), Role::Primary);
-    QSignalSpy spy(&primary, &InstanceChannel::handOverReceived);
-    // Open the folders to everyone, so that only the socket's own
-    // permissions keep the other user out.
-    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-    QVERIFY(QFile::setPermissions(m_dir->path(), open));
-    QVERIFY(QFile::setPermissions(folder(), open));
-
-    Client *stranger =
-        startClient({"--as-user", "nobody", "--send", hex("/theirs.htm"), "--election-timeout", "300"});
-    QVERIFY(stranger->waitForEnd());
-    // It cannot connect (and cannot take the lock either): whatever role it
-    // settles for, its command line never reaches this user's primary.
-    QVERIFY(!stranger->lines().contains("cannot-switch-user"));
-    QVERIFY(!stranger->lines().contains("role:primary"));
-    QVERIFY(!stranger->lines().contains("handed-over:1"));
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(primary.role(), Role::Primary);
-#else
-    QSKIP("needs POSIX users");
-#endif
-}
 
 QTEST_GUILESS_MAIN(tst_InstanceChannel)
 #include "tst_instancechannel.moc"

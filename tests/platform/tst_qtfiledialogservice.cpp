@@ -1,8 +1,8 @@
 // Zevora tests - the real save dialog: the chosen type's extension and the question before replacing.
 #include "QtFileDialogService.h"
+#include "TestFiles.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,61 +18,53 @@ class tst_QtFileDialogService : public QObject
     Q_OBJECT
 
 private slots:
-    void aTypedNameGetsTheTypeExtensionBeforeTheReplaceQuestion_data();
-    void aTypedNameGetsTheTypeExtensionBeforeTheReplaceQuestion();
+    void aTypedNameGetsTheTypeExtensionBeforeTheReplaceQuestion_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("asked");
+        QTest::addRow("HTM over an existing page.htm") << 0 << QString("page") << QString("page.htm") << true;
+        QTest::addRow("Text Files, a new name") << 1 << QString("page") << QString("page.txt") << false;
+        QTest::addRow("All Files keeps the name") << 2 << QString("page") << QString("page") << false;
+    }
+
+    void aTypedNameGetsTheTypeExtensionBeforeTheReplaceQuestion()
+    {
+        QFETCH(int, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QFETCH(bool, asked);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("page.htm")));
+
+        // Answers the dialog, then (when it comes) the question, as a user would.
+        bool questionSeen = false;
+        QTimer driver;
+        driver.setInterval(10);
+        connect(&driver, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                questionSeen = true;
+                box->button(QMessageBox::Yes)->click();
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                dialog->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        });
+        driver.start();
+        QtFileDialogService service;
+        const FileDialogResult result =
+            service.saveFile(FileDialogRequest{"Save File As...",
+                                               dir.path(),
+                                               QString(),
+                                               {"HTM File (*.htm)", "Text Files (*.txt)", "All Files (*)"},
+                                               filter});
+        QCOMPARE(result.path, QDir::toNativeSeparators(dir.filePath(chosen)));
+        QCOMPARE(result.selectedFilter, filter);
+        QCOMPARE(questionSeen, asked);
+    }
 };
-
-void tst_QtFileDialogService::aTypedNameGetsTheTypeExtensionBeforeTheReplaceQuestion_data()
-{
-    QTest::addColumn<int>("filter");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<bool>("asked");
-    QTest::addRow("HTM over an existing page.htm") << 0 << "page"
-                                                   << "page.htm" << true;
-    QTest::addRow("Text Files, a new name") << 1 << "page"
-                                            << "page.txt" << false;
-    QTest::addRow("All Files keeps the name") << 2 << "page"
-                                              << "page" << false;
-}
-
-void tst_QtFileDialogService::aTypedNameGetsTheTypeExtensionBeforeTheReplaceQuestion()
-{
-    QFETCH(int, filter);
-    QFETCH(QString, typed);
-    QFETCH(QString, chosen);
-    QFETCH(bool, asked);
-    QTemporaryDir dir;
-    QFile existing(dir.filePath("page.htm"));
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.close();
-
-    // Answers the dialog, then (when it comes) the question, as a user would.
-    bool questionSeen = false;
-    QTimer driver;
-    driver.setInterval(10);
-    connect(&driver, &QTimer::timeout, this, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            questionSeen = true;
-            box->button(QMessageBox::Yes)->click();
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        }
-    });
-    driver.start();
-    QtFileDialogService service;
-    const FileDialogResult result =
-        service.saveFile(FileDialogRequest{"Save File As...",
-                                           dir.path(),
-                                           QString(),
-                                           {"HTM File (*.htm)", "Text Files (*.txt)", "All Files (*)"},
-                                           filter});
-    QCOMPARE(result.path, QDir::toNativeSeparators(dir.filePath(chosen)));
-    QCOMPARE(result.selectedFilter, filter);
-    QCOMPARE(questionSeen, asked);
-}
 
 QTEST_MAIN(tst_QtFileDialogService)
 #include "tst_qtfiledialogservice.moc"

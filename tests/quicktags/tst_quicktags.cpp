@@ -4,19 +4,6 @@
 
 #include <QTest>
 
-class tst_QuickTags : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void everyItemIsOneBlockOfCrLfLines();
-    void eachItemGivesItsOwnText_data();
-    void eachItemGivesItsOwnText();
-    void theCaretGoesToTheEmptyLineOfAScriptBlock_data();
-    void theCaretGoesToTheEmptyLineOfAScriptBlock();
-    void theDateIsWrittenWithTheLocalesMonthNames();
-};
-
 namespace {
 QString snippet(char menu, int index)
 {
@@ -33,96 +20,104 @@ QString snippet(char menu, int index)
 }
 } // namespace
 
-void tst_QuickTags::everyItemIsOneBlockOfCrLfLines()
+class tst_QuickTags : public QObject
 {
-    const std::pair<char, QStringList> menus[] = {{'f', QuickTags::formCaptions()},
-                                                  {'i', QuickTags::inputCaptions()},
-                                                  {'s', QuickTags::scriptCaptions()},
-                                                  {'d', QuickTags::dropCaptions()}};
-    for (const auto &[menu, captions] : menus) {
-        for (int index = -1; index <= captions.size(); ++index) {
-            const QString text = snippet(menu, index);
-            const QString where = QString("%1 %2").arg(menu).arg(index);
-            // Separators and indexes outside the menu give nothing.
-            QCOMPARE(text.isEmpty(), captions.value(index, "-") == "-");
-            if (text.isEmpty())
-                continue;
-            QVERIFY2(text.startsWith('<') && !text.endsWith('\n'), qPrintable(where));
-            QVERIFY2(text.count('\n') == text.count("\r\n") && text.count('\r') == text.count("\r\n"),
-                     qPrintable(where));
+    Q_OBJECT
+
+private slots:
+    void everyItemIsOneBlockOfCrLfLines()
+    {
+        const std::pair<char, QStringList> menus[] = {{'f', QuickTags::formCaptions()},
+                                                      {'i', QuickTags::inputCaptions()},
+                                                      {'s', QuickTags::scriptCaptions()},
+                                                      {'d', QuickTags::dropCaptions()}};
+        for (const auto &[menu, captions] : menus) {
+            for (int index = -1; index <= captions.size(); ++index) {
+                const QString text = snippet(menu, index);
+                const QString where = QString("%1 %2").arg(menu).arg(index);
+                // Separators and indexes outside the menu give nothing.
+                QCOMPARE(text.isEmpty(), captions.value(index, "-") == "-");
+                if (text.isEmpty())
+                    continue;
+                QVERIFY2(text.startsWith('<') && !text.endsWith('\n'), qPrintable(where));
+                QVERIFY2(text.count('\n') == text.count("\r\n") && text.count('\r') == text.count("\r\n"),
+                         qPrintable(where));
+            }
         }
+        QCOMPARE(cStringsMenus().getStrVal(2), QuickTags::dropSnippet(2));
+        QCOMPARE(QuickTags::scriptCaretBack(3), 0);
     }
-    QCOMPARE(cStringsMenus().getStrVal(2), QuickTags::dropSnippet(2));
-    QCOMPARE(QuickTags::scriptCaretBack(3), 0);
-}
 
-void tst_QuickTags::eachItemGivesItsOwnText_data()
-{
-    QTest::addColumn<char>("menu");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("firstLine");
-    QTest::addColumn<int>("lines");
-    QTest::addRow("Use POST") << 'f' << 0 << "<FORM NAME=\"\" METHOD=\"POST\" ACTION=\"\">" << 3;
-    QTest::addRow("Textarea") << 'f' << 3 << "<TEXTAREA NAME=\"\" COLS=\"40\" ROWS=\"6\" WRAP=\"VIRTUAL\">"
-                              << 2;
-    QTest::addRow("w/Multiple: eight options") << 'f' << 6 << "<SELECT MULTIPLE NAME=\"\" SIZE=\"3\">" << 10;
-    QTest::addRow("Text") << 'i' << 0 << "<INPUT TYPE=\"TEXT\" NAME=\"\" SIZE=\"24\" MAXLENGTH=\"80\">" << 1;
-    QTest::addRow("Submit") << 'i' << 7 << "<INPUT TYPE=\"SUBMIT\" VALUE=\"Submit\">" << 1;
-    QTest::addRow("Style") << 's' << 2 << "<STYLE TYPE=\"text/css\">" << 3;
-    QTest::addRow("w/Redirect")
-        << 'd' << 0
-        << "<FORM><SELECT NAME=\"\" onChange=\"if (this.options[this.selectedIndex].value."
-           "length != 0) {window.location=this.options[this.selectedIndex].value;}\">"
-        << 6;
-    QTest::addRow("w/New Window Option") << 'd' << 2 << "<form>" << 22;
-}
+    void eachItemGivesItsOwnText_data()
+    {
+        QTest::addColumn<char>("menu");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<int>("lines");
+        QTest::addRow("Use POST") << 'f' << 0 << "<FORM NAME=\"\" METHOD=\"POST\" ACTION=\"\">" << 3;
+        QTest::addRow("Textarea") << 'f' << 3
+                                  << "<TEXTAREA NAME=\"\" COLS=\"40\" ROWS=\"6\" WRAP=\"VIRTUAL\">" << 2;
+        QTest::addRow("w/Multiple: eight options")
+            << 'f' << 6 << "<SELECT MULTIPLE NAME=\"\" SIZE=\"3\">" << 10;
+        QTest::addRow("Text") << 'i' << 0 << "<INPUT TYPE=\"TEXT\" NAME=\"\" SIZE=\"24\" MAXLENGTH=\"80\">"
+                              << 1;
+        QTest::addRow("Submit") << 'i' << 7 << "<INPUT TYPE=\"SUBMIT\" VALUE=\"Submit\">" << 1;
+        QTest::addRow("Style") << 's' << 2 << "<STYLE TYPE=\"text/css\">" << 3;
+        QTest::addRow("w/Redirect")
+            << 'd' << 0
+            << "<FORM><SELECT NAME=\"\" onChange=\"if (this.options[this.selectedIndex].value."
+               "length != 0) {window.location=this.options[this.selectedIndex].value;}\">"
+            << 6;
+        QTest::addRow("w/New Window Option") << 'd' << 2 << "<form>" << 22;
+    }
 
-void tst_QuickTags::eachItemGivesItsOwnText()
-{
-    QFETCH(char, menu);
-    QFETCH(int, index);
-    QFETCH(QString, firstLine);
-    QFETCH(int, lines);
-    const QStringList text = snippet(menu, index).split("\r\n");
-    QCOMPARE(text.first(), firstLine);
-    QCOMPARE(text.size(), lines);
-}
+    void eachItemGivesItsOwnText()
+    {
+        QFETCH(char, menu);
+        QFETCH(int, index);
+        QFETCH(QString, firstLine);
+        QFETCH(int, lines);
+        const QStringList text = snippet(menu, index).split("\r\n");
+        QCOMPARE(text.first(), firstLine);
+        QCOMPARE(text.size(), lines);
+    }
 
-void tst_QuickTags::theCaretGoesToTheEmptyLineOfAScriptBlock_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("lineBreak");
-    QTest::addColumn<int>("back");
-    QTest::addRow("JavaScript, CR LF") << 0 << "\r\n" << 11;
-    QTest::addRow("VBScript, CR LF") << 1 << "\r\n" << 11;
-    QTest::addRow("Style, CR LF") << 2 << "\r\n" << 10;
-    QTest::addRow("JavaScript, LF") << 0 << "\n" << 10;
-    QTest::addRow("Style, LF") << 2 << "\n" << 9;
-    QTest::addRow("VBScript, CR") << 1 << "\r" << 10;
-}
+    void theCaretGoesToTheEmptyLineOfAScriptBlock_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("lineBreak");
+        QTest::addColumn<int>("back");
+        QTest::addRow("JavaScript, CR LF") << 0 << "\r\n" << 11;
+        QTest::addRow("VBScript, CR LF") << 1 << "\r\n" << 11;
+        QTest::addRow("Style, CR LF") << 2 << "\r\n" << 10;
+        QTest::addRow("JavaScript, LF") << 0 << "\n" << 10;
+        QTest::addRow("Style, LF") << 2 << "\n" << 9;
+        QTest::addRow("VBScript, CR") << 1 << "\r" << 10;
+    }
 
-void tst_QuickTags::theCaretGoesToTheEmptyLineOfAScriptBlock()
-{
-    QFETCH(int, index);
-    QFETCH(QString, lineBreak);
-    QFETCH(int, back);
-    QCOMPARE(QuickTags::scriptCaretBack(index, lineBreak), back);
+    void theCaretGoesToTheEmptyLineOfAScriptBlock()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, lineBreak);
+        QFETCH(int, back);
+        QCOMPARE(QuickTags::scriptCaretBack(index, lineBreak), back);
 
-    // The block as it stands in a page with this line ending.
-    const QString block = QuickTags::scriptSnippet(index).replace("\r\n", lineBreak);
-    const QString closing = index == 2 ? "</STYLE>" : "</SCRIPT>";
-    const qsizetype caret = block.size() - back;
-    QCOMPARE(block.left(caret), block.section(lineBreak, 0, 0) + lineBreak);
-    QCOMPARE(block.mid(caret), lineBreak + closing);
-}
+        // The block as it stands in a page with this line ending.
+        const QString block = QuickTags::scriptSnippet(index).replace("\r\n", lineBreak);
+        const QString closing = index == 2 ? "</STYLE>" : "</SCRIPT>";
+        const qsizetype caret = block.size() - back;
+        QCOMPARE(block.left(caret), block.section(lineBreak, 0, 0) + lineBreak);
+        QCOMPARE(block.mid(caret), lineBreak + closing);
+    }
 
-void tst_QuickTags::theDateIsWrittenWithTheLocalesMonthNames()
-{
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QCOMPARE(QuickTags::dateSnippet(QDate(2001, 7, 4), english), QString("July 04, 2001"));
-    QCOMPARE(QuickTags::dateSnippet(QDate(2010, 3, 9), QLocale(QLocale::German, QLocale::Germany)),
-             QString::fromUtf8("M\u00e4rz 09, 2010"));
-}
+    void theDateIsWrittenWithTheLocalesMonthNames()
+    {
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(QuickTags::dateSnippet(QDate(2001, 7, 4), english), QString("July 04, 2001"));
+        QCOMPARE(QuickTags::dateSnippet(QDate(2010, 3, 9), QLocale(QLocale::German, QLocale::Germany)),
+                 QString::fromUtf8("M\u00e4rz 09, 2010"));
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_QuickTags)
 #include "tst_quicktags.moc"

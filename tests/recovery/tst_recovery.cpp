@@ -1,4 +1,5 @@
 // Zevora tests - recovery journals: a killed program's pages come back.
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "FileCommands.h"
@@ -23,13 +24,138 @@ class tst_Recovery : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_journals = std::make_unique<RecoveryJournals>(path("recovery"));
+        m_journals->setDelays(0, 1000);
+        m_test = std::make_unique<TestFrame>();
+        m_services = &m_test->services;
+        m_frame = &m_test->frame;
+        m_frame->setJournals(m_journals.get());
+    }
 
-    void aKilledProgramsPageComesBackExactly_data();
-    void aKilledProgramsPageComesBackExactly();
-    void savingOrClosingAPageRemovesItsJournal();
-    void theOfferSkipsDamagedJournalsAndDiscardsOnlyWhenAsked();
+    void cleanup()
+    {
+        m_test.reset();
+        m_journals.reset();
+        m_dir.reset();
+    }
+
+    void aKilledProgramsPageComesBackExactly_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: a new, untitled page
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addRow("UTF-8 with CR LF") << QByteArray("<p>caf\xC3\xA9</p>\r\n") << "x\ny"
+                                          << QByteArray("<p>caf\xC3\xA9</p>\r\nx\r\ny\r\n");
+        QTest::addRow("Windows-1252 with LF")
+            << QByteArray("caf\xE9\n") << QString::fromUtf8("é\n") << QByteArray("caf\xE9\n\xE9\n");
+        QTest::addRow("an untitled page") << QByteArray() << "z" << QByteArray();
+    }
+
+    void aKilledProgramsPageComesBackExactly()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, saved);
+        QStringList arguments{path("recovery"), typed};
+        if (!file.isEmpty()) {
+            QVERIFY(writeFile(path("page.htm"), file));
+            arguments.append(path("page.htm"));
+        }
+        QProcess typist;
+        typist.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        typist.start(QStringLiteral(RECOVERY_TYPIST), arguments);
+        QVERIFY(typist.waitForStarted(10000));
+        // It says so once the page's journal is on disk.
+        QVERIFY(typist.waitForReadyRead(30000));
+        QCOMPARE(typist.readAllStandardOutput(), QByteArray("ready\n"));
+        typist.kill();
+        QVERIFY(typist.waitForFinished(10000));
+
+        const QList<StaleJournal> stale = m_journals->staleJournals(processIsRunning);
+        QCOMPARE(stale.size(), 1);
+        QVERIFY2(stale.first().journal, qPrintable(stale.first().error));
+        frmKid *kid = RecoveryOffer::recover(*m_frame, *stale.first().journal);
+        QVERIFY(kid->richy->DataChanged());
+        if (file.isEmpty()) {
+            QCOMPARE(kid->windowTitle(), QString("Untitled1.htm"));
+            QCOMPARE(kid->richy->Text(), FileCommands::newPageText() + typed);
+            m_services->fileDialogs.answerNext(path("new.htm"), 0);
+            QVERIFY(m_frame->files()->SaveDocument(kid));
+            QCOMPARE(QFile(path("new.htm")).size(), FileCommands::newPageText().size() + 3);
+            return;
+        }
+        QCOMPARE(kid->Tag(), path("page.htm"));
+        QVERIFY(kid->windowTitle().startsWith("page.htm"));
+        QCOMPARE(kid->richy->SelStart(), kid->richy->textLength());
+        QVERIFY(m_frame->files()->SaveDocument(kid));
+        QCOMPARE(readFile(path("page.htm")), saved);
+    }
+
+    void savingOrClosingAPageRemovesItsJournal()
+    {
+        QVERIFY(writeFile(path("page.htm"), "one\r\n"));
+        m_services->fileDialogs.answerNext(path("page.htm"));
+        frmKid *kid = m_frame->files()->OpenDocument();
+        QVERIFY(journalFiles().isEmpty());
+        QTest::keyClicks(kid->richy, "x");
+        QTRY_COMPARE(journalFiles().size(), 1);
+        QVERIFY(m_frame->files()->SaveDocument(kid));
+        m_journals->waitForWrites();
+        QVERIFY(journalFiles().isEmpty());
+
+        QTest::keyClicks(kid->richy, "y");
+        QTRY_COMPARE(journalFiles().size(), 1);
+        m_services->messages.answerNext(MsgAnswer::No);
+        QVERIFY(kid->close());
+        QTRY_VERIFY(journalFiles().isEmpty());
+    }
+
+    void theOfferSkipsDamagedJournalsAndDiscardsOnlyWhenAsked()
+    {
+        JournalHeader header;
+        header.pid = 4242;
+        header.tag = path("gone.htm");
+        header.caption = "gone.htm";
+        header.written = QDateTime::currentDateTimeUtc();
+        const QByteArray good = JournalFile::compose(header, "kept text");
+        for (const auto &[name, bytes] :
+             {std::pair{"4242-1.zevora-journal", good}, {"4242-2.zevora-journal", good.chopped(3)}})
+            QVERIFY(writeFile(path("recovery/") + name, bytes));
+        const auto gone = [](qint64) { return false; };
+
+        QStringList notes;
+        answerOffer("cmdRecover", &notes);
+        RecoveryOffer::offer(*m_frame, *m_journals, gone);
+        QCOMPARE(notes,
+                 (QStringList{"gone.htm | The file is no longer on disk.",
+                              "4242-2.zevora-journal | Could not be read (it was cut short); skipped."}));
+        QCOMPARE(m_frame->documents().size(), 1);
+        QCOMPARE(m_frame->documents().first()->richy->Text(), QString("kept text"));
+        m_journals->waitForWrites();
+        // The recovered page has a journal of this process; the damaged one stays.
+        QCOMPARE(journalFiles().size(), 2);
+        QVERIFY(journalFiles().contains("4242-2.zevora-journal"));
+
+        notes.clear();
+        answerOffer("cmdDiscard", &notes);
+        m_services->messages.answerNext(MsgAnswer::No);
+        RecoveryOffer::offer(*m_frame, *m_journals, gone);
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(m_services->messages.shown.last(),
+                 (MessageBox{"Zevora Note:", "Discard the checked pages? Their unsaved text will be lost.",
+                             MsgIcon::Question, MsgButtons::YesNo, true}));
+        m_journals->waitForWrites();
+        QVERIFY(journalFiles().contains("4242-2.zevora-journal"));
+
+        answerOffer("cmdDiscard", &notes);
+        m_services->messages.answerNext(MsgAnswer::Yes);
+        RecoveryOffer::offer(*m_frame, *m_journals, gone);
+        m_journals->waitForWrites();
+        QVERIFY(!journalFiles().contains("4242-2.zevora-journal"));
+    }
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -38,7 +164,22 @@ private:
         return QDir(path("recovery")).entryList({"*.zevora-journal"}, QDir::Files, QDir::Name);
     }
     // Runs frmRecover when it shows: checks its rows and clicks \a button.
-    void answerOffer(const QString &button, QStringList *notes);
+
+    void answerOffer(const QString &button, QStringList *notes)
+    {
+        QTimer::singleShot(0, this, [=] {
+            auto *window = qobject_cast<frmRecover *>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            for (int i = 0; i < window->lstPages->topLevelItemCount(); ++i) {
+                QTreeWidgetItem *row = window->lstPages->topLevelItem(i);
+                notes->append(row->text(0) + " | " + row->text(4));
+                // Only the damaged journal is left checked for the discard.
+                if (button == "cmdDiscard")
+                    row->setCheckState(0, Qt::Checked);
+            }
+            window->findChild<QPushButton *>(button)->click();
+        });
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RecoveryJournals> m_journals;
@@ -46,165 +187,6 @@ private:
     FakeServices *m_services = nullptr;
     topForm *m_frame = nullptr;
 };
-
-void tst_Recovery::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_journals = std::make_unique<RecoveryJournals>(path("recovery"));
-    m_journals->setDelays(0, 1000);
-    m_test = std::make_unique<TestFrame>();
-    m_services = &m_test->services;
-    m_frame = &m_test->frame;
-    m_frame->setJournals(m_journals.get());
-}
-
-void tst_Recovery::cleanup()
-{
-    m_test.reset();
-    m_journals.reset();
-    m_dir.reset();
-}
-
-void tst_Recovery::aKilledProgramsPageComesBackExactly_data()
-{
-    QTest::addColumn<QByteArray>("file"); // empty: a new, untitled page
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QByteArray>("saved");
-    QTest::addRow("UTF-8 with CR LF")
-        << QByteArray("<p>caf\xC3\xA9</p>\r\n") << "x\ny" << QByteArray("<p>caf\xC3\xA9</p>\r\nx\r\ny\r\n");
-    QTest::addRow("Windows-1252 with LF")
-        << QByteArray("caf\xE9\n") << QString::fromUtf8("é\n") << QByteArray("caf\xE9\n\xE9\n");
-    QTest::addRow("an untitled page") << QByteArray() << "z" << QByteArray();
-}
-
-void tst_Recovery::aKilledProgramsPageComesBackExactly()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, typed);
-    QFETCH(QByteArray, saved);
-    QStringList arguments{path("recovery"), typed};
-    if (!file.isEmpty()) {
-        QFile page(path("page.htm"));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write(file);
-        page.close();
-        arguments.append(path("page.htm"));
-    }
-    QProcess typist;
-    typist.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    typist.start(QStringLiteral(RECOVERY_TYPIST), arguments);
-    QVERIFY(typist.waitForStarted(10000));
-    // It says so once the page's journal is on disk.
-    QVERIFY(typist.waitForReadyRead(30000));
-    QCOMPARE(typist.readAllStandardOutput(), QByteArray("ready\n"));
-    typist.kill();
-    QVERIFY(typist.waitForFinished(10000));
-
-    const QList<StaleJournal> stale = m_journals->staleJournals(processIsRunning);
-    QCOMPARE(stale.size(), 1);
-    QVERIFY2(stale.first().journal, qPrintable(stale.first().error));
-    frmKid *kid = RecoveryOffer::recover(*m_frame, *stale.first().journal);
-    QVERIFY(kid->richy->DataChanged());
-    if (file.isEmpty()) {
-        QCOMPARE(kid->windowTitle(), QString("Untitled1.htm"));
-        QCOMPARE(kid->richy->Text(), FileCommands::newPageText() + typed);
-        m_services->fileDialogs.answerNext(path("new.htm"), 0);
-        QVERIFY(m_frame->files()->SaveDocument(kid));
-        QCOMPARE(QFile(path("new.htm")).size(), FileCommands::newPageText().size() + 3);
-        return;
-    }
-    QCOMPARE(kid->Tag(), path("page.htm"));
-    QVERIFY(kid->windowTitle().startsWith("page.htm"));
-    QCOMPARE(kid->richy->SelStart(), kid->richy->textLength());
-    QVERIFY(m_frame->files()->SaveDocument(kid));
-    QFile written(path("page.htm"));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), saved);
-}
-
-void tst_Recovery::savingOrClosingAPageRemovesItsJournal()
-{
-    QFile file(path("page.htm"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("one\r\n");
-    file.close();
-    m_services->fileDialogs.answerNext(path("page.htm"));
-    frmKid *kid = m_frame->files()->OpenDocument();
-    QVERIFY(journalFiles().isEmpty());
-    QTest::keyClicks(kid->richy, "x");
-    QTRY_COMPARE(journalFiles().size(), 1);
-    QVERIFY(m_frame->files()->SaveDocument(kid));
-    m_journals->waitForWrites();
-    QVERIFY(journalFiles().isEmpty());
-
-    QTest::keyClicks(kid->richy, "y");
-    QTRY_COMPARE(journalFiles().size(), 1);
-    m_services->messages.answerNext(MsgAnswer::No);
-    QVERIFY(kid->close());
-    QTRY_VERIFY(journalFiles().isEmpty());
-}
-
-void tst_Recovery::answerOffer(const QString &button, QStringList *notes)
-{
-    QTimer::singleShot(0, this, [=] {
-        auto *window = qobject_cast<frmRecover *>(QApplication::activeModalWidget());
-        QVERIFY(window);
-        for (int i = 0; i < window->lstPages->topLevelItemCount(); ++i) {
-            QTreeWidgetItem *row = window->lstPages->topLevelItem(i);
-            notes->append(row->text(0) + " | " + row->text(4));
-            // Only the damaged journal is left checked for the discard.
-            if (button == "cmdDiscard")
-                row->setCheckState(0, Qt::Checked);
-        }
-        window->findChild<QPushButton *>(button)->click();
-    });
-}
-
-void tst_Recovery::theOfferSkipsDamagedJournalsAndDiscardsOnlyWhenAsked()
-{
-    JournalHeader header;
-    header.pid = 4242;
-    header.tag = path("gone.htm");
-    header.caption = "gone.htm";
-    header.written = QDateTime::currentDateTimeUtc();
-    const QByteArray good = JournalFile::compose(header, "kept text");
-    for (const auto &[name, bytes] :
-         {std::pair{"4242-1.zevora-journal", good}, {"4242-2.zevora-journal", good.chopped(3)}}) {
-        QFile journal(path("recovery/") + name);
-        QVERIFY(journal.open(QIODevice::WriteOnly));
-        journal.write(bytes);
-    }
-    const auto gone = [](qint64) { return false; };
-
-    QStringList notes;
-    answerOffer("cmdRecover", &notes);
-    RecoveryOffer::offer(*m_frame, *m_journals, gone);
-    QCOMPARE(notes, (QStringList{"gone.htm | The file is no longer on disk.",
-                                 "4242-2.zevora-journal | Could not be read (it was cut short); skipped."}));
-    QCOMPARE(m_frame->documents().size(), 1);
-    QCOMPARE(m_frame->documents().first()->richy->Text(), QString("kept text"));
-    m_journals->waitForWrites();
-    // The recovered page has a journal of this process; the damaged one stays.
-    QCOMPARE(journalFiles().size(), 2);
-    QVERIFY(journalFiles().contains("4242-2.zevora-journal"));
-
-    notes.clear();
-    answerOffer("cmdDiscard", &notes);
-    m_services->messages.answerNext(MsgAnswer::No);
-    RecoveryOffer::offer(*m_frame, *m_journals, gone);
-    QCOMPARE(notes.size(), 1);
-    QCOMPARE(m_services->messages.shown.last(),
-             (MessageBox{"Zevora Note:", "Discard the checked pages? Their unsaved text will be lost.",
-                         MsgIcon::Question, MsgButtons::YesNo, true}));
-    m_journals->waitForWrites();
-    QVERIFY(journalFiles().contains("4242-2.zevora-journal"));
-
-    answerOffer("cmdDiscard", &notes);
-    m_services->messages.answerNext(MsgAnswer::Yes);
-    RecoveryOffer::offer(*m_frame, *m_journals, gone);
-    m_journals->waitForWrites();
-    QVERIFY(!journalFiles().contains("4242-2.zevora-journal"));
-}
 
 QTEST_MAIN(tst_Recovery)
 #include "tst_recovery.moc"

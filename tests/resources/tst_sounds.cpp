@@ -51,61 +51,59 @@ class tst_Sounds : public QObject
     Q_OBJECT
 
 private slots:
-    void everySoundIsAShortCleanPcmWave_data();
-    void everySoundIsAShortCleanPcmWave();
-    void theSoundsCanBeToldApart();
-};
+    void everySoundIsAShortCleanPcmWave_data()
+    {
+        QTest::addColumn<int>("id");
+        for (int id : SoundIds)
+            QTest::addRow("sound %d", id) << id;
+    }
 
-void tst_Sounds::everySoundIsAShortCleanPcmWave_data()
-{
-    QTest::addColumn<int>("id");
-    for (int id : SoundIds)
-        QTest::addRow("sound %d", id) << id;
-}
+    void everySoundIsAShortCleanPcmWave()
+    {
+        QFETCH(int, id);
+        // The player looks the sound up at this path in any program that links the resources.
+        const QByteArray wave = soundFile(id);
+        QVERIFY(wave.size() > 44);
+        // RIFF, then one format chunk (PCM, mono, 22050 Hz, 16 bits) and one data chunk, sizes to the byte.
+        QCOMPARE(wave.left(4), QByteArray("RIFF"));
+        QCOMPARE(qFromLittleEndian<quint32>(wave.constData() + 4), quint32(wave.size() - 8));
+        QCOMPARE(wave.mid(8, 28).toHex(),
+                 QByteArray("57415645666d742010000000010001002256000044ac000002001000"));
+        QCOMPARE(wave.mid(36, 4), QByteArray("data"));
+        QCOMPARE(qFromLittleEndian<quint32>(wave.constData() + 40), quint32(wave.size() - 44));
 
-void tst_Sounds::everySoundIsAShortCleanPcmWave()
-{
-    QFETCH(int, id);
-    // The player looks the sound up at this path in any program that links the resources.
-    const QByteArray wave = soundFile(id);
-    QVERIFY(wave.size() > 44);
-    // RIFF, then one format chunk (PCM, mono, 22050 Hz, 16 bits) and one data chunk, sizes to the byte.
-    QCOMPARE(wave.left(4), QByteArray("RIFF"));
-    QCOMPARE(qFromLittleEndian<quint32>(wave.constData() + 4), quint32(wave.size() - 8));
-    QCOMPARE(wave.mid(8, 28).toHex(), QByteArray("57415645666d742010000000010001002256000044ac000002001000"));
-    QCOMPARE(wave.mid(36, 4), QByteArray("data"));
-    QCOMPARE(qFromLittleEndian<quint32>(wave.constData() + 40), quint32(wave.size() - 44));
+        const QList<qint16> sound = samples(wave);
+        QVERIFY2(sound.size() >= 0.05 * 22050 && sound.size() <= 22050,
+                 qPrintable(QString::number(sound.size())));
+        double energy = 0;
+        for (qint16 s : sound)
+            energy += double(s) * s;
+        QVERIFY(std::sqrt(energy / sound.size()) > 1000);
+        const auto [low, high] = std::minmax_element(sound.begin(), sound.end());
+        QVERIFY2(*low > -32000 && *high < 32000, qPrintable(QString("peaks %1 and %2").arg(*low).arg(*high)));
+        // A soft start and end: no click when the sound starts or stops.
+        QVERIFY(std::abs(sound.front()) < 200 && std::abs(sound.back()) < 200);
+    }
 
-    const QList<qint16> sound = samples(wave);
-    QVERIFY2(sound.size() >= 0.05 * 22050 && sound.size() <= 22050,
-             qPrintable(QString::number(sound.size())));
-    double energy = 0;
-    for (qint16 s : sound)
-        energy += double(s) * s;
-    QVERIFY(std::sqrt(energy / sound.size()) > 1000);
-    const auto [low, high] = std::minmax_element(sound.begin(), sound.end());
-    QVERIFY2(*low > -32000 && *high < 32000, qPrintable(QString("peaks %1 and %2").arg(*low).arg(*high)));
-    // A soft start and end: no click when the sound starts or stops.
-    QVERIFY(std::abs(sound.front()) < 200 && std::abs(sound.back()) < 200);
-}
-
-void tst_Sounds::theSoundsCanBeToldApart()
-{
-    QList<std::array<double, 4>> prints;
-    for (int id : SoundIds)
-        prints.append(fingerprint(samples(soundFile(id))));
-    for (qsizetype a = 0; a < prints.size(); ++a)
-        for (qsizetype b = a + 1; b < prints.size(); ++b) {
-            // Length differs by 15%, or the pitch of a third by 8%.
-            bool different = false;
-            for (size_t k = 0; k < 4; ++k) {
-                const double x = prints[a][k], y = prints[b][k];
-                different = different || std::abs(x - y) > (k == 0 ? 0.15 : 0.08) * std::max(x, y);
+    void theSoundsCanBeToldApart()
+    {
+        QList<std::array<double, 4>> prints;
+        for (int id : SoundIds)
+            prints.append(fingerprint(samples(soundFile(id))));
+        for (qsizetype a = 0; a < prints.size(); ++a)
+            for (qsizetype b = a + 1; b < prints.size(); ++b) {
+                // Length differs by 15%, or the pitch of a third by 8%.
+                bool different = false;
+                for (size_t k = 0; k < 4; ++k) {
+                    const double x = prints[a][k], y = prints[b][k];
+                    different = different || std::abs(x - y) > (k == 0 ? 0.15 : 0.08) * std::max(x, y);
+                }
+                QVERIFY2(
+                    different,
+                    qPrintable(QString("sounds %1 and %2 sound alike").arg(SoundIds[a]).arg(SoundIds[b])));
             }
-            QVERIFY2(different,
-                     qPrintable(QString("sounds %1 and %2 sound alike").arg(SoundIds[a]).arg(SoundIds[b])));
-        }
-}
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_Sounds)
 #include "tst_sounds.moc"

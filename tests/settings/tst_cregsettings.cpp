@@ -1,8 +1,8 @@
 // Zevora tests - the settings store.
 #include "CRegSettings.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 
-#include <QFile>
 #include <QTest>
 
 class tst_CRegSettings : public QObject
@@ -10,109 +10,93 @@ class tst_CRegSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { m_store = std::make_unique<TestSettings>(); }
 
-    void valuesReadBackExactly_data();
-    void valuesReadBackExactly();
-    void namesAreMatchedWithoutRegardToCase();
-    void deletingRemovesOnlyWhatItNames();
-    void aValueWrittenByAnotherProcessIsReadAtOnce();
-    void companyAndAppNameAreTrimmedAndDefaulted();
+    void valuesReadBackExactly_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addRow("empty") << QString("");
+        QTest::addRow("spaces only") << QString("        ");
+        QTest::addRow("comma") << QString("a, b,c");
+        QTest::addRow("semicolon") << QString("x;y ; z");
+        QTest::addRow("quotes") << QString("say \"hi\" and 'bye'");
+        QTest::addRow("backslashes") << QString("C:\\site\\index.htm");
+        QTest::addRow("leading and trailing blanks") << QString("  padded  ");
+        QTest::addRow("non-ASCII") << QString::fromUtf8("Café € 😀");
+        QTest::addRow("equals and brackets") << QString("[a]=b #c");
+        QTest::addRow("line breaks") << QString("one\r\ntwo\nthree");
+    }
+
+    void valuesReadBackExactly()
+    {
+        QFETCH(QString, value);
+        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "default"), QString("default"));
+        QVERIFY(CRegSettings().SaveRegSetting("Recent Files", "0", value));
+        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "default"), value);
+        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "1", "default"), QString("default"));
+    }
+
+    void namesAreMatchedWithoutRegardToCase()
+    {
+        CRegSettings reg;
+        QVERIFY(reg.SaveRegSetting("Files", "default_Open", ".htm"));
+        QCOMPARE(reg.GetRegSetting("FILES", "DEFAULT_OPEN"), QString(".htm"));
+
+        // Rewriting under another spelling changes the one value.
+        QVERIFY(reg.SaveRegSetting("files", "default_open", ".txt"));
+        QCOMPARE(reg.GetRegSetting("Files", "default_Open"), QString(".txt"));
+        QVERIFY(reg.DeleteSetting("fIlEs", "DEFAULT_open"));
+        QCOMPARE(reg.GetRegSetting("Files", "default_Open", "gone"), QString("gone"));
+        QCOMPARE(readFile(m_store->filePath()).toLower().count("default_open"), 0);
+    }
+
+    void deletingRemovesOnlyWhatItNames()
+    {
+        CRegSettings reg;
+        for (const char *key : {"*", "0", "1"})
+            QVERIFY(reg.SaveRegSetting("tFileName", key, key));
+        QVERIFY(reg.SaveRegSetting("tID", "0", "kept"));
+        // "*" is the section's unnamed value.
+        QVERIFY(reg.DeleteSetting("tFileName", "*"));
+        QCOMPARE(reg.GetRegSetting("tFileName", "*", "none"), QString("none"));
+        QCOMPARE(reg.GetRegSetting("tFileName", "0"), QString("0"));
+        QVERIFY(reg.DeleteSetting("TFILENAME"));
+        QCOMPARE(reg.GetRegSetting("tFileName", "1", "none"), QString("none"));
+        QCOMPARE(reg.GetRegSetting("tID", "0"), QString("kept"));
+        QVERIFY(!reg.DeleteSetting("never written"));
+        QVERIFY(!reg.DeleteSetting("tID", "no such key"));
+    }
+
+    void aValueWrittenByAnotherProcessIsReadAtOnce()
+    {
+        CRegSettings reg;
+        QVERIFY(reg.SaveRegSetting("font preferences", "font_Face", "Courier"));
+        QCOMPARE(reg.GetRegSetting("font preferences", "font_Face"), QString("Courier"));
+
+        // Another program rewrites the store behind our back (a different size, so
+        // that no time stamp resolution can hide the change).
+        QVERIFY(writeFile(m_store->filePath(),
+                          "[font%20preferences]\nfont_Face=DejaVu Sans Mono\nfont_Size=12\n"));
+        QCOMPARE(reg.GetRegSetting("Font Preferences", "FONT_FACE"), QString("DejaVu Sans Mono"));
+        QCOMPARE(reg.GetRegSetting("font preferences", "font_Size"), QString("12"));
+    }
+
+    void companyAndAppNameAreTrimmedAndDefaulted()
+    {
+        CRegSettings reg;
+        QCOMPARE(reg.Company(), QString("Tallow Ridge"));
+        QCOMPARE(reg.AppName(), QString("Zevora"));
+        reg.setCompany("  Other Co  ");
+        QCOMPARE(reg.Company(), QString("Other Co"));
+        reg.setCompany("   ");
+        QCOMPARE(reg.Company(), QString("Tallow Ridge"));
+        reg.setAppName("");
+        QCOMPARE(reg.AppName(), QString("Zevora"));
+    }
 
 private:
     std::unique_ptr<TestSettings> m_store;
 };
-
-void tst_CRegSettings::init()
-{
-    m_store = std::make_unique<TestSettings>();
-}
-
-void tst_CRegSettings::valuesReadBackExactly_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addRow("empty") << QString("");
-    QTest::addRow("spaces only") << QString("        ");
-    QTest::addRow("comma") << QString("a, b,c");
-    QTest::addRow("semicolon") << QString("x;y ; z");
-    QTest::addRow("quotes") << QString("say \"hi\" and 'bye'");
-    QTest::addRow("backslashes") << QString("C:\\site\\index.htm");
-    QTest::addRow("leading and trailing blanks") << QString("  padded  ");
-    QTest::addRow("non-ASCII") << QString::fromUtf8("Café € 😀");
-    QTest::addRow("equals and brackets") << QString("[a]=b #c");
-    QTest::addRow("line breaks") << QString("one\r\ntwo\nthree");
-}
-
-void tst_CRegSettings::valuesReadBackExactly()
-{
-    QFETCH(QString, value);
-    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "default"), QString("default"));
-    QVERIFY(CRegSettings().SaveRegSetting("Recent Files", "0", value));
-    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "default"), value);
-    QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "1", "default"), QString("default"));
-}
-
-void tst_CRegSettings::namesAreMatchedWithoutRegardToCase()
-{
-    CRegSettings reg;
-    QVERIFY(reg.SaveRegSetting("Files", "default_Open", ".htm"));
-    QCOMPARE(reg.GetRegSetting("FILES", "DEFAULT_OPEN"), QString(".htm"));
-
-    // Rewriting under another spelling changes the one value.
-    QVERIFY(reg.SaveRegSetting("files", "default_open", ".txt"));
-    QCOMPARE(reg.GetRegSetting("Files", "default_Open"), QString(".txt"));
-    QVERIFY(reg.DeleteSetting("fIlEs", "DEFAULT_open"));
-    QCOMPARE(reg.GetRegSetting("Files", "default_Open", "gone"), QString("gone"));
-    QFile file(m_store->filePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().toLower().count("default_open"), 0);
-}
-
-void tst_CRegSettings::deletingRemovesOnlyWhatItNames()
-{
-    CRegSettings reg;
-    for (const char *key : {"*", "0", "1"})
-        QVERIFY(reg.SaveRegSetting("tFileName", key, key));
-    QVERIFY(reg.SaveRegSetting("tID", "0", "kept"));
-    // "*" is the section's unnamed value.
-    QVERIFY(reg.DeleteSetting("tFileName", "*"));
-    QCOMPARE(reg.GetRegSetting("tFileName", "*", "none"), QString("none"));
-    QCOMPARE(reg.GetRegSetting("tFileName", "0"), QString("0"));
-    QVERIFY(reg.DeleteSetting("TFILENAME"));
-    QCOMPARE(reg.GetRegSetting("tFileName", "1", "none"), QString("none"));
-    QCOMPARE(reg.GetRegSetting("tID", "0"), QString("kept"));
-    QVERIFY(!reg.DeleteSetting("never written"));
-    QVERIFY(!reg.DeleteSetting("tID", "no such key"));
-}
-
-void tst_CRegSettings::aValueWrittenByAnotherProcessIsReadAtOnce()
-{
-    CRegSettings reg;
-    QVERIFY(reg.SaveRegSetting("font preferences", "font_Face", "Courier"));
-    QCOMPARE(reg.GetRegSetting("font preferences", "font_Face"), QString("Courier"));
-
-    // Another program rewrites the store behind our back (a different size, so
-    // that no time stamp resolution can hide the change).
-    QFile file(m_store->filePath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("[font%20preferences]\nfont_Face=DejaVu Sans Mono\nfont_Size=12\n");
-    file.close();
-    QCOMPARE(reg.GetRegSetting("Font Preferences", "FONT_FACE"), QString("DejaVu Sans Mono"));
-    QCOMPARE(reg.GetRegSetting("font preferences", "font_Size"), QString("12"));
-}
-
-void tst_CRegSettings::companyAndAppNameAreTrimmedAndDefaulted()
-{
-    CRegSettings reg;
-    QCOMPARE(reg.Company(), QString("Tallow Ridge"));
-    QCOMPARE(reg.AppName(), QString("Zevora"));
-    reg.setCompany("  Other Co  ");
-    QCOMPARE(reg.Company(), QString("Other Co"));
-    reg.setCompany("   ");
-    QCOMPARE(reg.Company(), QString("Tallow Ridge"));
-    reg.setAppName("");
-    QCOMPARE(reg.AppName(), QString("Zevora"));
-}
 
 QTEST_GUILESS_MAIN(tst_CRegSettings)
 #include "tst_cregsettings.moc"

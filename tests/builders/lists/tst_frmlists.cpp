@@ -1,4 +1,5 @@
 // Zevora tests - the list builder dialog, driven through its named controls.
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "frmLists.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -46,25 +46,268 @@ class tst_frmLists : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_test = std::make_unique<TestFrame>();
+        m_services = &m_test->services;
+        m_frame = &m_test->frame;
+        m_dir = std::make_unique<QTemporaryDir>();
+    }
 
-    void theListGoesIntoThePageItWasOpenedOnAsOneUndoStep();
-    void aPromptEntryStopsItsStepWithAMessage();
-    void imageBulletsNeedASavedPage_data();
-    void imageBulletsNeedASavedPage();
-    void closeAndAClosedPageWriteNothing();
-    void listMakerNeedsAPageAndOpensModally();
-    void everyControlHasAnAccessibleName();
+    void cleanup()
+    {
+        delete m_dialog;
+        m_test.reset();
+        m_dir.reset();
+    }
+
+    void theListGoesIntoThePageItWasOpenedOnAsOneUndoStep()
+    {
+        frmKid *kid = page();
+        open(kid);
+        for (const char *later : {"cboStyle", "cboNumber", "cmdList", "txtDLHead"})
+            QVERIFY2(control(later)->isHidden(), later);
+        choose("cboType", 1);
+        // A second style before any number: no message, a fresh number list.
+        choose("cboStyle", 1);
+        choose("cboStyle", 2);
+        choose("cboNumber", 3);
+        // Four rows, behind the help until the entries are asked for.
+        QVERIFY(!control("txtEnter(3)")->isHidden() && control("txtEnter(4)")->isHidden());
+        QVERIFY(!control("txtEnter(0)")->isVisible() && !control("cmdOK")->isEnabled());
+        click("cmdList");
+        for (int i = 0; i < 4; ++i)
+            type(i, QString(QChar('a' + i)));
+        // The typed items stay through a new type, style and number.
+        choose("cboType", 2);
+        choose("cboStyle", 4);
+        choose("cboNumber", 2);
+        click("cmdList");
+        // Another page becomes active meanwhile, as a file handed over would.
+        frmKid *other = page();
+        QCOMPARE(m_frame->activeDocument(), other);
+        click("cmdOK");
+
+        QCOMPARE(kid->richy->Text(),
+                 inBody("<OL type=I>\r\n    <LI>a\r\n    <LI>b\r\n    <LI>c\r\n</OL>\r\n"));
+        QCOMPARE(other->richy->Text(), Body);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(kid->undoStack().stackLevel(), 1);
+        kid->cmdUndo_Click();
+        QCOMPARE(kid->richy->Text(), Body);
+        QVERIFY(m_services->messages.shown.isEmpty());
+    }
+
+    void aPromptEntryStopsItsStepWithAMessage()
+    {
+        frmKid *kid = page();
+        open(kid);
+        for (int i = 0; i < 4; ++i)
+            m_services->messages.answerNext(MsgAnswer::Ok);
+        choose("cboType", 3);
+        choose("cboStyle", 0);
+        QVERIFY(control("cboNumber")->isHidden());
+        choose("cboStyle", 1);
+        choose("cboNumber", 1);
+        click("cmdList");
+        choose("cboNumber", 0);
+        QVERIFY(!control("txtEnter(0)")->isEnabled() && !control("cmdOK")->isEnabled());
+        choose("cboNumber", 1);
+        click("cmdList");
+        type(0, "x");
+        click("cmdOK"); // no heading
+        // The type list's own prompt changes nothing until a later step checks it.
+        choose("cboType", 0);
+        choose("cboStyle", 1);
+        QCOMPARE(m_dialog->focusWidget(), control("cboType"));
+
+        const QList<MessageBox> expected = {
+            note("You must choose a List Style to continue."),
+            note("You must choose the Number of Items to continue."),
+            note("\"Definition List Header\" (lower, left of page)\nmust be entered for the Definition List.",
+                 MsgIcon::Exclamation),
+            note("You must choose a List Type to continue.")};
+        QCOMPARE(m_services->messages.shown, expected);
+        QCOMPARE(kid->richy->Text(), Body);
+    }
+
+    void imageBulletsNeedASavedPage_data()
+    {
+        QTest::addColumn<bool>("savedBefore");
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<QString>("saveAs"); // the save dialog's answer; "-": no dialog
+        QTest::addColumn<bool>("saved");
+        QTest::addRow("saved already") << true << MsgAnswer::Ok << "-" << true;
+        QTest::addRow("OK, saved") << false << MsgAnswer::Ok << "page.htm" << true;
+        QTest::addRow("OK, but Save As cancelled") << false << MsgAnswer::Ok << "" << false;
+        QTest::addRow("Cancel") << false << MsgAnswer::Cancel << "-" << false;
+    }
+
+    void imageBulletsNeedASavedPage()
+    {
+        QFETCH(bool, savedBefore);
+        QFETCH(MsgAnswer, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, saved);
+
+        frmKid *kid = m_frame->files()->NewPage();
+        if (savedBefore) {
+            QVERIFY(writeFile(m_dir->filePath("page.htm")));
+            kid->setTag(m_dir->filePath("page.htm"));
+        } else {
+            m_services->messages.answerNext(answer);
+        }
+        const QString tag = kid->Tag();
+        open(kid);
+        if (saveAs != "-")
+            m_services->fileDialogs.answerNext(saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs), 0);
+        choose("cboType", 3);
+        choose("cboStyle", 2);
+
+        const QList<MessageBox> question = {note(
+            "Your active page has not yet been saved...\n\nTherefore a linked image (as those generated by "
+            "Zevora) "
+            "will not have a proper path to link to.\nHence, if you wish to have Zevora make images to use "
+            "in "
+            "your "
+            "Definition List, then you must save the active page first.\n[If left unsaved, a generic image "
+            "tag "
+            "will be generated in place of actual images and links... which you can later edit.]\n\nWould "
+            "you "
+            "like to save the file before proceeding?",
+            MsgIcon::None, MsgButtons::OkCancel)};
+        QCOMPARE(m_services->messages.shown, savedBefore ? QList<MessageBox>() : question);
+        QCOMPARE(kid->Tag(), saved ? m_dir->filePath("page.htm") : tag);
+        QCOMPARE(control("cboNumber")->isHidden(), saved);
+        if (saved) {
+            QCOMPARE(
+                control<QLabel>("lblIconColor")->text(),
+                QString("Choose a menu icon color set at right...\n\n\"Topic\" and \"Detail\" icons will be "
+                        "created and linked to your page."));
+            click("lblColor(15)");
+        }
+        fillDefinitionListAndEnter();
+
+        const QString list =
+            saved ? definitionList(
+                        "<img src=\"images/listTri_Red.gif\" width=6 height=11 hspace=8>",
+                        "<img src=\"images/listDot_Red.gif\" width=5 height=5 hspace=5 align=middle>")
+                  : definitionList("<img src=\"\" width=XX height=XX hspace=8>",
+                                   "<img src=\"\" width=XX height=XX hspace=5 align=middle>");
+        QVERIFY(kid->richy->Text().contains(list));
+        QCOMPARE(QFileInfo::exists(m_dir->filePath("images/listDot_Red.gif")), saved);
+    }
+
+    void closeAndAClosedPageWriteNothing()
+    {
+        QPointer<frmKid> kid = page();
+        for (const char *button : {"cmdEscape", "cmdOK"}) {
+            open(kid);
+            choose("cboType", 1);
+            choose("cboStyle", 1);
+            choose("cboNumber", 1);
+            click("cmdList");
+            type(0, "x");
+            frmKid *other = page();
+            if (QString(button) == "cmdOK") {
+                // The page it was opened on closes: Enter writes nowhere.
+                kid->close();
+                QTRY_VERIFY(!kid);
+            }
+            click(button);
+            QVERIFY(!m_dialog->isVisible());
+            QCOMPARE(other->richy->Text(), Body);
+            if (kid)
+                QCOMPARE(kid->richy->Text(), Body);
+            delete m_dialog;
+        }
+    }
+
+    void listMakerNeedsAPageAndOpensModally()
+    {
+        QAction *item = m_frame->item("mnuTagsDLists");
+        QVERIFY(!item->isEnabled());
+        frmKid *kid = page();
+        QVERIFY(item->isEnabled());
+
+        bool shown = false;
+        QTimer::singleShot(0, this, [&] {
+            m_dialog = qobject_cast<frmLists *>(QApplication::activeModalWidget());
+            shown = m_dialog != nullptr;
+            choose("cboType", 1);
+            choose("cboStyle", 1);
+            choose("cboNumber", 1);
+            click("cmdList");
+            type(0, "x");
+            click("cmdOK");
+        });
+        item->trigger();
+        QVERIFY(shown);
+        QCOMPARE(kid->richy->Text(), inBody("<UL type=disc>\r\n    <LI>x\r\n    <LI>\r\n</UL>\r\n"));
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        open(page());
+        for (QWidget *widget : m_dialog->findChildren<QWidget *>()) {
+            if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().isEmpty())
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(widget->objectName()));
+        }
+    }
 
 private:
-    frmKid *page(const QString &tag = QString());
-    void open(frmKid *kid);
-    void choose(const char *list, int entry);
-    void click(const QString &button);
-    void type(int item, const QString &text);
+    frmKid *page(const QString &tag = QString())
+    {
+        frmKid *kid = m_test->page(Body.toUtf8());
+        kid->richy->setSelStart(8);
+        kid->setTag(tag);
+        return kid;
+    }
+
+    void open(frmKid *kid)
+    {
+        m_dialog = new frmLists(kid, m_frame->files(), m_frame);
+        m_dialog->show();
+    }
+
+    void choose(const char *list, int entry)
+    {
+        auto *box = control<QComboBox>(list);
+        QVERIFY2(box && box->isVisible() && !box->isEditable(), list);
+        box->setCurrentIndex(entry);
+        emit box->activated(entry);
+    }
+
+    void click(const QString &button)
+    {
+        auto *found = control<QAbstractButton>(button);
+        QVERIFY2(found && found->isVisible() && found->isEnabled(), qPrintable(button));
+        found->click();
+    }
+
+    void type(int item, const QString &text)
+    {
+        auto *entry = control<QLineEdit>(QString("txtEnter(%1)").arg(item));
+        QVERIFY(entry && entry->isVisible() && entry->isEnabled());
+        entry->setText(text);
+    }
+
     // Two items, "x" and the sub-item "y", under the heading "H", then Enter.
-    void fillDefinitionListAndEnter();
+
+    void fillDefinitionListAndEnter()
+    {
+        choose("cboNumber", 1);
+        click("cmdList");
+        type(0, "x");
+        type(1, "y");
+        control<QCheckBox>("Check1(1)")->setChecked(true);
+        control<QLineEdit>("txtDLHead")->setText("H");
+        click("cmdOK");
+    }
+
     template <typename T = QWidget> T *control(const QString &name) const
     {
         return m_dialog ? m_dialog->findChild<T *>(name) : nullptr;
@@ -76,260 +319,6 @@ private:
     topForm *m_frame = nullptr;
     QPointer<frmLists> m_dialog;
 };
-
-void tst_frmLists::init()
-{
-    m_test = std::make_unique<TestFrame>();
-    m_services = &m_test->services;
-    m_frame = &m_test->frame;
-    m_dir = std::make_unique<QTemporaryDir>();
-}
-
-void tst_frmLists::cleanup()
-{
-    delete m_dialog;
-    m_test.reset();
-    m_dir.reset();
-}
-
-frmKid *tst_frmLists::page(const QString &tag)
-{
-    frmKid *kid = m_test->page(Body.toUtf8());
-    kid->richy->setSelStart(8);
-    kid->setTag(tag);
-    return kid;
-}
-
-void tst_frmLists::open(frmKid *kid)
-{
-    m_dialog = new frmLists(kid, m_frame->files(), m_frame);
-    m_dialog->show();
-}
-
-void tst_frmLists::choose(const char *list, int entry)
-{
-    auto *box = control<QComboBox>(list);
-    QVERIFY2(box && box->isVisible() && !box->isEditable(), list);
-    box->setCurrentIndex(entry);
-    emit box->activated(entry);
-}
-
-void tst_frmLists::click(const QString &button)
-{
-    auto *found = control<QAbstractButton>(button);
-    QVERIFY2(found && found->isVisible() && found->isEnabled(), qPrintable(button));
-    found->click();
-}
-
-void tst_frmLists::type(int item, const QString &text)
-{
-    auto *entry = control<QLineEdit>(QString("txtEnter(%1)").arg(item));
-    QVERIFY(entry && entry->isVisible() && entry->isEnabled());
-    entry->setText(text);
-}
-
-void tst_frmLists::fillDefinitionListAndEnter()
-{
-    choose("cboNumber", 1);
-    click("cmdList");
-    type(0, "x");
-    type(1, "y");
-    control<QCheckBox>("Check1(1)")->setChecked(true);
-    control<QLineEdit>("txtDLHead")->setText("H");
-    click("cmdOK");
-}
-
-void tst_frmLists::theListGoesIntoThePageItWasOpenedOnAsOneUndoStep()
-{
-    frmKid *kid = page();
-    open(kid);
-    for (const char *later : {"cboStyle", "cboNumber", "cmdList", "txtDLHead"})
-        QVERIFY2(control(later)->isHidden(), later);
-    choose("cboType", 1);
-    // A second style before any number: no message, a fresh number list.
-    choose("cboStyle", 1);
-    choose("cboStyle", 2);
-    choose("cboNumber", 3);
-    // Four rows, behind the help until the entries are asked for.
-    QVERIFY(!control("txtEnter(3)")->isHidden() && control("txtEnter(4)")->isHidden());
-    QVERIFY(!control("txtEnter(0)")->isVisible() && !control("cmdOK")->isEnabled());
-    click("cmdList");
-    for (int i = 0; i < 4; ++i)
-        type(i, QString(QChar('a' + i)));
-    // The typed items stay through a new type, style and number.
-    choose("cboType", 2);
-    choose("cboStyle", 4);
-    choose("cboNumber", 2);
-    click("cmdList");
-    // Another page becomes active meanwhile, as a file handed over would.
-    frmKid *other = page();
-    QCOMPARE(m_frame->activeDocument(), other);
-    click("cmdOK");
-
-    QCOMPARE(kid->richy->Text(), inBody("<OL type=I>\r\n    <LI>a\r\n    <LI>b\r\n    <LI>c\r\n</OL>\r\n"));
-    QCOMPARE(other->richy->Text(), Body);
-    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(kid->undoStack().stackLevel(), 1);
-    kid->cmdUndo_Click();
-    QCOMPARE(kid->richy->Text(), Body);
-    QVERIFY(m_services->messages.shown.isEmpty());
-}
-
-void tst_frmLists::aPromptEntryStopsItsStepWithAMessage()
-{
-    frmKid *kid = page();
-    open(kid);
-    for (int i = 0; i < 4; ++i)
-        m_services->messages.answerNext(MsgAnswer::Ok);
-    choose("cboType", 3);
-    choose("cboStyle", 0);
-    QVERIFY(control("cboNumber")->isHidden());
-    choose("cboStyle", 1);
-    choose("cboNumber", 1);
-    click("cmdList");
-    choose("cboNumber", 0);
-    QVERIFY(!control("txtEnter(0)")->isEnabled() && !control("cmdOK")->isEnabled());
-    choose("cboNumber", 1);
-    click("cmdList");
-    type(0, "x");
-    click("cmdOK"); // no heading
-    // The type list's own prompt changes nothing until a later step checks it.
-    choose("cboType", 0);
-    choose("cboStyle", 1);
-    QCOMPARE(m_dialog->focusWidget(), control("cboType"));
-
-    const QList<MessageBox> expected = {
-        note("You must choose a List Style to continue."),
-        note("You must choose the Number of Items to continue."),
-        note("\"Definition List Header\" (lower, left of page)\nmust be entered for the Definition List.",
-             MsgIcon::Exclamation),
-        note("You must choose a List Type to continue.")};
-    QCOMPARE(m_services->messages.shown, expected);
-    QCOMPARE(kid->richy->Text(), Body);
-}
-
-void tst_frmLists::imageBulletsNeedASavedPage_data()
-{
-    QTest::addColumn<bool>("savedBefore");
-    QTest::addColumn<MsgAnswer>("answer");
-    QTest::addColumn<QString>("saveAs"); // the save dialog's answer; "-": no dialog
-    QTest::addColumn<bool>("saved");
-    QTest::addRow("saved already") << true << MsgAnswer::Ok << "-" << true;
-    QTest::addRow("OK, saved") << false << MsgAnswer::Ok << "page.htm" << true;
-    QTest::addRow("OK, but Save As cancelled") << false << MsgAnswer::Ok << "" << false;
-    QTest::addRow("Cancel") << false << MsgAnswer::Cancel << "-" << false;
-}
-
-void tst_frmLists::imageBulletsNeedASavedPage()
-{
-    QFETCH(bool, savedBefore);
-    QFETCH(MsgAnswer, answer);
-    QFETCH(QString, saveAs);
-    QFETCH(bool, saved);
-
-    frmKid *kid = m_frame->files()->NewPage();
-    if (savedBefore) {
-        QFile file(m_dir->filePath("page.htm"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        kid->setTag(file.fileName());
-    } else {
-        m_services->messages.answerNext(answer);
-    }
-    const QString tag = kid->Tag();
-    open(kid);
-    if (saveAs != "-")
-        m_services->fileDialogs.answerNext(saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs), 0);
-    choose("cboType", 3);
-    choose("cboStyle", 2);
-
-    const QList<MessageBox> question = {note(
-        "Your active page has not yet been saved...\n\nTherefore a linked image (as those generated by "
-        "Zevora) "
-        "will not have a proper path to link to.\nHence, if you wish to have Zevora make images to use in "
-        "your "
-        "Definition List, then you must save the active page first.\n[If left unsaved, a generic image tag "
-        "will be generated in place of actual images and links... which you can later edit.]\n\nWould you "
-        "like to save the file before proceeding?",
-        MsgIcon::None, MsgButtons::OkCancel)};
-    QCOMPARE(m_services->messages.shown, savedBefore ? QList<MessageBox>() : question);
-    QCOMPARE(kid->Tag(), saved ? m_dir->filePath("page.htm") : tag);
-    QCOMPARE(control("cboNumber")->isHidden(), saved);
-    if (saved) {
-        QCOMPARE(control<QLabel>("lblIconColor")->text(),
-                 QString("Choose a menu icon color set at right...\n\n\"Topic\" and \"Detail\" icons will be "
-                         "created and linked to your page."));
-        click("lblColor(15)");
-    }
-    fillDefinitionListAndEnter();
-
-    const QString list =
-        saved ? definitionList("<img src=\"images/listTri_Red.gif\" width=6 height=11 hspace=8>",
-                               "<img src=\"images/listDot_Red.gif\" width=5 height=5 hspace=5 align=middle>")
-              : definitionList("<img src=\"\" width=XX height=XX hspace=8>",
-                               "<img src=\"\" width=XX height=XX hspace=5 align=middle>");
-    QVERIFY(kid->richy->Text().contains(list));
-    QCOMPARE(QFileInfo::exists(m_dir->filePath("images/listDot_Red.gif")), saved);
-}
-
-void tst_frmLists::closeAndAClosedPageWriteNothing()
-{
-    QPointer<frmKid> kid = page();
-    for (const char *button : {"cmdEscape", "cmdOK"}) {
-        open(kid);
-        choose("cboType", 1);
-        choose("cboStyle", 1);
-        choose("cboNumber", 1);
-        click("cmdList");
-        type(0, "x");
-        frmKid *other = page();
-        if (QString(button) == "cmdOK") {
-            // The page it was opened on closes: Enter writes nowhere.
-            kid->close();
-            QTRY_VERIFY(!kid);
-        }
-        click(button);
-        QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(other->richy->Text(), Body);
-        if (kid)
-            QCOMPARE(kid->richy->Text(), Body);
-        delete m_dialog;
-    }
-}
-
-void tst_frmLists::listMakerNeedsAPageAndOpensModally()
-{
-    QAction *item = m_frame->item("mnuTagsDLists");
-    QVERIFY(!item->isEnabled());
-    frmKid *kid = page();
-    QVERIFY(item->isEnabled());
-
-    bool shown = false;
-    QTimer::singleShot(0, this, [&] {
-        m_dialog = qobject_cast<frmLists *>(QApplication::activeModalWidget());
-        shown = m_dialog != nullptr;
-        choose("cboType", 1);
-        choose("cboStyle", 1);
-        choose("cboNumber", 1);
-        click("cmdList");
-        type(0, "x");
-        click("cmdOK");
-    });
-    item->trigger();
-    QVERIFY(shown);
-    QCOMPARE(kid->richy->Text(), inBody("<UL type=disc>\r\n    <LI>x\r\n    <LI>\r\n</UL>\r\n"));
-}
-
-void tst_frmLists::everyControlHasAnAccessibleName()
-{
-    open(page());
-    for (QWidget *widget : m_dialog->findChildren<QWidget *>()) {
-        if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().isEmpty())
-            continue;
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-        QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
-                 qPrintable(widget->objectName()));
-    }
-}
 
 QTEST_MAIN(tst_frmLists)
 #include "tst_frmlists.moc"
