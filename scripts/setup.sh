@@ -14,6 +14,7 @@ packages=(
     xdg-utils
     desktop-file-utils appstream libglib2.0-bin
     cups printer-driver-cups-pdf poppler-utils
+    libenchant-2-dev hunspell-en-us
 )
 
 missing=()

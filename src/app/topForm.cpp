@@ -20,6 +20,7 @@
 #include "frmReplace.h"
 #include "frmTxtFonts.h"
 #include "mFuncs.h"
+#include "mSpell.h"
 #include "richy.h"
 
 #include <QApplication>
@@ -255,6 +256,8 @@ void topForm::Picture1_Click(int index)
         showReplace();
         return;
     case Tool::Spelling:
+        mSpell::spellCheck(kid, this);
+        return;
     case Tool::WebSafeColor:
     case Tool::CustomColor:
     case Tool::HtmlPreview:

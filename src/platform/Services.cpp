@@ -2,6 +2,7 @@
 #include "Services.h"
 
 #include "ClipboardService.h"
+#include "EnchantSpellService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
 #include "PrintService.h"
@@ -25,6 +26,7 @@ SoundService *g_sound = nullptr;
 ShellService *g_shell = nullptr;
 FileDialogService *g_fileDialogs = nullptr;
 PrintService *g_printing = nullptr;
+SpellService *g_spelling = nullptr;
 
 template <typename T> T &require(T *service, const char *name)
 {
@@ -57,6 +59,17 @@ FileDialogService &Services::fileDialogs()
 PrintService &Services::printing()
 {
     return require(g_printing, "printing");
+}
+
+SpellService &Services::spelling()
+{
+    return require(g_spelling, "spelling");
+}
+
+void Services::installSpelling(SpellService *spelling)
+{
+    if (spelling)
+        g_spelling = spelling;
 }
 
 void Services::install(MessageService *messages, ClipboardService *clipboard, SoundService *sound)
@@ -99,6 +112,8 @@ void Services::installQtServices()
     installFileDialogs(&fileDialogs);
     static QtPrintService printing;
     installPrinting(&printing);
+    static EnchantSpellService spelling;
+    installSpelling(&spelling);
 }
 
 MsgAnswer message(const QString &title, const QString &text, MsgIcon icon, MsgButtons buttons)

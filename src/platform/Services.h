@@ -10,6 +10,7 @@ class SoundService;
 class ShellService;
 class FileDialogService;
 class PrintService;
+class SpellService;
 
 class Services
 {
@@ -20,6 +21,7 @@ public:
     static ShellService &shell();
     static FileDialogService &fileDialogs();
     static PrintService &printing();
+    static SpellService &spelling();
 
     /// Installs the given services; null leaves that service as it is.
     /// The caller keeps ownership and keeps them alive while installed.
@@ -30,6 +32,8 @@ public:
     static void installFileDialogs(FileDialogService *dialogs);
     /// Installs the printing service; null leaves it as it is.
     static void installPrinting(PrintService *printing);
+    /// Installs the spelling service; null leaves it as it is.
+    static void installSpelling(SpellService *spelling);
     /// Installs the Qt implementations (owned by the program).
     static void installQtServices();
 };
