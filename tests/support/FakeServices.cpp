@@ -74,6 +74,7 @@ FakeServices::FakeServices()
     Services::installShell(&shell);
     Services::installFileDialogs(&fileDialogs);
     Services::installPrinting(&printing);
+    Services::installSpelling(&spelling);
 }
 
 FakeServices::~FakeServices()

@@ -4,6 +4,7 @@
 
 #include "ClipboardService.h"
 #include "FakePrintService.h"
+#include "FakeSpellService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
 #include "ShellService.h"
@@ -134,6 +135,7 @@ public:
     FakeShellService shell;
     FakeFileDialogService fileDialogs;
     FakePrintService printing;
+    FakeSpellService spelling;
 };
 
 #include <QMetaType>
