@@ -11,7 +11,7 @@ bool isLineBreak(QChar c)
 }
 
 // Prepends to \a into the end of \a text back to its last line break, until
-// \a into holds \a maxLength characters. True when a line break was met.
+// \a into holds \a maxLength characters. True when either was reached.
 bool takeLineEnd(QStringView text, QString &into, qsizetype maxLength)
 {
     qsizetype i = text.size();
@@ -27,7 +27,7 @@ SpellChecker::SpellChecker(const QString &page, qsizetype begin, qsizetype end,
                            Platform::SpellDictionary &dictionary)
     : m_page(page), m_begin(std::clamp<qsizetype>(begin, 0, page.size())),
       m_end(end < 0 ? page.size() : std::clamp(end, m_begin, page.size())), m_dictionary(dictionary),
-      m_scanner(m_page, m_begin, m_end), m_copied(m_begin)
+      m_scanner(m_page, m_begin, m_end)
 {
 }
 
@@ -35,10 +35,7 @@ bool SpellChecker::isKnown(QStringView word)
 {
     if (const auto it = m_verdicts.find(word); it != m_verdicts.end())
         return it->second;
-    // The dictionaries know the typewriter apostrophe only.
-    QString asked = word.toString();
-    asked.replace(QChar(0x2019), QLatin1Char('\''));
-    const bool known = m_dictionary.check(asked);
+    const bool known = m_dictionary.check(word);
     m_verdicts.emplace(word.toString(), known);
     return known;
 }
@@ -73,12 +70,17 @@ SpellChecker::Context SpellChecker::context(qsizetype maxLength) const
     Context context;
     if (m_wordStart < 0)
         return context;
-    // Before the word: the page back to the last change, what the changes
-    // built, and the page before the range.
+    // Before the word: the page and the changes made in it, back to the
+    // line's start.
     QString left;
-    if (!takeLineEnd(QStringView(m_page).sliced(m_copied, m_wordStart - m_copied), left, maxLength) &&
-        !takeLineEnd(m_built, left, maxLength))
-        takeLineEnd(QStringView(m_page).first(m_begin), left, maxLength);
+    qsizetype pos = m_wordStart;
+    for (auto change = m_changes.crbegin();; ++change) {
+        const qsizetype from = change == m_changes.crend() ? 0 : change->start + change->length;
+        if (takeLineEnd(QStringView(m_page).sliced(from, pos - from), left, maxLength) ||
+            change == m_changes.crend() || takeLineEnd(change->text, left, maxLength))
+            break;
+        pos = change->start;
+    }
     qsizetype rightEnd = m_wordStart + m_wordLength;
     while (rightEnd < m_page.size() && !isLineBreak(m_page[rightEnd]) &&
            rightEnd - (m_wordStart + m_wordLength) < maxLength)
@@ -139,15 +141,22 @@ void SpellChecker::add()
 
 void SpellChecker::replaceWord(qsizetype start, qsizetype length, const QString &text)
 {
-    m_built.append(QStringView(m_page).sliced(m_copied, start - m_copied)).append(text);
-    m_copied = start + length;
-    m_changed = true;
+    m_changes.push_back({start, length, text});
 }
 
 QString SpellChecker::result() const
 {
-    if (!m_changed)
+    if (m_changes.empty())
         return m_begin == 0 && m_end == m_page.size() ? m_page : m_page.sliced(m_begin, m_end - m_begin);
-    QString text = m_built;
-    return text.append(QStringView(m_page).sliced(m_copied, m_end - m_copied));
+    qsizetype size = m_end - m_begin;
+    for (const Change &change : m_changes)
+        size += change.text.size() - change.length;
+    QString text;
+    text.reserve(size);
+    qsizetype copied = m_begin;
+    for (const Change &change : m_changes) {
+        text.append(QStringView(m_page).sliced(copied, change.start - copied)).append(change.text);
+        copied = change.start + change.length;
+    }
+    return text.append(QStringView(m_page).sliced(copied, m_end - copied));
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <unordered_map>
+#include <vector>
 
 namespace Platform {
 class SpellDictionary;
@@ -102,8 +103,13 @@ private:
     qsizetype m_wordStart = -1;
     qsizetype m_wordLength = 0;
 
-    // The range up to m_copied, with its changes, is in m_built.
-    QString m_built;
-    qsizetype m_copied;
-    bool m_changed = false;
+    // The changes made, in the order of the page; the text is built once, at
+    // the end.
+    struct Change
+    {
+        qsizetype start;
+        qsizetype length;
+        QString text;
+    };
+    std::vector<Change> m_changes;
 };

@@ -16,7 +16,7 @@
 namespace {
 // Longest stretch of walking before events run, and how long a walk may
 // run before the window shows that it is busy.
-constexpr int kSliceMs = 100;
+constexpr int kSliceMs = 50;
 constexpr int kShowCheckingMs = 500;
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption)
@@ -118,8 +118,6 @@ void frmSpell::walk()
             case SpellChecker::Progress::TimeUp:
                 break;
             }
-            if (!isVisible() && m_walkTime.hasExpired(kShowCheckingMs))
-                showChecking();
             // Once shown, the window is modal: the program's own event loop
             // runs and only the window takes input (Close works meanwhile).
             if (isVisible()) {
@@ -129,6 +127,12 @@ void frmSpell::walk()
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             if (!self)
                 return;
+            // Showing the window takes a while of its own: events run first.
+            if (m_walkTime.hasExpired(kShowCheckingMs)) {
+                showChecking();
+                QTimer::singleShot(0, this, &frmSpell::walk);
+                return;
+            }
         }
     } catch (...) {
         if (self)

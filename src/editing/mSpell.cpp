@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QPointer>
+#include <QThread>
 
 #include <new>
 
@@ -138,15 +139,28 @@ private:
     bool m_pageChanged = false;
 };
 
+// Loading a dictionary takes more than 100 ms: it loads in a thread of its
+// own while events run (no user input meanwhile).
 std::unique_ptr<SpellDictionary> openDictionary()
 {
-    try {
-        SpellService &spelling = Services::spelling();
-        const QString language = mSpell::chooseLanguage(spelling.languages(), QLocale::system().name());
-        return language.isEmpty() ? nullptr : spelling.open(language);
-    } catch (const SpellError &) {
-        return nullptr;
-    }
+    SpellService &spelling = Services::spelling();
+    const QString locale = QLocale::system().name();
+    std::unique_ptr<SpellDictionary> dictionary;
+    std::unique_ptr<QThread> loader(QThread::create([&] {
+        try {
+            const QString language = mSpell::chooseLanguage(spelling.languages(), locale);
+            if (!language.isEmpty())
+                dictionary = spelling.open(language);
+        } catch (...) {
+            dictionary.reset();
+        }
+    }));
+    QEventLoop wait;
+    QObject::connect(loader.get(), &QThread::finished, &wait, &QEventLoop::quit);
+    loader->start();
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    loader->wait();
+    return dictionary;
 }
 
 } // namespace

@@ -41,16 +41,18 @@ QStringList hunspellLanguages(EnchantBroker *broker)
     return tags;
 }
 
-class EnchantDictionary : public SpellDictionary
+} // namespace
+
+class EnchantSpellService::Dictionary : public SpellDictionary
 {
 public:
-    EnchantDictionary(Broker broker, EnchantDict *dict, QString language)
+    Dictionary(Broker broker, EnchantDict *dict, QString language)
         : m_broker(std::move(broker)), m_dict(dict), m_language(std::move(language))
     {
     }
-    ~EnchantDictionary() override { enchant_broker_free_dict(m_broker.get(), m_dict); }
-    EnchantDictionary(const EnchantDictionary &) = delete;
-    EnchantDictionary &operator=(const EnchantDictionary &) = delete;
+    ~Dictionary() override { enchant_broker_free_dict(m_broker.get(), m_dict); }
+    Dictionary(const Dictionary &) = delete;
+    Dictionary &operator=(const Dictionary &) = delete;
 
     QString language() const override { return m_language; }
 
@@ -110,7 +112,25 @@ private:
     QString m_language;
 };
 
+namespace {
+// What open() hands out: a share of the kept dictionary.
+class SharedDictionary : public SpellDictionary
+{
+public:
+    explicit SharedDictionary(std::shared_ptr<SpellDictionary> shared) : m_shared(std::move(shared)) {}
+    QString language() const override { return m_shared->language(); }
+    bool check(QStringView word) override { return m_shared->check(word); }
+    QStringList suggest(const QString &word) override { return m_shared->suggest(word); }
+    void add(const QString &word) override { m_shared->add(word); }
+    SpellDictionary &shared() const { return *m_shared; }
+
+private:
+    std::shared_ptr<SpellDictionary> m_shared;
+};
 } // namespace
+
+EnchantSpellService::EnchantSpellService() = default;
+EnchantSpellService::~EnchantSpellService() = default;
 
 QStringList EnchantSpellService::languages()
 {
@@ -119,6 +139,9 @@ QStringList EnchantSpellService::languages()
 
 std::unique_ptr<SpellDictionary> EnchantSpellService::open(const QString &language)
 {
+    if (m_kept && m_kept->language() == language)
+        return std::make_unique<SharedDictionary>(m_kept);
+    m_kept.reset();
     Broker broker = newBroker();
     // Another provider would step in for a language Hunspell lacks.
     if (!hunspellLanguages(broker.get()).contains(language))
@@ -126,12 +149,14 @@ std::unique_ptr<SpellDictionary> EnchantSpellService::open(const QString &langua
     EnchantDict *dict = enchant_broker_request_dict(broker.get(), language.toUtf8().constData());
     if (!dict)
         return nullptr;
-    return std::make_unique<EnchantDictionary>(std::move(broker), dict, language);
+    m_kept = std::make_shared<Dictionary>(std::move(broker), dict, language);
+    return std::make_unique<SharedDictionary>(m_kept);
 }
 
 QString EnchantSpellService::providerOf(SpellDictionary &dictionary)
 {
-    auto *enchant = dynamic_cast<EnchantDictionary *>(&dictionary);
+    auto *shared = dynamic_cast<SharedDictionary *>(&dictionary);
+    auto *enchant = shared ? dynamic_cast<Dictionary *>(&shared->shared()) : nullptr;
     return enchant ? enchant->provider() : QString();
 }
 
