@@ -113,12 +113,15 @@ private:
                 text->setSelText(result);
                 return true;
             }
+            const qsizetype caret = text->SelStart();
             kid->preReplace(m_page);
             started = true;
             text->replaceAllUnrecorded(result);
             if (text->textLength() != result.size())
                 throw std::bad_alloc();
             kid->repChange(result);
+            // The caret stays about where it was.
+            text->setSelStart(std::min(caret, result.size()));
             return true;
         } catch (...) {
             if (started)
