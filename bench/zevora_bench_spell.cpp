@@ -50,11 +50,12 @@ public:
 QByteArray makePage(qsizetype bytes)
 {
     static const char *const words[] = {
-        "the",     "quick",   "brown",    "fox",      "jumps",   "over",     "lazy",    "dog",      "garden",
-        "house",   "window",  "morning",  "evening",  "river",   "mountain", "friend",  "letter",   "answer",
-        "question", "people", "always",   "never",    "between", "under",    "water",   "summer",   "winter",
-        "receive", "believe", "necessary", "separate", "library", "February", "government", "environment",
-        "beautiful", "different", "important", "together", "yesterday", "tomorrow", "Wednesday"};
+        "the",       "quick",     "brown",     "fox",      "jumps",     "over",       "lazy",
+        "dog",       "garden",    "house",     "window",   "morning",   "evening",    "river",
+        "mountain",  "friend",    "letter",    "answer",   "question",  "people",     "always",
+        "never",     "between",   "under",     "water",    "summer",    "winter",     "receive",
+        "believe",   "necessary", "separate",  "library",  "February",  "government", "environment",
+        "beautiful", "different", "important", "together", "yesterday", "tomorrow",   "Wednesday"};
     QByteArray page;
     page.reserve(bytes + 512);
     for (int line = 0; page.size() < bytes; ++line) {
@@ -100,7 +101,9 @@ double bareLoop(const QByteArray &page, Platform::SpellDictionary &dictionary, q
     QElapsedTimer timer;
     timer.start();
     std::unordered_set<std::string_view> seen;
-    const auto isLetter = [](unsigned char c) { return ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') || c >= 0x80; };
+    const auto isLetter = [](unsigned char c) {
+        return ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') || c >= 0x80;
+    };
     const char *data = page.constData();
     for (qsizetype i = 0, n = page.size(); i < n;) {
         while (i < n && !isLetter(data[i]))
@@ -203,7 +206,8 @@ int main(int argc, char *argv[])
         clean = clean && check.completed && kid->undoStack().isEmpty();
         checks.push_back(check.total);
         gaps.push_back(check.maxGap);
-        bares.push_back(bareLoop(page, *Platform::EnchantSpellService().open(QStringLiteral("en_US")), distinct));
+        bares.push_back(
+            bareLoop(page, *Platform::EnchantSpellService().open(QStringLiteral("en_US")), distinct));
     }
 
     // Change at the page's end: the time from the click to the next stop.
@@ -245,10 +249,12 @@ int main(int argc, char *argv[])
     for (const double gap : gaps)
         out << QString::asprintf(" %.1f", gap);
     out << ")\n";
-    out << QString::asprintf("Change to the next stop, page's end    %10.1f ms\n", changes.empty() ? -1.0 : changes[0]);
+    out << QString::asprintf("Change to the next stop, page's end    %10.1f ms\n",
+                             changes.empty() ? -1.0 : changes[0]);
     out << QString::asprintf("suggestions for one word (median of 5) %10.1f ms\n", median(suggestions));
     if (!clean)
         out << "THE CHECK FOUND SOMETHING OR CHANGED THE PAGE\n";
-    out << QString::asprintf("bench-spell: scan-ratio=%.2f max-gap-ms=%.1f\n", check / std::max(bare, 0.001), maxGap);
+    out << QString::asprintf("bench-spell: scan-ratio=%.2f max-gap-ms=%.1f\n", check / std::max(bare, 0.001),
+                             maxGap);
     return clean && !changes.empty() ? 0 : 1;
 }

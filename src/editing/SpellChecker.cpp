@@ -85,8 +85,8 @@ SpellChecker::Context SpellChecker::context(qsizetype maxLength) const
     while (rightEnd < m_page.size() && !isLineBreak(m_page[rightEnd]) &&
            rightEnd - (m_wordStart + m_wordLength) < maxLength)
         ++rightEnd;
-    const QStringView right = QStringView(m_page).sliced(m_wordStart + m_wordLength,
-                                                         rightEnd - m_wordStart - m_wordLength);
+    const QStringView right =
+        QStringView(m_page).sliced(m_wordStart + m_wordLength, rightEnd - m_wordStart - m_wordLength);
     // As much on each side as fits, half of the room at least where both
     // sides have more.
     const qsizetype room = std::max<qsizetype>(0, maxLength - m_wordLength);

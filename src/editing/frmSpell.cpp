@@ -82,7 +82,8 @@ frmSpell::frmSpell(QWidget *parent, SpellChecker &checker) : QDialog(parent), m_
             txtChangeTo->setText(text);
     };
     connect(lstSuggestions, &QListWidget::currentTextChanged, this, pick);
-    connect(lstSuggestions, &QListWidget::itemClicked, this, [pick](QListWidgetItem *item) { pick(item->text()); });
+    connect(lstSuggestions, &QListWidget::itemClicked, this,
+            [pick](QListWidgetItem *item) { pick(item->text()); });
     connect(lstSuggestions, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         txtChangeTo->setText(item->text());
         if (cmdChange->isEnabled())

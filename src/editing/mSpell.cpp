@@ -67,7 +67,8 @@ public:
           m_end(end), m_wholeText(wholeText), m_checker(m_page, begin, end, *m_dictionary),
           m_window(new frmSpell(frame, m_checker))
     {
-        m_watch = connect(kid->richy, &QsciScintillaBase::SCN_MODIFIED, this, [this] { m_pageChanged = true; });
+        m_watch =
+            connect(kid->richy, &QsciScintillaBase::SCN_MODIFIED, this, [this] { m_pageChanged = true; });
         connect(m_window, &frmSpell::ended, this, &SpellRun::finish);
     }
     ~SpellRun() override { delete m_window.data(); }
@@ -217,8 +218,9 @@ void spellCheck(frmKid *kid, QWidget *frame)
             return;
         if (!whole)
             throw std::runtime_error("the page changed while it was read");
-        auto *run = length > 0 ? new SpellRun(kid, frame, std::move(dictionary), *whole, begin, begin + length, false)
-                               : new SpellRun(kid, frame, std::move(dictionary), *whole, 0, whole->size(), true);
+        auto *run =
+            length > 0 ? new SpellRun(kid, frame, std::move(dictionary), *whole, begin, begin + length, false)
+                       : new SpellRun(kid, frame, std::move(dictionary), *whole, 0, whole->size(), true);
         run->start();
     } catch (...) {
         if (page && !page->isClosing())

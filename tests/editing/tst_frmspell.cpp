@@ -76,8 +76,8 @@ void tst_frmSpell::eachAnswerLeavesItsText_data()
     QTest::addColumn<QStringList>("stops");
     QTest::addColumn<QString>("after");
 
-    QTest::addRow("Ignore") << "teh cat teh" << QStringList{"cmdIgnore", "cmdIgnore"} << QStringList{"teh", "teh"}
-                            << "teh cat teh";
+    QTest::addRow("Ignore") << "teh cat teh" << QStringList{"cmdIgnore", "cmdIgnore"}
+                            << QStringList{"teh", "teh"} << "teh cat teh";
     QTest::addRow("Ignore All") << "teh cat teh" << QStringList{"cmdIgnoreAll"} << QStringList{"teh"}
                                 << "teh cat teh";
     QTest::addRow("a change holding the word is not checked again")
@@ -86,18 +86,19 @@ void tst_frmSpell::eachAnswerLeavesItsText_data()
     QTest::addRow("Change All, letter case counting")
         << "teh Teh cat teh" << QStringList{"cmdChangeAll:the", "cmdChange:The"} << QStringList{"teh", "Teh"}
         << "the The cat the";
-    QTest::addRow("Add") << "zork cat zork" << QStringList{"cmdAdd"} << QStringList{"zork"} << "zork cat zork";
-    QTest::addRow("Close keeps the changes made") << "teh cat wrod" << QStringList{"cmdChange:the", "cmdClose"}
-                                                  << QStringList{"teh", "wrod"} << "the cat wrod";
-    QTest::addRow("a picked suggestion") << "teh" << QStringList{"pick:1"} << QStringList{"teh"}
-                                         << "the";
-    QTest::addRow("a double-clicked suggestion") << "teh" << QStringList{"double:0"} << QStringList{"teh"}
-                                                 << "ten";
+    QTest::addRow("Add") << "zork cat zork" << QStringList{"cmdAdd"} << QStringList{"zork"}
+                         << "zork cat zork";
+    QTest::addRow("Close keeps the changes made")
+        << "teh cat wrod" << QStringList{"cmdChange:the", "cmdClose"} << QStringList{"teh", "wrod"}
+        << "the cat wrod";
+    QTest::addRow("a picked suggestion") << "teh" << QStringList{"pick:1"} << QStringList{"teh"} << "the";
+    QTest::addRow("a double-clicked suggestion")
+        << "teh" << QStringList{"double:0"} << QStringList{"teh"} << "ten";
     QTest::addRow("a change replaces the references too")
         << "caf&eacute; ok" << QStringList{"cmdChange:cafe"} << QStringList{"caf&eacute;"} << "cafe ok";
-    QTest::addRow("markup is passed over") << "<p class=\"teh\" title=\"a teh\">teh</p>"
-                                           << QStringList{"cmdChangeAll:the"} << QStringList{"teh"}
-                                           << "<p class=\"teh\" title=\"a the\">the</p>";
+    QTest::addRow("markup is passed over")
+        << "<p class=\"teh\" title=\"a teh\">teh</p>" << QStringList{"cmdChangeAll:the"} << QStringList{"teh"}
+        << "<p class=\"teh\" title=\"a the\">the</p>";
 }
 
 void tst_frmSpell::eachAnswerLeavesItsText()
@@ -119,11 +120,11 @@ void tst_frmSpell::eachAnswerLeavesItsText()
         const QString name = answer.section(u':', 0, 0);
         const int row = answer.section(u':', 1).toInt();
         if (name == "pick") {
-            QTest::mouseClick(spell->lstSuggestions->viewport(), Qt::LeftButton, {},
-                              spell->lstSuggestions->visualItemRect(spell->lstSuggestions->item(row)).center());
+            QTest::mouseClick(
+                spell->lstSuggestions->viewport(), Qt::LeftButton, {},
+                spell->lstSuggestions->visualItemRect(spell->lstSuggestions->item(row)).center());
             spell->cmdChange->click();
-        }
-        else if (name == "double")
+        } else if (name == "double")
             emit spell->lstSuggestions->itemDoubleClicked(spell->lstSuggestions->item(row));
         if (answer.contains(u':') && name.startsWith("cmd"))
             spell->txtChangeTo->setText(answer.section(u':', 1));
@@ -199,7 +200,8 @@ void tst_frmSpell::bothModesAreOneStepAndKeepEveryOtherCharacter()
         spell->txtChangeTo->setText("the");
         spell->cmdChange->click();
         expected.append(expected.last());
-        const qsizetype at = expected.last().indexOf("teh", selection ? qsizetype(expected.last().indexOf("\xF0")) : 0);
+        const qsizetype at =
+            expected.last().indexOf("teh", selection ? qsizetype(expected.last().indexOf("\xF0")) : 0);
         expected.last().replace(at, 3, "the");
     }
     QCOMPARE(expected.size(), selection ? 3 : 4);
@@ -223,12 +225,13 @@ void tst_frmSpell::failuresLeaveThePageAsItWas_data()
     QTest::addRow("an empty page") << "" << false << 0 << QList<MessageBox>{};
     QTest::addRow("no dictionary installed")
         << "teh" << true << 0
-        << QList<MessageBox>{{"Zevora Note:",
-                              "Could not load the spelling checker!\n\n[Zevora uses Enchant with a Hunspell dictionary "
-                              "(for example the hunspell-en-us package) to enable this functionality.]",
-                              MsgIcon::None, MsgButtons::Ok, true}};
-    QTest::addRow("the dictionary fails after a change") << "teh cat wrod" << false << 3
-                                                         << QList<MessageBox>{kFailed};
+        << QList<MessageBox>{
+               {"Zevora Note:",
+                "Could not load the spelling checker!\n\n[Zevora uses Enchant with a Hunspell dictionary "
+                "(for example the hunspell-en-us package) to enable this functionality.]",
+                MsgIcon::None, MsgButtons::Ok, true}};
+    QTest::addRow("the dictionary fails after a change")
+        << "teh cat wrod" << false << 3 << QList<MessageBox>{kFailed};
 }
 
 void tst_frmSpell::failuresLeaveThePageAsItWas()
@@ -259,10 +262,14 @@ void tst_frmSpell::theLocaleLanguageElseEnUsElseTheFirst_data()
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("chosen");
-    QTest::addRow("the locale's") << QStringList{"de_DE", "en_US"} << "de_DE" << "de_DE";
-    QTest::addRow("else en_US") << QStringList{"de_DE", "en_US"} << "fr_FR" << "en_US";
-    QTest::addRow("else the first") << QStringList{"de_DE", "nl_NL"} << "C" << "de_DE";
-    QTest::addRow("none") << QStringList{} << "en_US" << "";
+    QTest::addRow("the locale's") << QStringList{"de_DE", "en_US"} << "de_DE"
+                                  << "de_DE";
+    QTest::addRow("else en_US") << QStringList{"de_DE", "en_US"} << "fr_FR"
+                                << "en_US";
+    QTest::addRow("else the first") << QStringList{"de_DE", "nl_NL"} << "C"
+                                    << "de_DE";
+    QTest::addRow("none") << QStringList{} << "en_US"
+                          << "";
 }
 
 void tst_frmSpell::theLocaleLanguageElseEnUsElseTheFirst()

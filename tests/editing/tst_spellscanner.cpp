@@ -23,10 +23,12 @@ void tst_SpellScanner::yieldsTheWordsPeopleRead_data()
     const auto row = [](const char *name, const QString &page, const QStringList &words, int begin = 0,
                         int end = -1) { QTest::addRow("%s", name) << page << begin << end << words; };
     row("attribute values: alt and title read, others not",
-        "<img class=\"teh\" src=x.gif alt=\"A cat\" title='Big > dog' width=5><a href=wrld TITLE=Hi class=zz>in</a>",
+        "<img class=\"teh\" src=x.gif alt=\"A cat\" title='Big > dog' width=5><a href=wrld TITLE=Hi "
+        "class=zz>in</a>",
         {"A", "cat", "Big", "dog", "Hi", "in"});
     row("script and style in any letter case, one left open",
-        "one<SCRIPT type=\"x\">var wrongg = '</b>';</sCrIpT >two<style>p {colr: red}</STYLE>three<script>nevr",
+        "one<SCRIPT type=\"x\">var wrongg = '</b>';</sCrIpT >two<style>p {colr: "
+        "red}</STYLE>three<script>nevr",
         {"one", "two", "three"});
     row("comments, server blocks and declarations",
         "a<!-- hiden -->b<!--#include file=\"x\" -->c<% dim qq %>d<?php echo zz ?>e<!DOCTYPE html>f<!-- open",
@@ -34,12 +36,13 @@ void tst_SpellScanner::yieldsTheWordsPeopleRead_data()
     row("a < that starts no tag is text", "a < b and x<3 y</p>z", {"a", "b", "and", "x", "y", "z"});
     row("character references",
         "caf&eacute; don&#39;t it&#x2019;s &Omega;mega a&nbsp;b c&foo;d e & f &amp;g h&#8364;i",
-        {"café=caf&eacute;", "don't=don&#39;t", "it’s=it&#x2019;s", "Ωmega=&Omega;mega", "a", "b", "c", "d", "e",
-         "f", "g", "h", "i"});
+        {"café=caf&eacute;", "don't=don&#39;t", "it’s=it&#x2019;s", "Ωmega=&Omega;mega", "a", "b", "c", "d",
+         "e", "f", "g", "h", "i"});
     row("apostrophes, hyphens, digits and other signs",
         "'quoted' rock'n'roll well-known 3rd abc123 snake_case l’été smile😀face naïve",
         {"quoted", "rock'n'roll", "well", "known", "l’été", "smile", "face", "naïve"});
-    row("web and e-mail addresses", "see http://exampel.com/pathh and www.exampel.org, mail jon@exampel.com or "
+    row("web and e-mail addresses",
+        "see http://exampel.com/pathh and www.exampel.org, mail jon@exampel.com or "
         "mailto:x@y.z now",
         {"see", "and", "mail", "or", "now"});
     row("a range starting inside a tag's read value", "<a title=\"Hello wrld\" href=\"x y\">text</a>",

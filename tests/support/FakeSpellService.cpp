@@ -7,7 +7,8 @@ namespace {
 class FakeDictionary : public SpellDictionary
 {
 public:
-    FakeDictionary(FakeSpellService &service, const QString &language) : m_service(service), m_language(language)
+    FakeDictionary(FakeSpellService &service, const QString &language)
+        : m_service(service), m_language(language)
     {
     }
     QString language() const override { return m_language; }
