@@ -15,6 +15,7 @@ packages=(
     desktop-file-utils appstream libglib2.0-bin
     cups printer-driver-cups-pdf poppler-utils
     imagemagick libimage-exiftool-perl
+    libenchant-2-dev hunspell-en-us
 )
 
 missing=()

@@ -21,6 +21,7 @@
 #include "frmReplace.h"
 #include "frmTxtFonts.h"
 #include "mFuncs.h"
+#include "mSpell.h"
 #include "richy.h"
 
 #include <QApplication>
@@ -256,15 +257,17 @@ void topForm::Picture1_Click(int index)
     case Tool::Replace:
         showReplace();
         return;
+    case Tool::Spelling:
+        mSpell::spellCheck(kid, this);
+        return;
     case Tool::WebSafeColor:
         showPalette();
         return;
     case Tool::CustomColor:
         insertCustomColour();
         return;
-    case Tool::Spelling:
     case Tool::HtmlPreview:
-        // These commands arrive with the features they belong to.
+        // The preview arrives with its own feature.
         return;
     case Tool::Print:
         print();

@@ -3,6 +3,7 @@
 
 #include "ClipboardService.h"
 #include "ColourDialogService.h"
+#include "EnchantSpellService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
 #include "PrintService.h"
@@ -28,6 +29,7 @@ ShellService *g_shell = nullptr;
 FileDialogService *g_fileDialogs = nullptr;
 PrintService *g_printing = nullptr;
 ColourDialogService *g_colourDialogs = nullptr;
+SpellService *g_spelling = nullptr;
 
 template <typename T> T &require(T *service, const char *name)
 {
@@ -64,6 +66,17 @@ PrintService &Services::printing()
 ColourDialogService &Services::colourDialogs()
 {
     return require(g_colourDialogs, "colour dialog");
+}
+
+SpellService &Services::spelling()
+{
+    return require(g_spelling, "spelling");
+}
+
+void Services::installSpelling(SpellService *spelling)
+{
+    if (spelling)
+        g_spelling = spelling;
 }
 
 void Services::install(MessageService *messages, ClipboardService *clipboard, SoundService *sound)
@@ -114,6 +127,8 @@ void Services::installQtServices()
     installPrinting(&printing);
     static QtColourDialogService colourDialogs;
     installColourDialogs(&colourDialogs);
+    static EnchantSpellService spelling;
+    installSpelling(&spelling);
 }
 
 MsgAnswer message(const QString &title, const QString &text, MsgIcon icon, MsgButtons buttons)

@@ -11,6 +11,7 @@ class ShellService;
 class FileDialogService;
 class PrintService;
 class ColourDialogService;
+class SpellService;
 
 class Services
 {
@@ -22,6 +23,7 @@ public:
     static FileDialogService &fileDialogs();
     static PrintService &printing();
     static ColourDialogService &colourDialogs();
+    static SpellService &spelling();
 
     /// Installs the given services; null leaves that service as it is.
     /// The caller keeps ownership and keeps them alive while installed.
@@ -34,6 +36,8 @@ public:
     static void installPrinting(PrintService *printing);
     /// Installs the colour dialog service; null leaves it as it is.
     static void installColourDialogs(ColourDialogService *dialogs);
+    /// Installs the spelling service; null leaves it as it is.
+    static void installSpelling(SpellService *spelling);
     /// Installs the Qt implementations (owned by the program).
     static void installQtServices();
 };

@@ -84,6 +84,7 @@ FakeServices::FakeServices()
     Services::installFileDialogs(&fileDialogs);
     Services::installPrinting(&printing);
     Services::installColourDialogs(&colours);
+    Services::installSpelling(&spelling);
 }
 
 FakeServices::~FakeServices()

@@ -5,6 +5,7 @@
 #include "ClipboardService.h"
 #include "ColourDialogService.h"
 #include "FakePrintService.h"
+#include "FakeSpellService.h"
 #include "FileDialogService.h"
 #include "MessageService.h"
 #include "ShellService.h"
@@ -156,6 +157,7 @@ public:
     FakeFileDialogService fileDialogs;
     FakePrintService printing;
     FakeColourDialogService colours;
+    FakeSpellService spelling;
 };
 
 #include <QMetaType>
