@@ -1,8 +1,7 @@
 // Zevora tests - templates (adding, organizing, the menu, opening one) and the
 // browser preview, through the fake shell and through the real one with a
 // browser script of the test's own as the desktop's default.
-#include "FakeServices.h"
-#include "TestSettings.h"
+#include "TestFrame.h"
 
 #include "CRegSettings.h"
 #include "FileCommands.h"
@@ -94,9 +93,9 @@ private:
     TemplateCommands *templates() const { return m_frame->templates(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TestSettings> m_settings;
-    std::unique_ptr<FakeServices> m_services;
-    std::unique_ptr<topForm> m_frame;
+    std::unique_ptr<TestFrame> m_test;
+    topForm *m_frame = nullptr;
+    FakeServices *m_services = nullptr;
 };
 
 void tst_Pages::init()
@@ -106,25 +105,19 @@ void tst_Pages::init()
     QDir(m_dir->path()).mkpath("tmp");
     qputenv("HOME", m_dir->path().toUtf8());
     qputenv("TMPDIR", path("tmp").toUtf8());
-    m_settings = std::make_unique<TestSettings>();
-    m_services = std::make_unique<FakeServices>();
-    m_services->sound.available = false;
-    m_frame = std::make_unique<topForm>();
+    m_test = std::make_unique<TestFrame>();
+    m_frame = &m_test->frame;
+    m_services = &m_test->services;
 }
 
 void tst_Pages::cleanup()
 {
-    m_services->messages.allowUnscripted(true);
-    for (frmKid *kid : m_frame ? m_frame->documents() : QList<frmKid *>())
-        kid->richy->setDataChanged(false);
-    m_frame.reset();
-    m_services.reset();
+    m_test.reset();
 }
 
 frmKid *tst_Pages::page(const QString &tag, bool modified, const QString &text, const QString &caption)
 {
-    frmKid *kid = m_frame->newDocumentWindow();
-    kid->richy->loadText(text.toUtf8());
+    frmKid *kid = m_test->page(text.toUtf8());
     kid->setTag(QDir::isRelativePath(tag) ? path(tag) : tag);
     kid->setWindowTitle(caption.isEmpty() ? QFileInfo(tag).fileName() : caption);
     kid->setFileOnDisk(fileIdentity(kid->Tag()));
@@ -142,7 +135,7 @@ void tst_Pages::addingWritesAReadOnlyCopyAndLeavesThePage()
     const QString text = "<p>caf\u00e9 \u2192</p>";
     frmKid *kid = page("page.htm", true, text);
     kid->setEncoding(PageEncoding::Windows1252);
-    frmTemplatesAdd dialog(templates(), kid, m_frame.get());
+    frmTemplatesAdd dialog(templates(), kid, m_frame);
     dialog.txtID->setText("Home");
     dialog.txtFilename->setText("home.htm");
     QTest::mouseClick(dialog.cmdEnter, Qt::LeftButton);
@@ -195,7 +188,7 @@ void tst_Pages::refusals()
     QVERIFY(templates()->addTemplate(kid, "Home", "home.htm"));
     if (text.endsWith('\n'))
         text += inFolder(fileName);
-    frmTemplatesAdd dialog(templates(), kid, m_frame.get());
+    frmTemplatesAdd dialog(templates(), kid, m_frame);
     dialog.show();
     dialog.txtID->setText(name);
     dialog.txtFilename->setText(fileName);
@@ -213,7 +206,7 @@ void tst_Pages::organizeRenamesAndDeletes()
     frmKid *kid = page("page.htm", true, "x");
     QVERIFY(templates()->addTemplate(kid, "Home", "home.htm"));
     QVERIFY(templates()->addTemplate(kid, "Work", "work.htm"));
-    frmTemplatesOrg dialog(templates(), m_frame.get());
+    frmTemplatesOrg dialog(templates(), m_frame);
     dialog.show();
     // Enter needs both a template and an option.
     dialog.optChange[1]->click();
@@ -386,7 +379,7 @@ void tst_Pages::theCopyGoesThreeSecondsAfterTheLastStart()
     QCOMPARE(m_services->shell.started[1].bytes, QByteArray("<br><p>page</p>\r\n"));
     // A copy still waiting when the program ends goes with it.
     m_frame->preview()->Preview(kid);
-    m_frame.reset();
+    m_test.reset();
     QVERIFY(!QFile::exists(copy));
 }
 
