@@ -11,6 +11,7 @@
 #include "RecoveryOffer.h"
 #include "Services.h"
 #include "SoundService.h"
+#include "TemplateCommands.h"
 #include "TextCodec.h"
 #include "ToolPictures.h"
 #include "frmKid.h"
@@ -152,6 +153,7 @@ int Main(int argc, char *argv[])
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->setWindowIcon(Resources::programIcon());
         frame->setJournals(&journals);
+        frame->templates()->LoadTemplateMenu();
         frame->files()->LoadRecentFiles();
         if (cmd.isEmpty())
             frame->files()->NewPage(true);

@@ -8,7 +8,9 @@
 #include "QuickTags.h"
 #include "RecoveryJournals.h"
 #include "Services.h"
+#include "ShellService.h"
 #include "SoundService.h"
+#include "TemplateCommands.h"
 #include "ToolPictures.h"
 #include "ToolStrip.h"
 #include "cStringsMenus.h"
@@ -22,6 +24,7 @@
 #include "frmTxtFonts.h"
 #include "mFuncs.h"
 #include "mSpell.h"
+#include "modPreview.h"
 #include "richy.h"
 
 #include <QApplication>
@@ -77,7 +80,16 @@ topForm::topForm(QWidget *parent) : QMainWindow(parent)
     statusBar()->setSizeGripEnabled(true);
 
     buildMenus();
+    QList<QAction *> templateItems;
+    for (int i = 0; i < TemplateList::kSlots; ++i)
+        templateItems.append(item(QStringLiteral("mnuOptsTempList(%1)").arg(i)));
+    m_templates = new TemplateCommands(
+        m_files,
+        {templateItems, item(QStringLiteral("mnuOptsTempOrg")), item(QStringLiteral("mnuOptsTempSep1"))},
+        this);
+    m_preview = new modPreview(this);
     checkStoredTabLength();
+    item(QStringLiteral("mnuOptsViewSource"))->setChecked(Services::shell().isViewSourceEditor());
     setAcceptDrops(true);
 
     // No page is open yet: the page tools and menus wait for one.
@@ -267,7 +279,7 @@ void topForm::Picture1_Click(int index)
         insertCustomColour();
         return;
     case Tool::HtmlPreview:
-        // The preview arrives with its own feature.
+        previewActive();
         return;
     case Tool::Print:
         print();
@@ -376,6 +388,31 @@ void topForm::saveActiveAs()
         m_files->SaveDocumentAs(kid);
         kid->richy->setFocus();
     }
+}
+
+void topForm::previewActive()
+{
+    const QPointer<frmKid> kid = activeDocument();
+    if (!kid || kid->richy->textLength() == 0)
+        return;
+    const qsizetype start = kid->richy->SelStart();
+    const qsizetype length = kid->richy->SelLength();
+    m_preview->Preview(kid);
+    QCoreApplication::processEvents();
+    if (kid && !kid->isClosing()) {
+        kid->richy->select(start, length);
+        kid->richy->setFocus();
+    }
+}
+
+void topForm::toggleViewSource()
+{
+    // The check mark follows the command; the browser's settings may refuse it.
+    QAction *viewSource = item(QStringLiteral("mnuOptsViewSource"));
+    if (viewSource->isChecked())
+        Services::shell().registerViewSourceEditor();
+    else
+        Services::shell().unregisterViewSourceEditor();
 }
 
 // --- files from outside --------------------------------------------------------

@@ -15,12 +15,14 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QMimeData;
+class TemplateCommands;
 class ToolStrip;
 class frmChars;
 class frmColors;
 class frmFind;
 class frmPageColors;
 class frmReplace;
+class modPreview;
 
 /// The multiple-document frame. It wires menu items and tools to the active
 /// page, to dialogs and to the file commands; the logic lives with them.
@@ -49,6 +51,10 @@ public:
 
     /// The file commands (New, Open, Save, Save As, recent files).
     FileCommands *files() const { return m_files; }
+    /// The template commands (Options > Templates).
+    TemplateCommands *templates() const { return m_templates; }
+    /// The browser preview (the HTML Preview tool).
+    modPreview *preview() const { return m_preview; }
     /// Opens \a path, or a file chosen in the open dialog when it is empty.
     frmKid *OpenDocument(const QString &path = QString()) { return m_files->OpenDocument(path); }
     /// Handles a file handed over by a second start of the program.
@@ -124,6 +130,8 @@ private:
     void goToLine();
     void editorFont();
     void saveActiveAs();
+    void previewActive();
+    void toggleViewSource();
 
     // The builders of the Dialogs and Tags menus and tools 13 and 14 (in
     // topFormBuilders.cpp).
@@ -138,6 +146,8 @@ private:
 
     ToolStrip *m_tools = nullptr;
     FileCommands *m_files = nullptr;
+    TemplateCommands *m_templates = nullptr;
+    modPreview *m_preview = nullptr;
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
     RecoveryJournals *m_journals = nullptr;

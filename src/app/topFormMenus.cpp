@@ -6,6 +6,8 @@
 #include "MessageService.h"
 #include "QuickTags.h"
 #include "Services.h"
+#include "ShellService.h"
+#include "TemplateCommands.h"
 #include "ToolPictures.h"
 #include "frmAbout.h"
 #include "frmAnchor.h"
@@ -253,11 +255,19 @@ void topForm::buildMenus()
         connect(saveItems[i], &QAction::triggered, this, [this, i] { setDefaultSaveType(i); });
     addSeparator(options, "mnuOptSep1");
     QMenu *templates = addSubMenu(options, "mnuOptsTemp", QStringLiteral("Templates"));
-    addItem(templates, "mnuOptsTempAdd", QStringLiteral("Add Current Page"));
-    addItem(templates, "mnuOptsTempOrg", QStringLiteral("Organize Templates"));
+    connect(addItem(templates, "mnuOptsTempAdd", QStringLiteral("Add Current Page")), &QAction::triggered,
+            this, [this] { m_templates->showAddDialog(); });
+    QAction *organize = addItem(templates, "mnuOptsTempOrg", QStringLiteral("Organize Templates"));
+    organize->setVisible(false);
+    connect(organize, &QAction::triggered, this, [this] { m_templates->showOrganizeDialog(); });
     addSeparator(templates, "mnuOptsTempSep1");
-    for (QAction *action : addItems(templates, "mnuOptsTempList", QStringList(9, QString())))
-        action->setVisible(false);
+    item(QStringLiteral("mnuOptsTempSep1"))->setVisible(false);
+    const QList<QAction *> templateItems = addItems(templates, "mnuOptsTempList", QStringList(9, QString()));
+    for (int i = 0; i < templateItems.size(); ++i) {
+        templateItems[i]->setVisible(false);
+        connect(templateItems[i], &QAction::triggered, this,
+                [this, i] { m_templates->mnuOptsTempList_Click(i); });
+    }
     addSeparator(options, "mnuOptSep2");
     connect(addItem(options, "mnuOptFont", QStringLiteral("Font")), &QAction::triggered, this,
             &topForm::editorFont);
@@ -274,7 +284,10 @@ void topForm::buildMenus()
     connect(addItem(options, "mnuOptBG", QStringLiteral("Background")), &QAction::triggered, this,
             &topForm::editorBackground);
     addSeparator(options, "mnuOptsSep4");
-    addItem(options, "mnuOptsViewSource", QStringLiteral("Toggle View Source Function"))->setCheckable(true);
+    QAction *viewSource =
+        addItem(options, "mnuOptsViewSource", QStringLiteral("Toggle View Source Function"));
+    viewSource->setCheckable(true);
+    connect(viewSource, &QAction::triggered, this, &topForm::toggleViewSource);
     connect(options, &QMenu::aboutToShow, this, &topForm::mnuOptions_Open);
 
     // Help
@@ -319,7 +332,8 @@ void topForm::updatePageItems()
 
     for (const char *name :
          {"mnuTagsForm", "mnuTagsInput", "mnuTagsSC", "mnuTagsDate", "mnuTagsDPColors", "mnuTagsDBG",
-          "mnuTagsDLink", "mnuTagsDFont", "mnuTagsDHR", "mnuTagsDLists", "mnuTagsDTable", "mnuOptFont", "mnuOptWW"})
+          "mnuTagsDLink", "mnuTagsDFont", "mnuTagsDHR", "mnuTagsDLists", "mnuTagsDTable", "mnuOptFont", "mnuOptWW",
+          "mnuOptsTempAdd"})
         item(QLatin1String(name))->setEnabled(open);
     item(QStringLiteral("mnuOptWW"))->setChecked(open && kid->richy->wrapMode() != QsciScintilla::WrapNone);
 }
@@ -359,6 +373,6 @@ void topForm::mnuOptions_Open()
     const bool hasTemplate =
         !CRegSettings().GetRegSetting(QStringLiteral("tFileName"), QStringLiteral("0")).isEmpty();
     item(QStringLiteral("mnuOptsTempOrg"))->setEnabled(hasTemplate);
-    // The browser's view-source registration exists only on Windows.
-    item(QStringLiteral("mnuOptsViewSource"))->setEnabled(false);
+    // Only some desktops' browsers let a program register as their source viewer.
+    item(QStringLiteral("mnuOptsViewSource"))->setEnabled(Services::shell().viewSourceAvailable());
 }

@@ -398,7 +398,9 @@ void frmKid::Form_Activate()
     m_host->setToolEnabled(Tool::Close, true);
     m_host->setToolEnabled(Tool::Save, richy->DataChanged());
     richy_SelChange();
-    if (!m_tag.isEmpty() && mFuncs::FileExists(m_tag))
+    // Only a page that has a file shows when it was written: the path of an
+    // untitled or template page may name somebody else's file.
+    if (m_fileOnDisk.valid && !m_tag.isEmpty() && mFuncs::FileExists(m_tag))
         setWindowTitle(captionFileName() + mCaption::LastModifiedStamp(m_tag));
 }
 

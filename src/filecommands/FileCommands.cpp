@@ -340,56 +340,108 @@ QString FileCommands::templateFolder()
 
 // --- saving --------------------------------------------------------------------
 
+namespace {
+
+// A page's text as its file holds it: the editor's UTF-8 buffer as it is, or
+// the text converted to the page's Windows-1252; then the final line break.
+struct PageFile
+{
+    QByteArrayView utf8;
+    std::optional<QByteArray> converted;
+    QByteArray finalBreak;
+    QByteArrayView body() const { return converted ? QByteArrayView(*converted) : utf8; }
+};
+
+// Null when the page's encoding cannot hold its text, unless \a utf8OnLoss.
+std::optional<PageFile> pageFile(const frmKid *document, bool utf8OnLoss)
+{
+    PageFile file;
+    file.utf8 = document->richy->textBytes();
+    if (document->encoding() == PageEncoding::Windows1252) {
+        file.converted = TextCodec::windows1252FromUtf8(file.utf8);
+        if (!file.converted && !utf8OnLoss)
+            return std::nullopt;
+    }
+    // One line break at the end, in the page's own line ending, only when
+    // the page does not already end with one. A page holding NUL bytes (a
+    // UTF-16 file, say) is written exactly as it is: a byte added there would
+    // corrupt it.
+    const QByteArrayView body = file.body();
+    const bool endsWithBreak = !body.isEmpty() && (body.back() == '\n' || body.back() == '\r');
+    const bool holdsNul = std::memchr(body.data(), 0, size_t(body.size())) != nullptr;
+    if (!endsWithBreak && !holdsNul)
+        file.finalBreak = TextCodec::lineBreak(lineEndingOf(document)).toLatin1();
+    return file;
+}
+
+bool writeInto(QFileDevice &device, const PageFile &page)
+{
+    const QByteArrayView body = page.body();
+    // The last bytes leave the write buffer only on flush(), whose failure
+    // a later commit or close would not notice: a full disk would then leave
+    // a cut file.
+    return device.write(body.data(), body.size()) == body.size() &&
+           device.write(page.finalBreak) == page.finalBreak.size() && device.flush();
+}
+
+// A new file beside the old one, renamed over it once complete: a failed
+// write leaves the old file as it was.
+bool replaceAtomically(const QString &target, const PageFile &page)
+{
+    QSaveFile file(target);
+    file.setDirectWriteFallback(false);
+    return file.open(QIODevice::WriteOnly) && writeInto(file, page) && file.commit();
+}
+
+} // namespace
+
 FileCommands::WriteResult FileCommands::write(frmKid *document, const QString &path)
 {
     if (refuseForeignLink(path))
         return WriteResult::Declined;
     document->richy->endComposition();
     cHourglass busy;
-    // The editor holds the page in UTF-8: a UTF-8 page is written from its
-    // buffer as it is, a Windows-1252 page converted byte by byte.
-    const QByteArrayView utf8 = document->richy->textBytes();
-    std::optional<QByteArray> converted;
-    if (document->encoding() == PageEncoding::Windows1252) {
-        converted = TextCodec::windows1252FromUtf8(utf8);
-        if (!converted) {
-            const MsgAnswer answer = message(
-                kNoteTitle,
-                document->captionFileName() +
-                    QStringLiteral(" holds characters that cannot be written in the Windows-1252 encoding "
-                                   "it was read in.\n\nSave it in UTF-8 instead?"),
-                MsgIcon::Exclamation, MsgButtons::YesNo);
-            if (answer != MsgAnswer::Yes)
-                return WriteResult::Declined;
-            document->setEncoding(PageEncoding::Utf8);
-        }
+    std::optional<PageFile> page = pageFile(document, false);
+    if (!page) {
+        const MsgAnswer answer = message(
+            kNoteTitle,
+            document->captionFileName() +
+                QStringLiteral(" holds characters that cannot be written in the Windows-1252 encoding "
+                               "it was read in.\n\nSave it in UTF-8 instead?"),
+            MsgIcon::Exclamation, MsgButtons::YesNo);
+        if (answer != MsgAnswer::Yes)
+            return WriteResult::Declined;
+        document->setEncoding(PageEncoding::Utf8);
+        page = pageFile(document, true);
     }
-    const QByteArrayView body = converted ? QByteArrayView(*converted) : utf8;
-    // One line break at the end, in the page's own line ending, only when
-    // the page does not already end with one. A page holding NUL bytes (a
-    // UTF-16 file, say) is written exactly as it is: a byte added there would
-    // corrupt it.
-    const bool endsWithBreak = !body.isEmpty() && (body.back() == '\n' || body.back() == '\r');
-    const bool holdsNul = std::memchr(body.data(), 0, size_t(body.size())) != nullptr;
-    const QByteArray finalBreak =
-        endsWithBreak || holdsNul ? QByteArray() : TextCodec::lineBreak(lineEndingOf(document)).toLatin1();
 
     const QString target = writeTarget(path);
     const bool existed = QFileInfo::exists(target);
     const QFileDevice::Permissions permissions =
         existed ? QFile::permissions(target) : QFileDevice::Permissions();
-    // A new file beside the old one, renamed over it once complete: a failed
-    // write leaves the old file as it was.
-    QSaveFile file(target);
-    file.setDirectWriteFallback(false);
-    // The last bytes leave the write buffer only on flush(), whose failure
-    // commit() would not notice: a full disk would then commit a cut file.
-    if (!file.open(QIODevice::WriteOnly) || file.write(body.data(), body.size()) != body.size() ||
-        file.write(finalBreak) != finalBreak.size() || !file.flush() || !file.commit())
+    if (!replaceAtomically(target, *page))
         return WriteResult::Failed;
     if (existed)
         QFile::setPermissions(target, permissions);
     return WriteResult::Written;
+}
+
+bool FileCommands::writeCopy(frmKid *document, const QString &path, CopyMode mode)
+{
+    document->richy->endComposition();
+    cHourglass busy;
+    const std::optional<PageFile> page = pageFile(document, true);
+    if (mode == CopyMode::Replace)
+        return replaceAtomically(path, *page);
+    // Created here or not at all: neither a file nor a symbolic link that
+    // appeared meanwhile is written through.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    if (writeInto(file, *page))
+        return true;
+    file.remove();
+    return false;
 }
 
 bool FileCommands::WriteDocument(frmKid *document, const QString &path)

@@ -34,6 +34,9 @@ class FileCommands : public QObject
 public:
     explicit FileCommands(FileCommandsHost *host, QObject *parent = nullptr);
 
+    /// The frame the commands work in.
+    FileCommandsHost *host() const { return m_host; }
+
     /// The text of a new page; the caret goes to kNewPageCaret.
     static QString newPageText();
     static constexpr qsizetype kNewPageCaret = 111;
@@ -66,6 +69,19 @@ public:
     /// Writes \a document's text to \a path. False on any failure; the
     /// old file is then left as it was.
     bool WriteDocument(frmKid *document, const QString &path);
+
+    enum class CopyMode
+    {
+        Replace, ///< replaces a file at the path at once, as a whole
+        NewFile  ///< fails when anything is at the path already
+    };
+    /// Writes a copy of \a document's text to \a path as Save writes the page
+    /// (its encoding, the final line break rule), for a template file or a
+    /// preview copy. It asks nothing: a Windows-1252 page holding characters
+    /// that encoding lacks is written in UTF-8. The page stays as it was: its
+    /// modified flag, encoding, Tag, caption, file and the recent list. False
+    /// on any failure, with no cut file left behind.
+    static bool writeCopy(frmKid *document, const QString &path, CopyMode mode);
 
     /// Rebuilds the recent-files list from the settings at start.
     void LoadRecentFiles();

@@ -1,8 +1,10 @@
 // Zevora tests - fakes of the platform services.
 #include "FakeServices.h"
 
+#include "QtShellService.h"
 #include "Services.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace Platform;
@@ -46,6 +48,25 @@ bool FakeShellService::openUrl(const QUrl &url)
 {
     opened.append(url);
     return succeeds;
+}
+
+void FakeShellService::findBrowser(std::function<void(const QString &)> done)
+{
+    ++lookups;
+    done(lookups > lookupsWithoutBrowser ? browser : QString());
+}
+
+void FakeShellService::startBrowser(const QString &name, const QString &file, const QString &folder,
+                                    std::function<void(bool)> done)
+{
+    QFile copy(file);
+    started.append({name, file, folder, copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray()});
+    done(startSucceeds);
+}
+
+bool FakeShellService::moveToTrash(const QString &path)
+{
+    return Platform::QtShellService().moveToTrash(path);
 }
 
 FileDialogResult FakeFileDialogService::answer(bool open, const FileDialogRequest &request)

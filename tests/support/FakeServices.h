@@ -84,13 +84,33 @@ public:
 };
 
 /// Remembers every address handed to the shell; answers with succeeds.
+/// The browser it names is \c browser, except for the first
+/// \c lookupsWithoutBrowser lookups, which find none; each start is recorded
+/// with the started file's bytes at that moment and answered with
+/// \c startSucceeds. moveToTrash() really moves the file (into the test-mode
+/// trash).
 class FakeShellService : public Platform::ShellService
 {
 public:
     bool openUrl(const QUrl &url) override;
+    void findBrowser(std::function<void(const QString &browser)> done) override;
+    void startBrowser(const QString &browser, const QString &file, const QString &folder,
+                      std::function<void(bool started)> done) override;
+    bool moveToTrash(const QString &path) override;
 
     bool succeeds = true;
     QList<QUrl> opened;
+
+    QString browser = QStringLiteral("fake-browser.desktop");
+    int lookupsWithoutBrowser = 0;
+    int lookups = 0;
+    bool startSucceeds = true;
+    struct Start
+    {
+        QString browser, file, folder;
+        QByteArray bytes;
+    };
+    QList<Start> started;
 };
 
 /// Answers file dialogs from a script and records what each one showed.
