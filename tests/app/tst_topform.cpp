@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 using namespace Platform;
@@ -67,7 +66,6 @@ private:
     void trigger(const QString &name);
     void open(const QString &menuName);
     frmKid *page(const QByteArray &text = QByteArray()) { return m_test->page(text); }
-    void whenModal(const std::function<void(QDialog *)> &act);
 
     std::unique_ptr<TestFrame> m_test;
     FakeServices *m_services = nullptr;
@@ -447,11 +445,9 @@ void tst_topForm::theHelpItems()
     QCOMPARE(macros->windowTitle(), QString("Macro Keys & Tag Info"));
 
     QString shown;
-    QTimer::singleShot(0, [&] {
-        if (QWidget *about = QApplication::activeModalWidget()) {
-            shown = about->objectName();
-            about->close();
-        }
+    whenModal([&](QWidget *about) {
+        shown = about->objectName();
+        about->close();
     });
     trigger("mnuHelpAbout");
     QCOMPARE(shown, QString("frmAbout"));
@@ -466,20 +462,6 @@ void tst_topForm::printWithoutPrinters()
                                 MsgIcon::Information, MsgButtons::Ok, true};
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{noPrinters});
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-void tst_topForm::whenModal(const std::function<void(QDialog *)> &act)
-{
-    // Runs inside the dialog's own event loop, once it is up.
-    auto *poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [poll, act] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            poll->stop();
-            act(dialog);
-        }
-    });
-    poll->start(5);
 }
 
 void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage_data()
@@ -507,7 +489,7 @@ void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage()
     frmKid *kid = page("one\r\ntwo\r\nthree");
     kid->setWindowTitle("three.htm");
     QString shown;
-    whenModal([&](QDialog *dialog) {
+    whenModal([&](QWidget *dialog) {
         shown = dialog->objectName();
         if (auto *goTo = qobject_cast<frmGoTo *>(dialog)) {
             QTest::keyClicks(goTo->txtLineNum, "3");
@@ -534,9 +516,9 @@ void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage()
         QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>{job});
         // The next Print starts on the printer chosen last.
         QString startedOn;
-        whenModal([&](QDialog *dialog) {
+        whenModal([&](QWidget *dialog) {
             startedOn = static_cast<frmPrint *>(dialog)->cboPrinters->currentText();
-            dialog->reject();
+            dialog->close();
         });
         trigger(item);
         QCOMPARE(startedOn, QString("Beta"));

@@ -1,5 +1,7 @@
 // Zevora tests - the colour, page colours, background, special characters,
 // font and rule windows, through their named controls and the frame.
+#include "TestControls.h"
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "CRegSettings.h"
@@ -15,11 +17,9 @@
 #include "topForm.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -46,28 +46,6 @@ struct FakeRecipient : PaletteRecipient
     }
     QStringList received;
 };
-
-// The controls of \a window a person can reach that have no accessible name.
-QStringList unnamedControls(const QWidget *window)
-{
-    QStringList unnamed;
-    for (QWidget *widget : window->findChildren<QWidget *>()) {
-        const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-        if (widget->focusPolicy() != Qt::NoFocus && !widget->objectName().isEmpty() &&
-            (!accessible || accessible->text(QAccessible::Name).isEmpty()))
-            unnamed.append(widget->objectName());
-    }
-    return unnamed;
-}
-
-template <typename T> T *topLevel()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<T *>(window); found && found->isVisible())
-            return found;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -345,10 +323,10 @@ private slots:
         QTest::addColumn<QList<MsgAnswer>>("answers"); // to the boxes shown, in order
         QTest::addColumn<QString>("image");            // txtImage afterwards, all selected
         QTest::addRow("a saved page") << true << QList<MsgAnswer>{} << "img/a.gif";
-        QTest::addRow("never saved, Cancel: the bare name") << false << QList<MsgAnswer>{MsgAnswer::Cancel}
-                                                            << "a.gif";
-        QTest::addRow("never saved, OK, Save As cancelled: stop") << false << QList<MsgAnswer>{MsgAnswer::Ok}
-                                                                  << "";
+        QTest::addRow("never saved, Cancel: the bare name")
+            << false << QList<MsgAnswer>{MsgAnswer::Cancel} << "a.gif";
+        QTest::addRow("never saved, OK, Save As cancelled: stop")
+            << false << QList<MsgAnswer>{MsgAnswer::Ok} << "";
     }
 
     void aDroppedImageGivesItsPathRelativeToThePage()
@@ -358,15 +336,12 @@ private slots:
         QFETCH(QString, image);
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("img"));
-        QFile gif(folder.filePath("img/a.gif"));
         // A GIF header of 10 by 5 pixels is all the image reader needs.
-        QVERIFY(gif.open(QIODevice::WriteOnly) && gif.write("GIF89a\x0a\0\x05\0\0", 11) == 11);
-        gif.close();
+        QVERIFY(writeFile(folder.filePath("img/a.gif"), QByteArray("GIF89a\x0a\0\x05\0\0", 11)));
         frmKid *kid = page("<body>");
         // A page never saved is named in the temporary folder.
         kid->setTag(saved ? folder.filePath("index.htm") : mFuncs::TempFolder() + "Untitled.htm");
-        QFile file(kid->Tag());
-        QVERIFY(!saved || file.open(QIODevice::WriteOnly));
+        QVERIFY(!saved || writeFile(kid->Tag()));
         m_frame->item("mnuTagsDBG")->trigger();
         frmBackground *dialog = topLevel<frmBackground>();
         dialog->txtImage->deselect();
@@ -375,7 +350,7 @@ private slots:
         if (!saved && answers.first() == MsgAnswer::Ok)
             m_services->fileDialogs.answerNext(QString()); // Save As cancelled
         QMimeData drop;
-        drop.setUrls({QUrl::fromLocalFile(gif.fileName())});
+        drop.setUrls({QUrl::fromLocalFile(folder.filePath("img/a.gif"))});
         dialog->txtImage_Drop(&drop);
         QCOMPARE(m_services->messages.shown.size(), answers.size());
         if (!saved)
@@ -489,7 +464,7 @@ private slots:
 private:
     frmKid *page(const QByteArray &text, qsizetype caret = 0);
     template <typename T> T *child() const { return m_frame->findChild<T *>(); }
-    void click(QWidget *window, const char *button) { window->findChild<QAbstractButton *>(button)->click(); }
+    void click(QWidget *window, const char *button) { control<QAbstractButton>(window, button)->click(); }
 
     std::unique_ptr<TestFrame> m_test;
     topForm *m_frame = nullptr;

@@ -110,14 +110,11 @@ private slots:
         QTest::addRow("a missing file") << QByteArray() << " has been moved or deleted." << QString();
         QTest::addRow("a UTF-16 text")
             << QByteArray("\xFF\xFE<\0h\0>\0", 8) << " appears to be a binary file." << QString();
-        QTest::addRow("a file already open") << QByteArray("twice") << " is already open."
-                                             << "refused.htm";
-        QTest::addRow("a file open through a symbolic link") << QByteArray("twice") << " is already open."
-                                                             << "link.htm";
-        QTest::addRow("a file open through a hard link") << QByteArray("twice") << " is already open."
-                                                         << "hard.htm";
-        QTest::addRow("a file open under another spelling") << QByteArray("twice") << " is already open."
-                                                            << "sub/../refused.htm";
+        for (const auto &[how, alias] : {std::pair{"as it is", "refused.htm"},
+                                         {"through a symbolic link", "link.htm"},
+                                         {"through a hard link", "hard.htm"},
+                                         {"under another spelling", "sub/../refused.htm"}})
+            QTest::addRow("a file open %s", how) << QByteArray("twice") << " is already open." << alias;
     }
 
     void theOpenDialogRefuses()
@@ -389,10 +386,7 @@ private slots:
             QVERIFY(QFile::link(path("other.htm"), path("page.htm")));
         } else {
             QVERIFY(writeFile(path("page.htm"), theirs));
-            QFile file(path("page.htm"));
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9)),
-                                     QFileDevice::FileModificationTime));
+            QVERIFY(setModified(path("page.htm"), QDateTime(QDate(2001, 7, 4), QTime(12, 5, 9))));
         }
         m_services->messages.answerNext(MsgAnswer::No);
         QVERIFY(!m_files->SaveDocument(kid));

@@ -1,15 +1,11 @@
 // Zevora tests - files dropped on a page and on the link builder, and the builder's ways out.
-#include "FakeServices.h"
-#include "TestSettings.h"
+#include "TestControls.h"
+#include "TestFrame.h"
 
 #include "frmAnchor.h"
-#include "frmKid.h"
 #include "mFuncs.h"
-#include "richy.h"
-#include "topForm.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMimeData>
@@ -59,22 +55,21 @@ private:
     frmKid *page(const QString &tag);
     frmAnchor *openBuilder();
 
-    std::unique_ptr<TestSettings> m_settings;
-    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<TestFrame> m_test;
+    FakeServices *m_services = nullptr;
+    topForm *m_frame = nullptr;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<topForm> m_frame;
     QPointer<frmAnchor> m_anchor;
 };
 
 void tst_Drops::init()
 {
-    m_settings = std::make_unique<TestSettings>();
-    m_services = std::make_unique<FakeServices>();
-    m_services->sound.available = false;
+    m_test = std::make_unique<TestFrame>();
+    m_services = &m_test->services;
+    m_frame = &m_test->frame;
     m_dir = std::make_unique<QTemporaryDir>();
-    m_frame = std::make_unique<topForm>();
     m_frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
     QVERIFY(QDir(m_dir->path()).mkpath("docs/sub") && QDir(m_dir->path()).mkpath("img/folder"));
     QVERIFY(QFile::copy(OWN_SAMPLES "/grey.png", m_dir->filePath("img/grey.png")));
     for (const char *name : {"docs/page.htm", "docs/sub/p.SHTML", "notes.txt", "img/b.bmp"}) {
@@ -86,18 +81,13 @@ void tst_Drops::init()
 
 void tst_Drops::cleanup()
 {
-    m_services->messages.allowUnscripted(true);
     delete m_anchor;
-    for (frmKid *kid : m_frame->documents())
-        kid->richy->setDataChanged(false);
-    m_frame.reset();
-    m_services.reset();
+    m_test.reset();
 }
 
 frmKid *tst_Drops::page(const QString &tag)
 {
-    frmKid *kid = m_frame->newDocumentWindow();
-    kid->richy->loadText(Text.toUtf8());
+    frmKid *kid = m_test->page(Text.toUtf8());
     kid->richy->setSelStart(Caret);
     kid->setTag(tag);
     return kid;
@@ -106,11 +96,7 @@ frmKid *tst_Drops::page(const QString &tag)
 frmAnchor *tst_Drops::openBuilder()
 {
     m_frame->item("mnuTagsDLink")->trigger();
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *anchor = qobject_cast<frmAnchor *>(window); anchor && anchor->isVisible())
-            m_anchor = anchor;
-    }
-    return m_anchor;
+    return m_anchor = topLevel<frmAnchor>();
 }
 
 void tst_Drops::filesDroppedOnAPageOrABox_data()
@@ -241,18 +227,12 @@ void tst_Drops::everyWayOutOfTheBuilderGivesTheFrameBack_data()
     QTest::addRow("Enter") << "cmdPage" << anchor << "";
     QTest::addRow("Send to Clipboard") << "cmdClip"
                                        << "" << anchor;
-    QTest::addRow("Cancel") << "cmdCancel"
-                            << ""
-                            << "";
-    QTest::addRow("Escape") << "Escape"
-                            << ""
-                            << "";
-    QTest::addRow("the window manager") << "close"
-                                        << ""
-                                        << "";
-    QTest::addRow("its page closing") << "page"
-                                      << ""
-                                      << "";
+    for (const auto &[name, way] : {std::pair{"Cancel", "cmdCancel"},
+                                    {"Escape", "Escape"},
+                                    {"the window manager", "close"},
+                                    {"its page closing", "page"}})
+        QTest::addRow("%s", name) << way << ""
+                                  << "";
 }
 
 void tst_Drops::everyWayOutOfTheBuilderGivesTheFrameBack()

@@ -120,39 +120,26 @@ void tst_TableRules::eachCommandGivesItsBoxOrItsBar_data()
            "dimensions.\n\n"
            "To both increase the speed of rendering and avoid disparity between\ndifferent browsers, it is "
            "recommended that you change the dimensions\nof the table itself.";
+    // The setting found in the cell (in the title, in the text), and the one asked for.
+    const auto previous = [](const char *title, const QString &found, const QString &asked) {
+        return "PREVIOUS " + QString(title) + " SETTING... | A " + found +
+               " setting has been made in this cell (<TD>)" + ColumnAdvice + asked + ".";
+    };
     QTest::addRow("percent on a pixel column")
-        << "cols 2; px 0 0 100; select 0 0" << 1
-        << "PREVIOUS PIXEL SETTING... | A Pixel setting has been made in "
-           "this cell (<TD>)" +
-               ColumnAdvice + "Percentage Width.";
+        << "cols 2; px 0 0 100; select 0 0" << 1 << previous("PIXEL", "Pixel", "Percentage Width");
     QTest::addRow("percent on a ColSpan")
-        << "cols 2; cspan 0 0 2; select 0 0" << 1
-        << "PREVIOUS COLSPAN SETTING... | A ColSpan setting has been made in "
-           "this cell (<TD>)" +
-               ColumnAdvice + "Percentage Width.";
+        << "cols 2; cspan 0 0 2; select 0 0" << 1 << previous("COLSPAN", "ColSpan", "Percentage Width");
     QTest::addRow("pixels on a ColSpan")
-        << "cols 2; cspan 0 0 2; select 0 0" << 2
-        << "PREVIOUS COLSPAN SETTING... | A ColSpan setting has been made in "
-           "this cell (<TD>)" +
-               ColumnAdvice + "Pixel Width.";
+        << "cols 2; cspan 0 0 2; select 0 0" << 2 << previous("COLSPAN", "ColSpan", "Pixel Width");
     QTest::addRow("pixels on a percent column")
-        << "cols 2; pct 0 0 40; select 0 0" << 2
-        << "PREVIOUS PERCENTAGE SETTING... | A Percentage setting has "
-           "been made in this cell (<TD>)" +
-               ColumnAdvice + "Pixel Width.";
+        << "cols 2; pct 0 0 40; select 0 0" << 2 << previous("PERCENTAGE", "Percentage", "Pixel Width");
     QTest::addRow("ColSpan again")
         << "cols 2; cspan 0 0 2; select 0 0" << 3
         << "RESET NEEDED | Please reset the current column setting before proceeding...";
     QTest::addRow("ColSpan on a pixel column")
-        << "cols 2; px 0 0 100; select 0 0" << 3
-        << "PREVIOUS PIXEL SETTING... | A Pixel setting has been made in "
-           "this cell (<TD>)" +
-               ColumnAdvice + "ColSpan.";
+        << "cols 2; px 0 0 100; select 0 0" << 3 << previous("PIXEL", "Pixel", "ColSpan");
     QTest::addRow("ColSpan on a percent column")
-        << "cols 2; pct 0 0 40; select 0 0" << 3
-        << "PREVIOUS PERCENTAGE SETTING... | A Percentage setting has "
-           "been made in this cell (<TD>)" +
-               ColumnAdvice + "ColSpan.";
+        << "cols 2; pct 0 0 40; select 0 0" << 3 << previous("PERCENTAGE", "Percentage", "ColSpan");
     const QString noColSpace = "NO SPACE... | No space available to set ColSpans in this column...";
     const QString noRowSpace = "NO SPACE... | No space available to set RowSpans in this column...";
     QTest::addRow("ColSpan in one column") << "select 0 0" << 3 << noColSpace;
