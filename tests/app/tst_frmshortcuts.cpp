@@ -62,12 +62,11 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("title");
-        const char *titles[] = {
-            "ANCHOR:",          "LINE BREAK", "CENTER:",     "DIVISION:", "EMBED (object)",     "FONT:",
-            "HORIZONTAL RULE:", "IMAGE:",     "BLOCKQUOTE:", "MARQUEE:",  "PREFORMATTED TEXT:", "QUOTE MARK:",
-            "TABLE TAG:",       "EXAMPLE:",   "SPACE:"};
-        for (int row = 2; row <= 16; ++row)
-            QTest::addRow("item %d", row) << row << QString(titles[row - 2]);
+        // The first and last tag items, and one between: a list read one row
+        // off shows another item's reference.
+        QTest::addRow("the first tag") << 2 << QString("ANCHOR:");
+        QTest::addRow("the table tag, by Enter") << 14 << QString("TABLE TAG:");
+        QTest::addRow("the last tag") << 16 << QString("SPACE:");
     }
 
     void clickingATagShowsItsReference()
@@ -75,7 +74,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, title);
         m_services->messages.answerNext(MsgAnswer::Ok);
-        if (row == 15) { // the keyboard reaches the reference too
+        if (row == 14) { // the keyboard reaches the reference too
             m_window->List1->setFocus();
             m_window->List1->setCurrentRow(row);
             QTest::keyClick(m_window->List1, Qt::Key_Return);
