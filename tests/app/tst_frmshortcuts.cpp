@@ -1,5 +1,5 @@
 // Zevora tests - the Key Macros window: its list, the instruction picture and the tag reference boxes.
-#include "FakeServices.h"
+#include "TestFrame.h"
 
 #include "MacroKeys.h"
 #include "MacroKeysPicture.h"
@@ -7,14 +7,12 @@
 #include "Services.h"
 #include "frmShortcuts.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 using namespace Platform;
 
@@ -97,20 +95,15 @@ private slots:
         QString title, text;
         Qt::TextFormat format = Qt::AutoText;
         QMessageBox::StandardButtons buttons;
-        // Looks for the box from inside its own event loop, and closes it.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            closer.stop();
+        whenModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
             title = box->windowTitle();
             text = box->text();
             format = box->textFormat();
             buttons = box->standardButtons();
             box->accept();
         });
-        closer.start(0);
         clickItem(12);
         Services::install(&m_services->messages, nullptr, nullptr);
         QCOMPARE(title, QString("PREFORMATTED TEXT:"));
