@@ -359,15 +359,12 @@ void tst_topForm::quickTagsInsertAtTheCaret()
     trigger("mnuTagsFormList(5)");
     const QString select = kid->richy->textRange(0, QuickTags::formSnippet(5).size());
     QCOMPARE(select, QuickTags::formSnippet(5));
-    QCOMPARE(select.count("\r\n"), 9);
     trigger("mnuTagsFormList(2)"); // a separator inserts nothing
     QCOMPARE(kid->undoStack().stackLevel(), 2);
 
     kid->richy->loadText("");
     trigger("mnuScriptDrops(0)");
     QCOMPARE(kid->richy->Text(), QuickTags::dropSnippet(0));
-    QCOMPARE(kid->richy->Text().count("\r\n"), 5);
-    QVERIFY(!kid->richy->Text().endsWith("\r\n"));
 
     kid->richy->loadText("");
     trigger("mnuTagsDate");
