@@ -1,5 +1,5 @@
 // Zevora tests - the Key Macros window: its list, the instruction picture and the tag reference boxes.
-#include "FakeServices.h"
+#include "TestFrame.h"
 
 #include "MacroKeys.h"
 #include "MacroKeysPicture.h"
@@ -7,14 +7,12 @@
 #include "Services.h"
 #include "frmShortcuts.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 using namespace Platform;
 
@@ -62,12 +60,11 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("title");
-        const char *titles[] = {
-            "ANCHOR:",          "LINE BREAK", "CENTER:",     "DIVISION:", "EMBED (object)",     "FONT:",
-            "HORIZONTAL RULE:", "IMAGE:",     "BLOCKQUOTE:", "MARQUEE:",  "PREFORMATTED TEXT:", "QUOTE MARK:",
-            "TABLE TAG:",       "EXAMPLE:",   "SPACE:"};
-        for (int row = 2; row <= 16; ++row)
-            QTest::addRow("item %d", row) << row << QString(titles[row - 2]);
+        // The first and last tag items, and one between: a list read one row
+        // off shows another item's reference.
+        QTest::addRow("the first tag") << 2 << QString("ANCHOR:");
+        QTest::addRow("the table tag, by Enter") << 14 << QString("TABLE TAG:");
+        QTest::addRow("the last tag") << 16 << QString("SPACE:");
     }
 
     void clickingATagShowsItsReference()
@@ -75,7 +72,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, title);
         m_services->messages.answerNext(MsgAnswer::Ok);
-        if (row == 15) { // the keyboard reaches the reference too
+        if (row == 14) { // the keyboard reaches the reference too
             m_window->List1->setFocus();
             m_window->List1->setCurrentRow(row);
             QTest::keyClick(m_window->List1, Qt::Key_Return);
@@ -98,20 +95,15 @@ private slots:
         QString title, text;
         Qt::TextFormat format = Qt::AutoText;
         QMessageBox::StandardButtons buttons;
-        // Looks for the box from inside its own event loop, and closes it.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            closer.stop();
+        whenModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
             title = box->windowTitle();
             text = box->text();
             format = box->textFormat();
             buttons = box->standardButtons();
             box->accept();
         });
-        closer.start(0);
         clickItem(12);
         Services::install(&m_services->messages, nullptr, nullptr);
         QCOMPARE(title, QString("PREFORMATTED TEXT:"));

@@ -141,10 +141,7 @@ private slots:
         cTxt2HTML converter(text);
         QVERIFY(!converter.toHTML());
         QCOMPARE(converter.txt1(), text);
-        QVERIFY(converter.note().has_value());
-        QCOMPARE(converter.note()->title, QString("txt2htm Note:"));
-        QCOMPARE(converter.note()->text, QString("You seem to have included a link without end...\n"
-                                                 "Please check your text and try again."));
+        QVERIFY(converter.note().has_value()); // its words: tst_topform and tst_txt2html_tool
 
         converter.setTxt1("a<b");
         QVERIFY(converter.toHTML());

@@ -1,4 +1,5 @@
 // Zevora tests - the spell check through tool 10 and the Spelling window's controls.
+#include "TestControls.h"
 #include "TestFrame.h"
 
 #include "frmSpell.h"
@@ -37,8 +38,6 @@ private slots:
     void theLocaleLanguageElseEnUsElseTheFirst();
 
 private:
-    frmSpell *window() const;
-
     std::unique_ptr<TestFrame> m_test;
     FakeServices *m_services = nullptr;
 };
@@ -55,15 +54,6 @@ void tst_frmSpell::init()
 void tst_frmSpell::cleanup()
 {
     m_test.reset();
-}
-
-frmSpell *tst_frmSpell::window() const
-{
-    for (frmSpell *spell : m_test->frame.findChildren<frmSpell *>()) {
-        if (spell->isVisible())
-            return spell;
-    }
-    return nullptr;
 }
 
 void tst_frmSpell::eachAnswerLeavesItsText_data()
@@ -113,7 +103,7 @@ void tst_frmSpell::eachAnswerLeavesItsText()
     m_test->frame.Picture1_Click(Tool::Spelling);
     QStringList stopped;
     for (const QString &answer : answers) {
-        frmSpell *spell = window();
+        frmSpell *spell = topLevel<frmSpell>();
         QVERIFY(spell);
         QVERIFY(spell->isModal());
         stopped.append(spell->txtContext->textCursor().selectedText());
@@ -131,7 +121,7 @@ void tst_frmSpell::eachAnswerLeavesItsText()
         if (name.startsWith("cmd"))
             spell->findChild<QPushButton *>(name)->click();
     }
-    QVERIFY(!window());
+    QVERIFY(!topLevel<frmSpell>());
     QCOMPARE(stopped.join(u'|'), stops.join(u'|'));
     QCOMPARE(kid->richy->Text(), after);
     QCOMPARE(kid->undoStack().stackLevel(), after == page ? 0 : 1);
@@ -147,7 +137,7 @@ void tst_frmSpell::theWindowShowsTheWordInItsLine()
     m_test->page(("first line\n" + line).toUtf8());
     m_services->spelling.known += {"first", "line", "and", "rest", "of", "it", "next"};
     m_test->frame.Picture1_Click(Tool::Spelling);
-    frmSpell *spell = window();
+    frmSpell *spell = topLevel<frmSpell>();
     QVERIFY(spell);
     QCOMPARE(spell->windowTitle(), "Spelling");
     // About 120 characters: the rest of the line after the word, the room left before it.
@@ -160,7 +150,7 @@ void tst_frmSpell::theWindowShowsTheWordInItsLine()
     QTest::keyClicks(spell->txtChangeTo, "word");
     QVERIFY(spell->cmdChange->isEnabled());
     QTest::keyClick(spell, Qt::Key_Escape);
-    QVERIFY(!window());
+    QVERIFY(!topLevel<frmSpell>());
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{kCompleted});
 }
 
@@ -196,7 +186,7 @@ void tst_frmSpell::bothModesAreOneStepAndKeepEveryOtherCharacter()
         kid->richy->select(begin, text.size() - begin);
     m_test->frame.Picture1_Click(Tool::Spelling);
     QList<QByteArray> expected{page};
-    while (frmSpell *spell = window()) {
+    while (frmSpell *spell = topLevel<frmSpell>()) {
         spell->txtChangeTo->setText("the");
         spell->cmdChange->click();
         expected.append(expected.last());
@@ -246,11 +236,11 @@ void tst_frmSpell::failuresLeaveThePageAsItWas()
     m_services->spelling.failAtCheck = failAtCheck;
     frmKid *kid = m_test->page(page.toUtf8());
     m_test->frame.Picture1_Click(Tool::Spelling);
-    if (frmSpell *spell = window()) {
+    if (frmSpell *spell = topLevel<frmSpell>()) {
         spell->txtChangeTo->setText("the");
         spell->cmdChange->click();
     }
-    QVERIFY(!window());
+    QVERIFY(!topLevel<frmSpell>());
     QCOMPARE(m_services->messages.shown, boxes);
     QCOMPARE(kid->richy->Text(), page);
     QVERIFY(kid->undoStack().isEmpty());

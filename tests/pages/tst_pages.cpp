@@ -1,6 +1,7 @@
 // Zevora tests - templates (adding, organizing, the menu, opening one) and the
 // browser preview, through the fake shell and through the real one with a
 // browser script of the test's own as the desktop's default.
+#include "TestFiles.h"
 #include "TestFrame.h"
 
 #include "CRegSettings.h"
@@ -34,16 +35,10 @@ MessageBox note(const QString &text, MsgIcon icon = MsgIcon::None, MsgButtons bu
 {
     return {"Zevora Note:", text, icon, buttons, true};
 }
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+// Writes the file at \a path, its folders made first.
 void write(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && writeFile(path, bytes));
 }
 // The file's mode bits: 0444 is read-only for everyone (QFile's "User"
 // permissions would tell what the test's user, maybe root, may do).
@@ -130,7 +125,7 @@ void tst_Pages::addingWritesAReadOnlyCopyAndLeavesThePage()
     dialog.txtFilename->setText("home.htm");
     QTest::mouseClick(dialog.cmdEnter, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(readAll(inFolder("home.htm")), (text + "\r\n").toUtf8());
+    QCOMPARE(readFile(inFolder("home.htm")), (text + "\r\n").toUtf8());
     QCOMPARE(mode(inFolder("home.htm")), 0444);
     QVERIFY(kid->richy->DataChanged() && kid->encoding() == PageEncoding::Windows1252);
     QCOMPARE(kid->Tag() + kid->windowTitle(), path("page.htm") + "page.htm");
@@ -222,7 +217,7 @@ void tst_Pages::organizeRenamesAndDeletes()
     m_services->messages.answerNext(MsgAnswer::Yes);
     templates()->deleteTemplate(0);
     QVERIFY(!QFile::exists(inFolder("work.htm")));
-    QCOMPARE(readAll(path(".qttest/share/Trash/files/work.htm")), QByteArray("x\r\n"));
+    QCOMPARE(readFile(path(".qttest/share/Trash/files/work.htm")), QByteArray("x\r\n"));
     QCOMPARE(templates()->storedTemplates(), (QList<Template>{{"Start & End", "home.htm"}}));
 }
 
@@ -264,7 +259,7 @@ void tst_Pages::openingATemplateGivesANewPageWithoutAFile()
     QTest::keyClicks(kid->richy, "x");
     m_services->fileDialogs.answerNext(QString());
     QVERIFY(!m_frame->files()->SaveDocument(kid));
-    QCOMPARE(readAll(tag), QByteArray("theirs"));
+    QCOMPARE(readFile(tag), QByteArray("theirs"));
     // A name that holds a separator leads into no folder.
     QVERIFY(templates()->addTemplate(kid, "a/b", "ab.htm"));
     QCOMPARE(templates()->mnuOptsTempList_Click(0)->Tag(), mFuncs::TempFolder() + "a_b");
@@ -332,7 +327,7 @@ void tst_Pages::theFileShown()
     QCOMPARE(start.bytes, ownFile ? kUsers : QByteArray("<p>page</p>\r\n"));
     QCOMPARE(m_frame->preview()->pendingCopies(), ownFile ? QStringList() : QStringList{path(shown)});
     for (const QString &name : taken)
-        QCOMPARE(readAll(path(name)), kUsers);
+        QCOMPARE(readFile(path(name)), kUsers);
     // The page is as it was.
     QVERIFY(kid->richy->DataChanged() == modified && kid->encoding() == PageEncoding::Windows1252);
     QCOMPARE(kid->Tag() + "|" + kid->windowTitle(), path(tag) + "|" + caption);
@@ -453,8 +448,8 @@ void tst_Pages::theDesktopsBrowserGetsTheCopyInThePagesFolder()
         QCOMPARE(m_services->messages.shown.first().text, QString("Could not find associated browser"));
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record + ".folder"), 10000);
-        QCOMPARE(readAll(record + ".copy"), QByteArray("<p>page</p>\r\n"));
-        QCOMPARE(QString::fromUtf8(readAll(record + ".folder")), folder + "\n" + folder + "/$$index page.htm\n");
+        QCOMPARE(readFile(record + ".copy"), QByteArray("<p>page</p>\r\n"));
+        QCOMPARE(QString::fromUtf8(readFile(record + ".folder")), folder + "\n" + folder + "/$$index page.htm\n");
     }
     QGuiApplication::setDesktopFileName(QString());
 }
