@@ -275,9 +275,21 @@ bool SpellScanner::scanWords(Word &word)
                 continue;
             }
         }
-        // A word cut by the range's edges yields its part inside.
-        const qsizetype from = std::max(start, m_begin);
-        const qsizetype to = std::min(at, m_end);
+        // A word cut by the range's edges yields its part inside: the whole
+        // characters, references included, that lie in the range.
+        qsizetype from = start;
+        qsizetype to = at;
+        if (start < m_begin || at > m_end) {
+            std::swap(from, to);
+            for (qsizetype i = start; i < at;) {
+                const qsizetype next = i + atomAt(m_page, i).length;
+                if (i >= m_begin && next <= m_end) {
+                    from = std::min(from, i);
+                    to = std::max(to, next);
+                }
+                i = next;
+            }
+        }
         if (junk || to <= from)
             continue;
         word.start = from;
