@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QStringDecoder>
 
@@ -76,6 +77,28 @@ richy::richy(QWidget *parent) : QsciScintilla(parent)
 
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &richy::onModified);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &richy::onUpdateUi);
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &richy::onStyleNeeded);
+    // QScintilla's own update handler asks for the caret's column (a count
+    // from the start of its line) on every update, only to report
+    // cursorPositionChanged(). It runs only while something listens to that.
+    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+}
+
+void richy::connectNotify(const QMetaMethod &signal)
+{
+    QsciScintilla::connectNotify(signal);
+    if (signal == QMetaMethod::fromSignal(&QsciScintilla::cursorPositionChanged) && !m_columnReports) {
+        m_columnReports = true;
+        connect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+    }
+}
+
+// The page has one style and text comes in with it: what the control asks
+// to have styled only needs to be marked as done, or every paint would ask
+// again for the whole line.
+void richy::onStyleNeeded(int position)
+{
+    sci(SCI_STARTSTYLING, position, 0);
 }
 
 richy::~richy() = default;
@@ -108,6 +131,9 @@ void richy::configureEditor()
     sci(SCI_SETMULTIPLESELECTION, 0);
     sci(SCI_SETPASTECONVERTENDINGS, 1);
     sci(SCI_INDICSETSTYLE, kPreeditIndicator, INDIC_COMPOSITIONTHICK);
+    // Lay out again only what changed: without a layout cache every paint
+    // and caret move lays out each visible line in full.
+    sci(SCI_SETLAYOUTCACHE, SC_CACHE_CARET);
 
     // Positions are UTF-16 indexes: let Scintilla keep the per-line index.
     sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
@@ -215,46 +241,72 @@ void richy::ensureLineIndex() const
     }
 }
 
+// Counting code units is linear in the distance counted: every conversion
+// counts from the nearest place whose index is known (the start of the line
+// or a point kept in m_points), never from the start of a long line again.
+void richy::updatePoints() const
+{
+    if (m_pointsInsert.bytePos < 0)
+        return;
+    const PendingInsert insert = std::exchange(m_pointsInsert, PendingInsert{});
+    m_points.inserted(insert.bytePos, insert.byteLength, countedUnits(insert.bytePos, insert.byteLength));
+}
+
+qsizetype richy::countedUnits(long bytePos, long byteLength) const
+{
+    // Longer spans (a whole page loaded or cleared) are not counted: the
+    // points behind them are forgotten instead.
+    constexpr long kLongestCount = 64 * 1024;
+    return byteLength > kLongestCount ? -1 : sci(SCI_COUNTCODEUNITS, bytePos, bytePos + byteLength);
+}
+
 qsizetype richy::toIndex(long bytePos) const
 {
     ensureLineIndex();
+    updatePoints();
     const long line = sci(SCI_LINEFROMPOSITION, bytePos);
-    const long lineStart = sci(SCI_POSITIONFROMLINE, line);
-    return sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16) +
-           sci(SCI_COUNTCODEUNITS, lineStart, bytePos);
+    const IndexPoints::Point lineStart{sci(SCI_POSITIONFROMLINE, line),
+                                       sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16)};
+    const IndexPoints::Point base = m_points.nearestByByte(bytePos, lineStart);
+    const qsizetype index = bytePos >= base.bytePos
+                                ? base.index + sci(SCI_COUNTCODEUNITS, base.bytePos, bytePos)
+                                : base.index - sci(SCI_COUNTCODEUNITS, bytePos, base.bytePos);
+    m_points.remember(bytePos, index);
+    return index;
 }
 
 long richy::toBytePos(qsizetype index) const
 {
     ensureLineIndex();
+    updatePoints();
     if (index <= 0)
         return 0;
-    const long length = sci(SCI_GETLENGTH);
     const long line = sci(SCI_LINEFROMINDEXPOSITION, index, SC_LINECHARACTERINDEX_UTF16);
-    const long lineStart = sci(SCI_POSITIONFROMLINE, line);
-    qsizetype offset = index - sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16);
-    if (offset <= 0)
-        return lineStart;
+    const IndexPoints::Point lineStart{sci(SCI_POSITIONFROMLINE, line),
+                                       sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16)};
+    const IndexPoints::Point base = m_points.nearestByIndex(index, lineStart);
+    const qsizetype offset = index - base.index;
+    if (offset == 0)
+        return base.bytePos;
     // Scintilla answers 0 for a count that ends inside a surrogate pair or
-    // past the end of the page: step back to the nearest whole character.
-    while (offset > 0) {
-        const long pos = sci(SCI_POSITIONRELATIVECODEUNITS, lineStart, long(offset));
-        if (pos > 0)
-            return pos;
-        if (index >= textLength())
-            return length;
-        --offset;
+    // past the end of the page: then the index is the end of the page, or
+    // one unit back is the start of the pair.
+    long pos = sci(SCI_POSITIONRELATIVECODEUNITS, base.bytePos, long(offset));
+    if (pos > 0) {
+        m_points.remember(pos, index);
+        return pos;
     }
-    return lineStart;
+    if (index >= textLength())
+        return sci(SCI_GETLENGTH);
+    if (offset == 1)
+        return base.bytePos;
+    pos = sci(SCI_POSITIONRELATIVECODEUNITS, base.bytePos, long(offset - 1));
+    return pos > 0 ? pos : lineStart.bytePos;
 }
 
 qsizetype richy::textLength() const
 {
-    ensureLineIndex();
-    const long lastLine = sci(SCI_GETLINECOUNT) - 1;
-    const long lastLineStart = sci(SCI_POSITIONFROMLINE, lastLine);
-    return sci(SCI_INDEXPOSITIONFROMLINE, lastLine, SC_LINECHARACTERINDEX_UTF16) +
-           sci(SCI_COUNTCODEUNITS, lastLineStart, sci(SCI_GETLENGTH));
+    return toIndex(sci(SCI_GETLENGTH));
 }
 
 qsizetype richy::lineFromIndex(qsizetype index) const
@@ -468,11 +520,19 @@ void richy::onModified(int position, int modificationType, const char *, int len
                        int)
 {
     m_textChangedSinceNotify = true;
+    updatePoints();
     if (m_unrecordedDepth == 0)
         recordChange(position, modificationType, length);
     // Last: positions above are converted with the index as it is before
     // this change.
     noteLineBreakSplitOrJoin(position, modificationType, length);
+    if (modificationType & SC_MOD_BEFOREDELETE) {
+        m_points.removed(position, length, countedUnits(position, length));
+    } else if (modificationType & SC_MOD_BEFOREINSERT) {
+        // Counted once the text is in, at the next conversion or change
+        // (nothing converts positions between this notice and the insertion).
+        m_pointsInsert = PendingInsert{position, length, 0};
+    }
 }
 
 void richy::recordChange(int position, int modificationType, int length)

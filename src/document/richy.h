@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditStep.h"
+#include "IndexPoints.h"
 #include "StepBuilder.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -116,6 +117,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void connectNotify(const QMetaMethod &signal) override;
     QMimeData *toMimeData(const QByteArray &text, bool rectangular) const override;
 
 private:
@@ -133,6 +135,9 @@ private:
     void onModified(int position, int modificationType, const char *text, int length, int linesAdded,
                     int line, int foldLevelNow, int foldLevelPrev, int token, int annotationLinesAdded);
     void onUpdateUi(int updated);
+    void onStyleNeeded(int position);
+    void updatePoints() const;
+    qsizetype countedUnits(long bytePos, long byteLength) const;
     void recordChange(int position, int modificationType, int length);
     void flushPendingInsert();
     void noteLineBreakSplitOrJoin(int position, int modificationType, int length);
@@ -167,6 +172,12 @@ private:
     mutable bool m_rebuildLineIndex = false;
     mutable long m_checkInsertPos = -1;
     mutable long m_checkInsertLength = 0;
+
+    // Known indexes, and an insertion whose code units are counted once the
+    // text is in.
+    mutable IndexPoints m_points;
+    mutable PendingInsert m_pointsInsert;
+    bool m_columnReports = false;
 
     StepBuilder m_builder;
     PendingInsert m_pendingInsert;
