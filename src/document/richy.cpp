@@ -321,7 +321,15 @@ qsizetype richy::lineStartIndex(qsizetype line) const
     return sci(SCI_INDEXPOSITIONFROMLINE, long(line), SC_LINECHARACTERINDEX_UTF16);
 }
 
-QString richy::bytesToString(long bytePos, long byteLength) const
+// --- the passage between the control and the page ------------------------------
+// What the control holds and the page's text meet here and nowhere else:
+// every text read from the control goes through pageText() or textBytes(),
+// every text put into it through controlBytes() and then replaceTarget() or
+// setAllBytes(), every position through toIndex() and toBytePos(). Anything
+// the control would hold only for display is taken out or put in here, and
+// isPageText() lets the code that writes the page check what it writes.
+
+QString richy::pageText(long bytePos, long byteLength) const
 {
     if (byteLength <= 0)
         return {};
@@ -329,13 +337,9 @@ QString richy::bytesToString(long bytePos, long byteLength) const
     return fromUtf8(bytes, byteLength);
 }
 
-// --- text and selection ------------------------------------------------------
-
-QString richy::Text() const
+QByteArray richy::controlBytes(QStringView text) const
 {
-    const long length = sci(SCI_GETLENGTH);
-    const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
-    return fromUtf8(bytes, length);
+    return text.toUtf8();
 }
 
 QByteArrayView richy::textBytes() const
@@ -344,10 +348,36 @@ QByteArrayView richy::textBytes() const
     return QByteArrayView(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), length);
 }
 
+bool richy::isPageText(QByteArrayView utf8) const
+{
+    return utf8.size() == sci(SCI_GETLENGTH);
+}
+
+// Every text goes into the control with its length: a NUL is a character of
+// the page like any other, never the end of the text.
+void richy::replaceTarget(long from, long to, QByteArrayView utf8)
+{
+    sci(SCI_SETTARGETRANGE, from, to);
+    sci(SCI_REPLACETARGET, utf8.size(), textPointer(utf8));
+}
+
+void richy::setAllBytes(QByteArrayView utf8)
+{
+    sci(SCI_CLEARALL);
+    sci(SCI_APPENDTEXT, utf8.size(), textPointer(utf8));
+}
+
+// --- text and selection ------------------------------------------------------
+
+QString richy::Text() const
+{
+    return pageText(0, sci(SCI_GETLENGTH));
+}
+
 QString richy::textRange(qsizetype start, qsizetype length) const
 {
     const long from = toBytePos(start);
-    return bytesToString(from, toBytePos(start + length) - from);
+    return pageText(from, toBytePos(start + length) - from);
 }
 
 qsizetype richy::SelStart() const
@@ -365,7 +395,7 @@ qsizetype richy::SelLength() const
 QString richy::SelText() const
 {
     const long from = sci(SCI_GETSELECTIONSTART);
-    return bytesToString(from, sci(SCI_GETSELECTIONEND) - from);
+    return pageText(from, sci(SCI_GETSELECTIONEND) - from);
 }
 
 void richy::setSelStart(qsizetype start)
@@ -393,24 +423,10 @@ void richy::setSelText(const QString &text)
     removePreedit(PreeditSelection::Keep);
     ActionScope action(this);
     const long from = sci(SCI_GETSELECTIONSTART);
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = controlBytes(text);
     replaceTarget(from, sci(SCI_GETSELECTIONEND), utf8);
     const long caret = from + long(utf8.size());
     sci(SCI_SETSEL, caret, caret);
-}
-
-// Every text goes into the control with its length: a NUL is a character of
-// the page like any other, never the end of the text.
-void richy::replaceTarget(long from, long to, QByteArrayView utf8)
-{
-    sci(SCI_SETTARGETRANGE, from, to);
-    sci(SCI_REPLACETARGET, utf8.size(), textPointer(utf8));
-}
-
-void richy::setAllBytes(QByteArrayView utf8)
-{
-    sci(SCI_CLEARALL);
-    sci(SCI_APPENDTEXT, utf8.size(), textPointer(utf8));
 }
 
 QString richy::lineBreak() const
@@ -469,7 +485,7 @@ void richy::replaceBytes(long from, long to, const QString &text)
 {
     commitPending();
     ++m_unrecordedDepth;
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = controlBytes(text);
     replaceTarget(from, to, utf8);
     const long caret = from + long(utf8.size());
     sci(SCI_SETSEL, caret, caret);
@@ -489,7 +505,7 @@ void richy::replaceAllUnrecorded(const QString &text)
     removePreedit(PreeditSelection::Keep);
     commitPending();
     ++m_unrecordedDepth;
-    setAllBytes(text.toUtf8());
+    setAllBytes(controlBytes(text));
     sci(SCI_DOCUMENTEND);
     --m_unrecordedDepth;
     notifySelectionIfMoved();
@@ -541,7 +557,7 @@ void richy::recordChange(int position, int modificationType, int length)
     const auto reader = [this](qsizetype start, qsizetype count) { return textRange(start, count); };
     const qsizetype index = toIndex(position);
     if (modificationType & SC_MOD_BEFOREDELETE) {
-        const QString removed = bytesToString(position, length);
+        const QString removed = pageText(position, length);
         m_builder.cover(index, removed.size(), reader);
         m_builder.removed(index, removed.size());
     } else if (modificationType & SC_MOD_BEFOREINSERT) {
@@ -556,7 +572,7 @@ void richy::flushPendingInsert()
     if (m_pendingInsert.bytePos < 0)
         return;
     const PendingInsert pending = std::exchange(m_pendingInsert, PendingInsert{});
-    m_builder.inserted(pending.index, bytesToString(pending.bytePos, pending.byteLength));
+    m_builder.inserted(pending.index, pageText(pending.bytePos, pending.byteLength));
 }
 
 void richy::commitPending()
@@ -671,12 +687,12 @@ void richy::showPreedit(const QString &text, int cursor)
     m_preeditCaret = sci(SCI_GETCURRENTPOS);
     // Behind the selection, so that the selection keeps its place.
     const long at = std::max(m_preeditAnchor, m_preeditCaret);
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = controlBytes(text);
     ++m_unrecordedDepth;
     replaceTarget(at, at, utf8);
     sci(SCI_SETINDICATORCURRENT, kPreeditIndicator);
     sci(SCI_INDICATORFILLRANGE, at, long(utf8.size()));
-    const long caret = at + long(text.left(cursor).toUtf8().size());
+    const long caret = at + long(controlBytes(QStringView(text).left(cursor)).size());
     sci(SCI_SETSEL, caret, caret);
     --m_unrecordedDepth;
     m_preeditPos = at;
@@ -726,7 +742,7 @@ QMimeData *richy::toMimeData(const QByteArray &text, bool rectangular) const
     if (rectangular || from == to)
         return QsciScintilla::toMimeData(text, rectangular);
     auto *mime = new QMimeData;
-    mime->setText(bytesToString(from, to - from));
+    mime->setText(pageText(from, to - from));
     return mime;
 }
 
@@ -796,7 +812,7 @@ bool richy::dropTextWithNul(QDropEvent *e)
         if (pos > to)
             pos -= to - from;
     }
-    const QByteArray utf8 = toPageLineBreaks(text).toUtf8();
+    const QByteArray utf8 = controlBytes(toPageLineBreaks(text));
     replaceTarget(pos, pos, utf8);
     sci(SCI_SETSEL, pos, pos + long(utf8.size()));
     e->acceptProposedAction();

@@ -29,6 +29,10 @@ public:
     /// The page text as Scintilla holds it, in UTF-8, without copying it.
     /// Valid until the next change of the page.
     QByteArrayView textBytes() const;
+    /// Whether \a utf8 can be the page's whole text in UTF-8: code that
+    /// writes the page checks that nothing the control holds only for
+    /// display reached the bytes it writes.
+    bool isPageText(QByteArrayView utf8) const;
     /// The length of the page text, without copying it.
     qsizetype textLength() const;
     /// The Text index of the character that starts at \a offset of
@@ -127,7 +131,8 @@ private:
     long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     long toBytePos(qsizetype index) const;
     qsizetype toIndex(long bytePos) const;
-    QString bytesToString(long bytePos, long byteLength) const;
+    QString pageText(long bytePos, long byteLength) const;
+    QByteArray controlBytes(QStringView text) const;
     void replaceBytes(long from, long to, const QString &text);
 
     void configureEditor();

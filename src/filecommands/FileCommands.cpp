@@ -349,6 +349,10 @@ FileCommands::WriteResult FileCommands::write(frmKid *document, const QString &p
     // The editor holds the page in UTF-8: a UTF-8 page is written from its
     // buffer as it is, a Windows-1252 page converted byte by byte.
     const QByteArrayView utf8 = document->richy->textBytes();
+#ifdef ZEVORA_CHECK_WRITES
+    if (!document->richy->isPageText(utf8))
+        qFatal("The bytes of a page to be written hold more than the page's text");
+#endif
     std::optional<QByteArray> converted;
     if (document->encoding() == PageEncoding::Windows1252) {
         converted = TextCodec::windows1252FromUtf8(utf8);
