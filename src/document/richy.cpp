@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QStringDecoder>
 
@@ -76,6 +77,28 @@ richy::richy(QWidget *parent) : QsciScintilla(parent)
 
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &richy::onModified);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &richy::onUpdateUi);
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &richy::onStyleNeeded);
+    // QScintilla's own update handler asks for the caret's column (a count
+    // from the start of its line) on every update, only to report
+    // cursorPositionChanged(). It runs only while something listens to that.
+    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+}
+
+void richy::connectNotify(const QMetaMethod &signal)
+{
+    QsciScintilla::connectNotify(signal);
+    if (signal == QMetaMethod::fromSignal(&QsciScintilla::cursorPositionChanged) && !m_columnReports) {
+        m_columnReports = true;
+        connect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+    }
+}
+
+// The page has one style and text comes in with it: what the control asks
+// to have styled only needs to be marked as done, or every paint would ask
+// again for the whole line.
+void richy::onStyleNeeded(int position)
+{
+    sci(SCI_STARTSTYLING, position, 0);
 }
 
 richy::~richy() = default;
@@ -108,6 +131,9 @@ void richy::configureEditor()
     sci(SCI_SETMULTIPLESELECTION, 0);
     sci(SCI_SETPASTECONVERTENDINGS, 1);
     sci(SCI_INDICSETSTYLE, kPreeditIndicator, INDIC_COMPOSITIONTHICK);
+    // Lay out again only what changed: without a layout cache every paint
+    // and caret move lays out each visible line in full.
+    sci(SCI_SETLAYOUTCACHE, SC_CACHE_CARET);
 
     // Positions are UTF-16 indexes: let Scintilla keep the per-line index.
     sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
@@ -215,46 +241,72 @@ void richy::ensureLineIndex() const
     }
 }
 
+// Counting code units is linear in the distance counted: every conversion
+// counts from the nearest place whose index is known (the start of the line
+// or a point kept in m_points), never from the start of a long line again.
+void richy::updatePoints() const
+{
+    if (m_pointsInsert.bytePos < 0)
+        return;
+    const PendingInsert insert = std::exchange(m_pointsInsert, PendingInsert{});
+    m_points.inserted(insert.bytePos, insert.byteLength, countedUnits(insert.bytePos, insert.byteLength));
+}
+
+qsizetype richy::countedUnits(long bytePos, long byteLength) const
+{
+    // Longer spans (a whole page loaded or cleared) are not counted: the
+    // points behind them are forgotten instead.
+    constexpr long kLongestCount = 64 * 1024;
+    return byteLength > kLongestCount ? -1 : sci(SCI_COUNTCODEUNITS, bytePos, bytePos + byteLength);
+}
+
 qsizetype richy::toIndex(long bytePos) const
 {
     ensureLineIndex();
+    updatePoints();
     const long line = sci(SCI_LINEFROMPOSITION, bytePos);
-    const long lineStart = sci(SCI_POSITIONFROMLINE, line);
-    return sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16) +
-           sci(SCI_COUNTCODEUNITS, lineStart, bytePos);
+    const IndexPoints::Point lineStart{sci(SCI_POSITIONFROMLINE, line),
+                                       sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16)};
+    const IndexPoints::Point base = m_points.nearestByByte(bytePos, lineStart);
+    const qsizetype index = bytePos >= base.bytePos
+                                ? base.index + sci(SCI_COUNTCODEUNITS, base.bytePos, bytePos)
+                                : base.index - sci(SCI_COUNTCODEUNITS, bytePos, base.bytePos);
+    m_points.remember(bytePos, index);
+    return index;
 }
 
 long richy::toBytePos(qsizetype index) const
 {
     ensureLineIndex();
+    updatePoints();
     if (index <= 0)
         return 0;
-    const long length = sci(SCI_GETLENGTH);
     const long line = sci(SCI_LINEFROMINDEXPOSITION, index, SC_LINECHARACTERINDEX_UTF16);
-    const long lineStart = sci(SCI_POSITIONFROMLINE, line);
-    qsizetype offset = index - sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16);
-    if (offset <= 0)
-        return lineStart;
+    const IndexPoints::Point lineStart{sci(SCI_POSITIONFROMLINE, line),
+                                       sci(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16)};
+    const IndexPoints::Point base = m_points.nearestByIndex(index, lineStart);
+    const qsizetype offset = index - base.index;
+    if (offset == 0)
+        return base.bytePos;
     // Scintilla answers 0 for a count that ends inside a surrogate pair or
-    // past the end of the page: step back to the nearest whole character.
-    while (offset > 0) {
-        const long pos = sci(SCI_POSITIONRELATIVECODEUNITS, lineStart, long(offset));
-        if (pos > 0)
-            return pos;
-        if (index >= textLength())
-            return length;
-        --offset;
+    // past the end of the page: then the index is the end of the page, or
+    // one unit back is the start of the pair.
+    long pos = sci(SCI_POSITIONRELATIVECODEUNITS, base.bytePos, long(offset));
+    if (pos > 0) {
+        m_points.remember(pos, index);
+        return pos;
     }
-    return lineStart;
+    if (index >= textLength())
+        return sci(SCI_GETLENGTH);
+    if (offset == 1)
+        return base.bytePos;
+    pos = sci(SCI_POSITIONRELATIVECODEUNITS, base.bytePos, long(offset - 1));
+    return pos > 0 ? pos : lineStart.bytePos;
 }
 
 qsizetype richy::textLength() const
 {
-    ensureLineIndex();
-    const long lastLine = sci(SCI_GETLINECOUNT) - 1;
-    const long lastLineStart = sci(SCI_POSITIONFROMLINE, lastLine);
-    return sci(SCI_INDEXPOSITIONFROMLINE, lastLine, SC_LINECHARACTERINDEX_UTF16) +
-           sci(SCI_COUNTCODEUNITS, lastLineStart, sci(SCI_GETLENGTH));
+    return toIndex(sci(SCI_GETLENGTH));
 }
 
 qsizetype richy::lineFromIndex(qsizetype index) const
@@ -269,7 +321,15 @@ qsizetype richy::lineStartIndex(qsizetype line) const
     return sci(SCI_INDEXPOSITIONFROMLINE, long(line), SC_LINECHARACTERINDEX_UTF16);
 }
 
-QString richy::bytesToString(long bytePos, long byteLength) const
+// --- the passage between the control and the page ------------------------------
+// What the control holds and the page's text meet here and nowhere else:
+// every text read from the control goes through pageText() or textBytes(),
+// every text put into it through controlBytes() and then replaceTarget() or
+// setAllBytes(), every position through toIndex() and toBytePos(). Anything
+// the control would hold only for display is taken out or put in here, and
+// isPageText() lets the code that writes the page check what it writes.
+
+QString richy::pageText(long bytePos, long byteLength) const
 {
     if (byteLength <= 0)
         return {};
@@ -277,13 +337,9 @@ QString richy::bytesToString(long bytePos, long byteLength) const
     return fromUtf8(bytes, byteLength);
 }
 
-// --- text and selection ------------------------------------------------------
-
-QString richy::Text() const
+QByteArray richy::controlBytes(QStringView text) const
 {
-    const long length = sci(SCI_GETLENGTH);
-    const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
-    return fromUtf8(bytes, length);
+    return text.toUtf8();
 }
 
 QByteArrayView richy::textBytes() const
@@ -292,10 +348,36 @@ QByteArrayView richy::textBytes() const
     return QByteArrayView(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), length);
 }
 
+bool richy::isPageText(QByteArrayView utf8) const
+{
+    return utf8.size() == sci(SCI_GETLENGTH);
+}
+
+// Every text goes into the control with its length: a NUL is a character of
+// the page like any other, never the end of the text.
+void richy::replaceTarget(long from, long to, QByteArrayView utf8)
+{
+    sci(SCI_SETTARGETRANGE, from, to);
+    sci(SCI_REPLACETARGET, utf8.size(), textPointer(utf8));
+}
+
+void richy::setAllBytes(QByteArrayView utf8)
+{
+    sci(SCI_CLEARALL);
+    sci(SCI_APPENDTEXT, utf8.size(), textPointer(utf8));
+}
+
+// --- text and selection ------------------------------------------------------
+
+QString richy::Text() const
+{
+    return pageText(0, sci(SCI_GETLENGTH));
+}
+
 QString richy::textRange(qsizetype start, qsizetype length) const
 {
     const long from = toBytePos(start);
-    return bytesToString(from, toBytePos(start + length) - from);
+    return pageText(from, toBytePos(start + length) - from);
 }
 
 qsizetype richy::SelStart() const
@@ -313,7 +395,7 @@ qsizetype richy::SelLength() const
 QString richy::SelText() const
 {
     const long from = sci(SCI_GETSELECTIONSTART);
-    return bytesToString(from, sci(SCI_GETSELECTIONEND) - from);
+    return pageText(from, sci(SCI_GETSELECTIONEND) - from);
 }
 
 void richy::setSelStart(qsizetype start)
@@ -341,24 +423,10 @@ void richy::setSelText(const QString &text)
     removePreedit(PreeditSelection::Keep);
     ActionScope action(this);
     const long from = sci(SCI_GETSELECTIONSTART);
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = controlBytes(text);
     replaceTarget(from, sci(SCI_GETSELECTIONEND), utf8);
     const long caret = from + long(utf8.size());
     sci(SCI_SETSEL, caret, caret);
-}
-
-// Every text goes into the control with its length: a NUL is a character of
-// the page like any other, never the end of the text.
-void richy::replaceTarget(long from, long to, QByteArrayView utf8)
-{
-    sci(SCI_SETTARGETRANGE, from, to);
-    sci(SCI_REPLACETARGET, utf8.size(), textPointer(utf8));
-}
-
-void richy::setAllBytes(QByteArrayView utf8)
-{
-    sci(SCI_CLEARALL);
-    sci(SCI_APPENDTEXT, utf8.size(), textPointer(utf8));
 }
 
 QString richy::lineBreak() const
@@ -417,7 +485,7 @@ void richy::replaceBytes(long from, long to, const QString &text)
 {
     commitPending();
     ++m_unrecordedDepth;
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = controlBytes(text);
     replaceTarget(from, to, utf8);
     const long caret = from + long(utf8.size());
     sci(SCI_SETSEL, caret, caret);
@@ -437,7 +505,7 @@ void richy::replaceAllUnrecorded(const QString &text)
     removePreedit(PreeditSelection::Keep);
     commitPending();
     ++m_unrecordedDepth;
-    setAllBytes(text.toUtf8());
+    setAllBytes(controlBytes(text));
     sci(SCI_DOCUMENTEND);
     --m_unrecordedDepth;
     notifySelectionIfMoved();
@@ -468,11 +536,19 @@ void richy::onModified(int position, int modificationType, const char *, int len
                        int)
 {
     m_textChangedSinceNotify = true;
+    updatePoints();
     if (m_unrecordedDepth == 0)
         recordChange(position, modificationType, length);
     // Last: positions above are converted with the index as it is before
     // this change.
     noteLineBreakSplitOrJoin(position, modificationType, length);
+    if (modificationType & SC_MOD_BEFOREDELETE) {
+        m_points.removed(position, length, countedUnits(position, length));
+    } else if (modificationType & SC_MOD_BEFOREINSERT) {
+        // Counted once the text is in, at the next conversion or change
+        // (nothing converts positions between this notice and the insertion).
+        m_pointsInsert = PendingInsert{position, length, 0};
+    }
 }
 
 void richy::recordChange(int position, int modificationType, int length)
@@ -481,7 +557,7 @@ void richy::recordChange(int position, int modificationType, int length)
     const auto reader = [this](qsizetype start, qsizetype count) { return textRange(start, count); };
     const qsizetype index = toIndex(position);
     if (modificationType & SC_MOD_BEFOREDELETE) {
-        const QString removed = bytesToString(position, length);
+        const QString removed = pageText(position, length);
         m_builder.cover(index, removed.size(), reader);
         m_builder.removed(index, removed.size());
     } else if (modificationType & SC_MOD_BEFOREINSERT) {
@@ -496,7 +572,7 @@ void richy::flushPendingInsert()
     if (m_pendingInsert.bytePos < 0)
         return;
     const PendingInsert pending = std::exchange(m_pendingInsert, PendingInsert{});
-    m_builder.inserted(pending.index, bytesToString(pending.bytePos, pending.byteLength));
+    m_builder.inserted(pending.index, pageText(pending.bytePos, pending.byteLength));
 }
 
 void richy::commitPending()
@@ -611,12 +687,12 @@ void richy::showPreedit(const QString &text, int cursor)
     m_preeditCaret = sci(SCI_GETCURRENTPOS);
     // Behind the selection, so that the selection keeps its place.
     const long at = std::max(m_preeditAnchor, m_preeditCaret);
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = controlBytes(text);
     ++m_unrecordedDepth;
     replaceTarget(at, at, utf8);
     sci(SCI_SETINDICATORCURRENT, kPreeditIndicator);
     sci(SCI_INDICATORFILLRANGE, at, long(utf8.size()));
-    const long caret = at + long(text.left(cursor).toUtf8().size());
+    const long caret = at + long(controlBytes(QStringView(text).left(cursor)).size());
     sci(SCI_SETSEL, caret, caret);
     --m_unrecordedDepth;
     m_preeditPos = at;
@@ -666,7 +742,7 @@ QMimeData *richy::toMimeData(const QByteArray &text, bool rectangular) const
     if (rectangular || from == to)
         return QsciScintilla::toMimeData(text, rectangular);
     auto *mime = new QMimeData;
-    mime->setText(bytesToString(from, to - from));
+    mime->setText(pageText(from, to - from));
     return mime;
 }
 
@@ -736,7 +812,7 @@ bool richy::dropTextWithNul(QDropEvent *e)
         if (pos > to)
             pos -= to - from;
     }
-    const QByteArray utf8 = toPageLineBreaks(text).toUtf8();
+    const QByteArray utf8 = controlBytes(toPageLineBreaks(text));
     replaceTarget(pos, pos, utf8);
     sci(SCI_SETSEL, pos, pos + long(utf8.size()));
     e->acceptProposedAction();

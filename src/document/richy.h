@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditStep.h"
+#include "IndexPoints.h"
 #include "StepBuilder.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -28,6 +29,10 @@ public:
     /// The page text as Scintilla holds it, in UTF-8, without copying it.
     /// Valid until the next change of the page.
     QByteArrayView textBytes() const;
+    /// Whether \a utf8 can be the page's whole text in UTF-8: code that
+    /// writes the page checks that nothing the control holds only for
+    /// display reached the bytes it writes.
+    bool isPageText(QByteArrayView utf8) const;
     /// The length of the page text, without copying it.
     qsizetype textLength() const;
     /// The Text index of the character that starts at \a offset of
@@ -116,6 +121,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void connectNotify(const QMetaMethod &signal) override;
     QMimeData *toMimeData(const QByteArray &text, bool rectangular) const override;
 
 private:
@@ -125,7 +131,8 @@ private:
     long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     long toBytePos(qsizetype index) const;
     qsizetype toIndex(long bytePos) const;
-    QString bytesToString(long bytePos, long byteLength) const;
+    QString pageText(long bytePos, long byteLength) const;
+    QByteArray controlBytes(QStringView text) const;
     void replaceBytes(long from, long to, const QString &text);
 
     void configureEditor();
@@ -133,6 +140,9 @@ private:
     void onModified(int position, int modificationType, const char *text, int length, int linesAdded,
                     int line, int foldLevelNow, int foldLevelPrev, int token, int annotationLinesAdded);
     void onUpdateUi(int updated);
+    void onStyleNeeded(int position);
+    void updatePoints() const;
+    qsizetype countedUnits(long bytePos, long byteLength) const;
     void recordChange(int position, int modificationType, int length);
     void flushPendingInsert();
     void noteLineBreakSplitOrJoin(int position, int modificationType, int length);
@@ -167,6 +177,12 @@ private:
     mutable bool m_rebuildLineIndex = false;
     mutable long m_checkInsertPos = -1;
     mutable long m_checkInsertLength = 0;
+
+    // Known indexes, and an insertion whose code units are counted once the
+    // text is in.
+    mutable IndexPoints m_points;
+    mutable PendingInsert m_pointsInsert;
+    bool m_columnReports = false;
 
     StepBuilder m_builder;
     PendingInsert m_pendingInsert;

@@ -357,6 +357,10 @@ std::optional<PageFile> pageFile(const frmKid *document, bool utf8OnLoss)
 {
     PageFile file;
     file.utf8 = document->richy->textBytes();
+#ifdef ZEVORA_CHECK_WRITES
+    if (!document->richy->isPageText(file.utf8))
+        qFatal("The bytes of a page to be written hold more than the page's text");
+#endif
     if (document->encoding() == PageEncoding::Windows1252) {
         file.converted = TextCodec::windows1252FromUtf8(file.utf8);
         if (!file.converted && !utf8OnLoss)

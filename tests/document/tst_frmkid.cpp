@@ -470,6 +470,26 @@ void tst_frmKid::caretLabelShowsLineAndColumn()
     QCOMPARE(m_host.caretText, QString("Line: 1  Column: 1"));
     QTest::keyClicks(m_kid->richy, "ab");
     QCOMPARE(m_host.caretText, QString("Line: 1  Column: 3"));
+    m_kid->richy->setSelStart(12); // between the halves of the emoji
+    QCOMPARE(m_host.caretText, QString("Line: 2  Column: 3"));
+
+    // A long line, converted from points near the caret rather than from
+    // the line's start: edits before the caret move what those points hold.
+    m_kid->richy->loadText(QString("é").repeated(6000).append("\r\nabc").toUtf8());
+    m_kid->richy->setSelStart(6000);
+    QTest::keyClicks(m_kid->richy, "x");
+    m_kid->kidPaste("😀");
+    QCOMPARE(m_host.caretText, QString("Line: 1  Column: 6004"));
+    m_kid->richy->setSelStart(3000);
+    QTest::keyClick(m_kid->richy, Qt::Key_Delete);
+    m_kid->kidPaste("€€");
+    QTest::keyClick(m_kid->richy, Qt::Key_Left);
+    QCOMPARE(m_host.caretText, QString("Line: 1  Column: 3002"));
+    m_kid->richy->setSelStart(6007);
+    QCOMPARE(m_host.caretText, QString("Line: 2  Column: 2"));
+    QTest::keyClick(m_kid->richy, Qt::Key_Up);
+    QTest::keyClick(m_kid->richy, Qt::Key_End);
+    QCOMPARE(m_host.caretText, QString("Line: 1  Column: 6005"));
 }
 
 void tst_frmKid::theToolsAndTheEditMenuFollowThePage()

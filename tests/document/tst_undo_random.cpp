@@ -27,15 +27,20 @@ private slots:
     {
         QTest::addColumn<quint32>("seed");
         QTest::addColumn<QByteArray>("lineBreak");
-        QTest::addRow("CRLF page, seed 1") << quint32(1) << QByteArray("\r\n");
-        QTest::addRow("CRLF page, seed 2026") << quint32(2026) << QByteArray("\r\n");
-        QTest::addRow("LF page, seed 77") << quint32(77) << QByteArray("\n");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("lineRepeat");
+        QTest::addRow("CRLF page, seed 1") << quint32(1) << QByteArray("\r\n") << 40 << 1;
+        QTest::addRow("CRLF page, seed 2026") << quint32(2026) << QByteArray("\r\n") << 40 << 1;
+        QTest::addRow("LF page, seed 77") << quint32(77) << QByteArray("\n") << 40 << 1;
+        QTest::addRow("LF page of long lines, seed 5") << quint32(5) << QByteArray("\n") << 3 << 400;
     }
 
     void randomActionsUndoAndRedoExactly()
     {
         QFETCH(quint32, seed);
         QFETCH(QByteArray, lineBreak);
+        QFETCH(int, lines);
+        QFETCH(int, lineRepeat);
         TestSettings settings;
         FakeServices services;
         services.sound.available = false;
@@ -47,8 +52,9 @@ private slots:
         m_random.seed(seed);
 
         QByteArray page;
-        for (int line = 0; line < 40; ++line)
-            page += "<p>Line " + QByteArray::number(line) + " café € " + (line % 7 ? "" : "😀") + "</p>" +
+        for (int line = 0; line < lines; ++line)
+            page += QByteArray("<p>Line " + QByteArray::number(line) + " café € " + (line % 7 ? "" : "😀") + "</p>")
+                        .repeated(lineRepeat) +
                     lineBreak;
         m_kid->richy->loadText(page);
 
