@@ -796,8 +796,12 @@ bool frmTable::eventFilter(QObject *watched, QEvent *event)
         QTimer::singleShot(0, txtCaption, &QLineEdit::selectAll);
         return QDialog::eventFilter(watched, event);
     }
+    // Only mouse events are read as such; the others (a child added, a
+    // paint) are not mouse events at all.
+    const auto *mouse = dynamic_cast<const QMouseEvent *>(event);
     if (watched == picHead) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!mouse)
+            return QDialog::eventFilter(watched, event);
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
             m_dragStart = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
         else if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton))
@@ -805,10 +809,9 @@ bool frmTable::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     }
     for (int row = 0; row < lbl.size(); ++row) {
-        const int col = int(lbl[row].indexOf(static_cast<QLabel *>(watched)));
+        const int col = int(lbl[row].indexOf(qobject_cast<QLabel *>(watched)));
         if (col < 0)
             continue;
-        const auto *mouse = static_cast<QMouseEvent *>(event);
         if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton) {
             cellRightClick(col, row);
             return true;
