@@ -8,13 +8,11 @@
 #include "RecoveryOffer.h"
 #include "frmRecover.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace Platform;
@@ -163,12 +161,11 @@ private:
     {
         return QDir(path("recovery")).entryList({"*.zevora-journal"}, QDir::Files, QDir::Name);
     }
-    // Runs frmRecover when it shows: checks its rows and clicks \a button.
-
+    // Runs frmRecover when it shows: notes its rows and clicks \a button.
     void answerOffer(const QString &button, QStringList *notes)
     {
-        QTimer::singleShot(0, this, [=] {
-            auto *window = qobject_cast<frmRecover *>(QApplication::activeModalWidget());
+        whenModal([=](QWidget *modal) {
+            auto *window = qobject_cast<frmRecover *>(modal);
             QVERIFY(window);
             for (int i = 0; i < window->lstPages->topLevelItemCount(); ++i) {
                 QTreeWidgetItem *row = window->lstPages->topLevelItem(i);
