@@ -288,9 +288,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, length);
         QFETCH(QStringList, events);
-        QFETCH(QString, expected);
         QFETCH(int, steps);
-        QFETCH(EditStep, last);
         m_kid->richy->loadText(text.toUtf8());
         m_kid->richy->select(start, length);
         for (const QString &event : events) {
@@ -307,7 +305,7 @@ private slots:
             composing.setCommitString(commit);
             QCoreApplication::sendEvent(m_kid->richy, &composing);
         }
-        QCOMPARE(m_kid->richy->Text(), expected);
+        QTEST(m_kid->richy->Text(), "expected");
         QCOMPARE(m_kid->undoStack().stackLevel(), steps);
         QCOMPARE(m_kid->richy->DataChanged(), steps > 0);
         if (steps == 0) {
@@ -315,7 +313,7 @@ private slots:
             QCOMPARE(m_kid->richy->SelLength(), length);
             return;
         }
-        QCOMPARE(m_kid->undoStack().top(), last);
+        QTEST(m_kid->undoStack().top(), "last");
         while (m_kid->checkUndoFromTop())
             m_kid->cmdUndo_Click();
         QCOMPARE(m_kid->richy->Text(), text);
@@ -336,11 +334,10 @@ private slots:
     void pastedLineBreaksTakeThePageEnding()
     {
         QFETCH(QString, page);
-        QFETCH(QString, expected);
         m_kid->richy->loadText(page.toUtf8());
         m_services->clipboard.setText("1\r\n2\n3\r\n\r4");
         m_kid->kidPaste();
-        QCOMPARE(m_kid->richy->Text(), expected);
+        QTEST(m_kid->richy->Text(), "expected");
     }
 
     void modifierDragsSelectAStreamOfText_data()

@@ -56,7 +56,6 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, typed);
-        QFETCH(QByteArray, saved);
         QStringList arguments{path("recovery"), typed};
         if (!file.isEmpty()) {
             QVERIFY(writeFile(path("page.htm"), file));
@@ -89,7 +88,7 @@ private slots:
         QVERIFY(kid->windowTitle().startsWith("page.htm"));
         QCOMPARE(kid->richy->SelStart(), kid->richy->textLength());
         QVERIFY(m_frame->files()->SaveDocument(kid));
-        QCOMPARE(readFile(path("page.htm")), saved);
+        QTEST(readFile(path("page.htm")), "saved");
     }
 
     void savingOrClosingAPageRemovesItsJournal()

@@ -37,9 +37,8 @@ private slots:
     {
         QFETCH(QString, target);
         QFETCH(QString, base);
-        QFETCH(QString, expected);
         const QChar separator = base.startsWith('/') ? u'/' : u'\\';
-        QCOMPARE(mRelPath::relPath(target, base, separator), expected);
+        QTEST(mRelPath::relPath(target, base, separator), "expected");
     }
 };
 
