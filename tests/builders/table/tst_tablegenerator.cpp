@@ -17,9 +17,6 @@ private slots:
         const QString open = "<TABLE border=1 width=100%>|";
         const QString cell = "   <TD>&nbsp;</TD>|";
         QTest::addRow("default 1 x 1") << "" << open + "<TR><!-- Row 1 -->|" + cell + "</TR>|</TABLE>";
-        QTest::addRow("default 2 x 2") << "rows 2; cols 2"
-                                       << open + "<TR><!-- Row 1 -->|" + cell + cell +
-                                              "</TR>|<TR><!-- Row 2 -->|" + cell + cell + "</TR>|</TABLE>";
         QTest::addRow("ColSpan")
             << "rows 2; cols 2; cspan 0 0 2"
             << open + "<TR><!-- Row 1 -->|   <TD ColSpan=2>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|" + cell +
