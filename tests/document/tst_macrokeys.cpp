@@ -22,10 +22,8 @@ private slots:
     void onlyCtrlAndCtrlShiftInsertALettersTexts()
     {
         QFETCH(int, key);
-        QFETCH(QString, ctrl);
-        QFETCH(QString, ctrlShift);
-        QCOMPARE(MacroKeys::text(key, MacroKeys::Ctrl), ctrl);
-        QCOMPARE(MacroKeys::text(key, MacroKeys::Ctrl | MacroKeys::Shift), ctrlShift);
+        QTEST(MacroKeys::text(key, MacroKeys::Ctrl), "ctrl");
+        QTEST(MacroKeys::text(key, MacroKeys::Ctrl | MacroKeys::Shift), "ctrlShift");
         // Any other shift state inserts nothing.
         for (const int state :
              {0, int(MacroKeys::Shift), int(MacroKeys::Alt), MacroKeys::Ctrl | MacroKeys::Alt,

@@ -38,10 +38,9 @@ private slots:
     void parseToArraySplitsAtEverySeparator()
     {
         QFETCH(QString, line);
-        QFETCH(QStringList, fields);
         QStringList a{"left over"};
         ParseToArray(line, a);
-        QCOMPARE(a, fields);
+        QTEST(a, "fields");
     }
 
     void stepsKeepTextsThatContainTheSeparator()

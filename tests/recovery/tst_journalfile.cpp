@@ -71,10 +71,9 @@ private slots:
     void damagedJournalsAreRefusedWithTheReason()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
         QString error;
         QVERIFY(!JournalFile::parse(bytes, &error));
-        QCOMPARE(error, reason);
+        QTEST(error, "reason");
     }
 };
 

@@ -42,116 +42,112 @@ class tst_ImageHeader : public QObject
     Q_OBJECT
 
 private slots:
-    void sizesMatchWhatIdentifyReports_data();
-    void sizesMatchWhatIdentifyReports();
-    void headersFollowTheFormatsRules_data();
-    void headersFollowTheFormatsRules();
-    void filesThatCannotHoldAnImageAreAnsweredAtOnce();
-};
-
-// One row per line of each manifest: the shared samples and our own.
-void tst_ImageHeader::sizesMatchWhatIdentifyReports_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<Type>("type");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    const QHash<QString, Type> types{{"GIF", ImageHeader::Gif},
-                                     {"JPEG", ImageHeader::Jpeg},
-                                     {"PNG", ImageHeader::Png},
-                                     {"BMP", ImageHeader::Bmp}};
-    for (const QString &folder : {QStringLiteral(SHARED_SAMPLES), QStringLiteral(OWN_SAMPLES)}) {
-        QFile manifest(folder + "/MANIFEST.txt");
-        if (!manifest.open(QIODevice::ReadOnly))
-            qWarning("No samples in %s", qPrintable(folder));
-        while (manifest.isOpen() && !manifest.atEnd()) {
-            const QStringList f = QString::fromUtf8(manifest.readLine()).simplified().split(' ');
-            if (f.size() == 4 && !f[0].startsWith('#'))
-                QTest::addRow("%s", qPrintable(f[0]))
-                    << folder + '/' + f[0] << types.value(f[1], ImageHeader::None) << f[2].toInt()
-                    << f[3].toInt();
+    // One row per line of each manifest: the shared samples and our own.
+    void sizesMatchWhatIdentifyReports_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Type>("type");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        const QHash<QString, Type> types{{"GIF", ImageHeader::Gif},
+                                         {"JPEG", ImageHeader::Jpeg},
+                                         {"PNG", ImageHeader::Png},
+                                         {"BMP", ImageHeader::Bmp}};
+        for (const QString &folder : {QStringLiteral(SHARED_SAMPLES), QStringLiteral(OWN_SAMPLES)}) {
+            QFile manifest(folder + "/MANIFEST.txt");
+            if (!manifest.open(QIODevice::ReadOnly))
+                qWarning("No samples in %s", qPrintable(folder));
+            while (manifest.isOpen() && !manifest.atEnd()) {
+                const QStringList f = QString::fromUtf8(manifest.readLine()).simplified().split(' ');
+                if (f.size() == 4 && !f[0].startsWith('#'))
+                    QTest::addRow("%s", qPrintable(f[0]))
+                        << folder + '/' + f[0] << types.value(f[1], ImageHeader::None) << f[2].toInt()
+                        << f[3].toInt();
+            }
         }
     }
-}
 
-void tst_ImageHeader::sizesMatchWhatIdentifyReports()
-{
-    QFETCH(QString, path);
-    CImageInfo info;
-    QCOMPARE(info.readImageHeader(path), CImageInfo::Status::Read);
-    QTEST(info.imageType(), "type");
-    QTEST(int(info.width()), "width");
-    QTEST(int(info.height()), "height");
-}
+    void sizesMatchWhatIdentifyReports()
+    {
+        QFETCH(QString, path);
+        CImageInfo info;
+        QCOMPARE(info.readImageHeader(path), CImageInfo::Status::Read);
+        QTEST(info.imageType(), "type");
+        QTEST(int(info.width()), "width");
+        QTEST(int(info.height()), "height");
+    }
 
-void tst_ImageHeader::headersFollowTheFormatsRules_data()
-{
-    QTest::addColumn<Bytes>("bytes");
-    QTest::addColumn<Type>("type");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("depth");
-    const Type none = ImageHeader::None;
-    const Type jpeg = ImageHeader::Jpeg;
-    QTest::addRow("PNG grey, 16 bits") << png(1, 1, 16, 0) << ImageHeader::Png << 1 << 16;
-    QTest::addRow("PNG palette, 2 bits") << png(1, 1, 2, 3) << ImageHeader::Png << 1 << 8;
-    QTest::addRow("PNG colour and alpha") << png(1, 1, 16, 6) << ImageHeader::Png << 1 << 64;
-    QTest::addRow("PNG colour type 5") << png(5, 5, 8, 5) << none << 0 << 0;
-    QTest::addRow("PNG 70000 wide") << png(70000, 2, 8, 0) << ImageHeader::Png << 70000 << 8;
-    QTest::addRow("PNG 2147483648 wide") << png(0x80000000, 2, 8, 0) << none << 0 << 0;
-    QTest::addRow("PNG cut in its colour type") << png(5, 5, 8, 2).left(25) << none << 0 << 0;
-    QTest::addRow("GIF table size 7") << Bytes("GIF89a\3\1\1\0\xF7", 11) << ImageHeader::Gif << 259 << 8;
-    QTest::addRow("BM is a bitmap") << Bytes("BM") + Bytes(40, '\0') << ImageHeader::Bmp << 0 << 0;
-    QTest::addRow("empty") << Bytes() << none << 0 << 0;
-    QTest::addRow("JPEG CMYK, progressive") << Soi + frame(0xC2, 4) << jpeg << 400 << 32;
-    QTest::addRow("JPEG frame header cut") << Soi + segment(0xE0, 16) + frame().left(9) << none << 0 << 0;
-    QTest::addRow("JPEG signature at byte 1") << Bytes(1, 0) + Soi + frame() << none << 0 << 0;
-    QTest::addRow("JPEG segment length 0") << Soi + segment(0xE0, 0) + frame() << none << 0 << 0;
-    QTest::addRow("JPEG segment length 65535, cut")
-        << Soi + segment(0xFE, 65535).left(3000) + frame() << none << 0 << 0;
-    QTest::addRow("JPEG frame past 64 KiB")
-        << Soi + segment(0xE1, 65535, char(0xC0)) + segment(0xE2, 65535) + frame() << jpeg << 400 << 24;
-    QTest::addRow("JPEG frame header inside a comment")
-        << Soi + of({0xFF, 0xFE, 0, 12, 0xFF, 0xC0, 0, 17, 8, 0, 5, 0, 5, 3}) + frame() << jpeg << 400 << 24;
-    QTest::addRow("JPEG comment ending in 0xFF, fill bytes")
-        << Soi + segment(0xFE, 40, char(0xFF)) + Bytes(3, char(0xFF)) + frame() << jpeg << 400 << 24;
-    QTest::addRow("JPEG 196, 200 and 204 are no frames")
-        << Soi + segment(0xC4, 20) + segment(0xC8, 4) + segment(0xCC, 6) + frame(0xCF) << jpeg << 400 << 24;
-}
+    void headersFollowTheFormatsRules_data()
+    {
+        QTest::addColumn<Bytes>("bytes");
+        QTest::addColumn<Type>("type");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("depth");
+        const Type none = ImageHeader::None;
+        const Type jpeg = ImageHeader::Jpeg;
+        QTest::addRow("PNG grey, 16 bits") << png(1, 1, 16, 0) << ImageHeader::Png << 1 << 16;
+        QTest::addRow("PNG palette, 2 bits") << png(1, 1, 2, 3) << ImageHeader::Png << 1 << 8;
+        QTest::addRow("PNG colour and alpha") << png(1, 1, 16, 6) << ImageHeader::Png << 1 << 64;
+        QTest::addRow("PNG colour type 5") << png(5, 5, 8, 5) << none << 0 << 0;
+        QTest::addRow("PNG 70000 wide") << png(70000, 2, 8, 0) << ImageHeader::Png << 70000 << 8;
+        QTest::addRow("PNG 2147483648 wide") << png(0x80000000, 2, 8, 0) << none << 0 << 0;
+        QTest::addRow("PNG cut in its colour type") << png(5, 5, 8, 2).left(25) << none << 0 << 0;
+        QTest::addRow("GIF table size 7") << Bytes("GIF89a\3\1\1\0\xF7", 11) << ImageHeader::Gif << 259 << 8;
+        QTest::addRow("BM is a bitmap") << Bytes("BM") + Bytes(40, '\0') << ImageHeader::Bmp << 0 << 0;
+        QTest::addRow("empty") << Bytes() << none << 0 << 0;
+        QTest::addRow("JPEG CMYK, progressive") << Soi + frame(0xC2, 4) << jpeg << 400 << 32;
+        QTest::addRow("JPEG frame header cut") << Soi + segment(0xE0, 16) + frame().left(9) << none << 0 << 0;
+        QTest::addRow("JPEG signature at byte 1") << Bytes(1, 0) + Soi + frame() << none << 0 << 0;
+        QTest::addRow("JPEG segment length 0") << Soi + segment(0xE0, 0) + frame() << none << 0 << 0;
+        QTest::addRow("JPEG segment length 65535, cut")
+            << Soi + segment(0xFE, 65535).left(3000) + frame() << none << 0 << 0;
+        QTest::addRow("JPEG frame past 64 KiB")
+            << Soi + segment(0xE1, 65535, char(0xC0)) + segment(0xE2, 65535) + frame() << jpeg << 400 << 24;
+        QTest::addRow("JPEG frame header inside a comment")
+            << Soi + of({0xFF, 0xFE, 0, 12, 0xFF, 0xC0, 0, 17, 8, 0, 5, 0, 5, 3}) + frame() << jpeg << 400
+            << 24;
+        QTest::addRow("JPEG comment ending in 0xFF, fill bytes")
+            << Soi + segment(0xFE, 40, char(0xFF)) + Bytes(3, char(0xFF)) + frame() << jpeg << 400 << 24;
+        QTest::addRow("JPEG 196, 200 and 204 are no frames")
+            << Soi + segment(0xC4, 20) + segment(0xC8, 4) + segment(0xCC, 6) + frame(0xCF) << jpeg << 400
+            << 24;
+    }
 
-void tst_ImageHeader::headersFollowTheFormatsRules()
-{
-    QFETCH(Bytes, bytes);
-    // Exactly the bytes given, so that the sanitizers see any read past them.
-    const std::unique_ptr<unsigned char[]> exact(new unsigned char[size_t(bytes.size())]);
-    std::copy(bytes.cbegin(), bytes.cend(), exact.get());
-    const ImageHeader::Info info = ImageHeader::read(exact.get(), size_t(bytes.size()));
-    QTEST(info.type, "type");
-    QTEST(int(info.width), "width");
-    QTEST(int(info.depth), "depth");
-    QCOMPARE(info.height == 0, info.type == ImageHeader::None || info.type == ImageHeader::Bmp);
-}
+    void headersFollowTheFormatsRules()
+    {
+        QFETCH(Bytes, bytes);
+        // Exactly the bytes given, so that the sanitizers see any read past them.
+        const std::unique_ptr<unsigned char[]> exact(new unsigned char[size_t(bytes.size())]);
+        std::copy(bytes.cbegin(), bytes.cend(), exact.get());
+        const ImageHeader::Info info = ImageHeader::read(exact.get(), size_t(bytes.size()));
+        QTEST(info.type, "type");
+        QTEST(int(info.width), "width");
+        QTEST(int(info.depth), "depth");
+        QCOMPARE(info.height == 0, info.type == ImageHeader::None || info.type == ImageHeader::Bmp);
+    }
 
-void tst_ImageHeader::filesThatCannotHoldAnImageAreAnsweredAtOnce()
-{
-    QTemporaryDir dir;
-    CImageInfo info;
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.gif")).constData(), 0600), 0);
-    QCOMPARE(info.readImageHeader(dir.filePath("pipe.gif")), CImageInfo::Status::NotAFile);
-    QCOMPARE(info.readImageHeader(dir.path()), CImageInfo::Status::NotAFile);
-    QCOMPARE(info.readImageHeader(dir.filePath("missing.gif")), CImageInfo::Status::Missing);
-    QVERIFY(QFile::link(OWN_SAMPLES "/grey.png", dir.filePath("link.png")));
-    QCOMPARE(info.readImageHeader(dir.filePath("link.png")), CImageInfo::Status::Read);
-    QCOMPARE(info.width(), 30);
+    void filesThatCannotHoldAnImageAreAnsweredAtOnce()
+    {
+        QTemporaryDir dir;
+        CImageInfo info;
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.gif")).constData(), 0600), 0);
+        QCOMPARE(info.readImageHeader(dir.filePath("pipe.gif")), CImageInfo::Status::NotAFile);
+        QCOMPARE(info.readImageHeader(dir.path()), CImageInfo::Status::NotAFile);
+        QCOMPARE(info.readImageHeader(dir.filePath("missing.gif")), CImageInfo::Status::Missing);
+        QVERIFY(QFile::link(OWN_SAMPLES "/grey.png", dir.filePath("link.png")));
+        QCOMPARE(info.readImageHeader(dir.filePath("link.png")), CImageInfo::Status::Read);
+        QCOMPARE(info.width(), 30);
 
-    // 4 GiB, nearly all of it a hole, which is searched for a marker byte by
-    // byte; a frame header 17 MiB in is past what is ever read.
-    QFile huge(dir.filePath("huge.jpg"));
-    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write(Soi + segment(0xE0, 16)) == 20);
-    QVERIFY(huge.seek(17 << 20) && huge.write(frame()) > 0 && huge.resize(qint64(4) << 30));
-    huge.close();
-    QCOMPARE(info.readImageHeader(huge.fileName()), CImageInfo::Status::Read);
-    QCOMPARE(info.imageType(), ImageHeader::None);
-}
+        // 4 GiB, nearly all of it a hole, which is searched for a marker byte by
+        // byte; a frame header 17 MiB in is past what is ever read.
+        QFile huge(dir.filePath("huge.jpg"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write(Soi + segment(0xE0, 16)) == 20);
+        QVERIFY(huge.seek(17 << 20) && huge.write(frame()) > 0 && huge.resize(qint64(4) << 30));
+        huge.close();
+        QCOMPARE(info.readImageHeader(huge.fileName()), CImageInfo::Status::Read);
+        QCOMPARE(info.imageType(), ImageHeader::None);
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_ImageHeader)
 #include "tst_imageheader.moc"

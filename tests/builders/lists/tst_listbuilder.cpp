@@ -50,7 +50,6 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QString, topicTag);
         QFETCH(QString, detailTag);
-        QFETCH(QString, expected);
 
         ListBuilder list;
         list.ListKind = kind;
@@ -60,7 +59,7 @@ private slots:
         list.heading = "H";
         for (const QString &item : items)
             list.items.append({item.startsWith('+') ? item.mid(1) : item, item.startsWith('+')});
-        QCOMPARE(list.listText(), expected);
+        QTEST(list.listText(), "expected");
     }
 
     void theFirstListOnItsPromptFailsTheChecks_data()
@@ -85,10 +84,9 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, style);
         QFETCH(int, number);
-        QFETCH(QString, message);
 
         const std::optional<ListBuilder::Choice> failing = ListBuilder::failingChoice(type, style, number);
-        QCOMPARE(failing ? ListBuilder::choiceMessage(*failing) : QString(), message);
+        QTEST(failing ? ListBuilder::choiceMessage(*failing) : QString(), "message");
     }
 };
 

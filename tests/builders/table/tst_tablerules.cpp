@@ -92,171 +92,165 @@ class tst_TableRules : public QObject
     Q_OBJECT
 
 private slots:
-    void eachCommandGivesItsBoxOrItsBar_data();
-    void eachCommandGivesItsBoxOrItsBar();
-    void applyAndResetWriteOnlyWhatTheBarAllows_data();
-    void applyAndResetWriteOnlyWhatTheBarAllows();
-    void thePreviewShowsTheColourThatIsWritten();
-    void randomCommandsAlwaysMakeAWholeTable();
-};
+    void eachCommandGivesItsBoxOrItsBar_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("outcome");
 
-void tst_TableRules::eachCommandGivesItsBoxOrItsBar_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("outcome");
-
-    QTest::addRow("percent, two free columns")
-        << "cols 2; select 0 0" << 1 << "bar 1: 2..98 at 50, Width of Column in %";
-    QTest::addRow("percent, the others share what is left")
-        << "cols 3; pct 0 0 50; select 1 0" << 1 << "bar 1: 2..48 at 25, Width of Column in %";
-    QTest::addRow("percent, a set column can widen again")
-        << "cols 2; pct 0 0 50; select 0 0" << 1 << "bar 1: 2..98 at 50, Width of Column in %";
-    QTest::addRow("pixels, two free columns")
-        << "cols 2; select 1 0" << 2 << "bar 2: 0..784 at 400, Width of Column in Pixels";
-    QTest::addRow("percent in one column")
-        << "select 0 0" << 1
-        << "Table/Cell Sizing Conflict | A change in column size would yield a table of unspecified "
-           "dimensions.\n\n"
-           "To both increase the speed of rendering and avoid disparity between\ndifferent browsers, it is "
-           "recommended that you change the dimensions\nof the table itself.";
-    // The setting found in the cell (in the title, in the text), and the one asked for.
-    const auto previous = [](const char *title, const QString &found, const QString &asked) {
-        return "PREVIOUS " + QString(title) + " SETTING... | A " + found +
-               " setting has been made in this cell (<TD>)" + ColumnAdvice + asked + ".";
-    };
-    QTest::addRow("percent on a pixel column")
-        << "cols 2; px 0 0 100; select 0 0" << 1 << previous("PIXEL", "Pixel", "Percentage Width");
-    QTest::addRow("percent on a ColSpan")
-        << "cols 2; cspan 0 0 2; select 0 0" << 1 << previous("COLSPAN", "ColSpan", "Percentage Width");
-    QTest::addRow("pixels on a ColSpan")
-        << "cols 2; cspan 0 0 2; select 0 0" << 2 << previous("COLSPAN", "ColSpan", "Pixel Width");
-    QTest::addRow("pixels on a percent column")
-        << "cols 2; pct 0 0 40; select 0 0" << 2 << previous("PERCENTAGE", "Percentage", "Pixel Width");
-    QTest::addRow("ColSpan again")
-        << "cols 2; cspan 0 0 2; select 0 0" << 3
-        << "RESET NEEDED | Please reset the current column setting before proceeding...";
-    QTest::addRow("ColSpan on a pixel column")
-        << "cols 2; px 0 0 100; select 0 0" << 3 << previous("PIXEL", "Pixel", "ColSpan");
-    QTest::addRow("ColSpan on a percent column")
-        << "cols 2; pct 0 0 40; select 0 0" << 3 << previous("PERCENTAGE", "Percentage", "ColSpan");
-    const QString noColSpace = "NO SPACE... | No space available to set ColSpans in this column...";
-    const QString noRowSpace = "NO SPACE... | No space available to set RowSpans in this column...";
-    QTest::addRow("ColSpan in one column") << "select 0 0" << 3 << noColSpace;
-    QTest::addRow("ColSpan up to a RowSpan") << "rows 2; cols 3; rspan 1 0 2; select 0 0" << 3 << noColSpace;
-    QTest::addRow("ColSpan room over every spanned row")
-        << "rows 2; cols 3; cspan 1 1 2; rspan 0 0 2; select 0 0" << 3 << noColSpace;
-    QTest::addRow("ColSpan up to the table's edge")
-        << "cols 4; select 1 0" << 3 << "bar 3: 2..3 at 2, Choose # of ColSpans";
-    QTest::addRow("RowSpan on the last row") << "rows 2; select 0 1" << 5 << noRowSpace;
-    QTest::addRow("RowSpan room over every spanned column")
-        << "rows 2; cols 3; cspan 1 1 2; cspan 0 0 2; select 0 0" << 5 << noRowSpace;
-    QTest::addRow("RowSpan again")
-        << "rows 2; rspan 0 0 2; select 0 0" << 5
-        << "RESET NEEDED | Please reset the current column setting before proceeding...";
-    QTest::addRow("RowSpan on a pixel column")
-        << "rows 3; cols 2; px 0 0 100; select 0 1" << 5 << "bar 5: 2..2 at 2, Choose # of RowSpans";
-}
-
-void tst_TableRules::eachCommandGivesItsBoxOrItsBar()
-{
-    QFETCH(QString, script);
-    QFETCH(int, mode);
-    QFETCH(QString, outcome);
-    TableModel model;
-    runScript(model, script);
-    const QString before = records(model, 8, 8);
-    QCOMPARE(describe(open(model, mode)), outcome);
-    QCOMPARE(model.AdjustMode, outcome.startsWith("bar") ? mode : 0);
-    QCOMPARE(records(model, 8, 8), before);
-}
-
-void tst_TableRules::applyAndResetWriteOnlyWhatTheBarAllows_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected"); // records of the first 3 x 3 cells
-
-    QTest::addRow("a width goes into all eight rows") << "cols 2; pct 0 0 30; rows 3"
-                                                      << "11%30 11 11|11%30 11 11|11%30 11 11";
-    QTest::addRow("reset width clears all eight rows")
-        << "rows 2; cols 2; px 1 0 50; rows 1; select 1 0; resetw; rows 3"
-        << "11 11 11|11 11 11|11 11 11";
-    QTest::addRow("a block spans its covered cells") << "rows 3; cols 3; rspan 0 0 2; cspan 0 0 3"
-                                                     << "32 01 01|10 01 01|11 11 11";
-    QTest::addRow("reset gives the block back its six cells")
-        << "rows 3; cols 3; cspan 0 0 3; rspan 0 0 2; select 0 0; resets"
-        << "11 11 11|11 11 11|11 11 11";
-    QTest::addRow("a value outside the bounds is refused") << "cols 3; select 0 0; open 3; apply 4"
-                                                           << "11 11 11|11 11 11|11 11 11";
-    QTest::addRow("a new selection closes the adjustment")
-        << "rows 2; cols 2; select 0 0; open 3; select 0 1; apply 2"
-        << "11 11 11|11 11 11|11 11 11";
-    QTest::addRow("a new size closes the adjustment") << "cols 3; select 0 0; open 3; cols 2; apply 2"
-                                                      << "11 11 11|11 11 11|11 11 11";
-    QTest::addRow("nothing is applied without a bar") << "select 0 0; open 3; apply 2"
-                                                      << "11 11 11|11 11 11|11 11 11";
-}
-
-void tst_TableRules::applyAndResetWriteOnlyWhatTheBarAllows()
-{
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
-    TableModel model;
-    runScript(model, script);
-    QCOMPARE(records(model, 3, 3), expected);
-    QCOMPARE(model.AdjustMode, 0);
-}
-
-void tst_TableRules::thePreviewShowsTheColourThatIsWritten()
-{
-    TableModel model;
-    runScript(model, "rows 2; cols 3; cell 1 0 10; cell 1 1 20; table 30; select 2 1");
-    const auto colours = [&model] {
-        QList<TableModel::Colour> list;
-        for (int row = 0; row < 2; ++row)
-            for (int col = 0; col < 3; ++col)
-                list << model.previewColour(col, row);
-        return list;
-    };
-    QCOMPARE(colours(), (QList<TableModel::Colour>{30, 10, 30, 30, 20, 255}));
-    runScript(model, "header 40");
-    QCOMPARE(colours(), (QList<TableModel::Colour>{40, 40, 40, 30, 20, 255}));
-    // Off again: the row's own colours come back, and what is written agrees.
-    model.setHeaderRow(false);
-    model.unmark();
-    QCOMPARE(colours(), (QList<TableModel::Colour>{30, 10, 30, 30, 20, 30}));
-    QVERIFY(TableGenerator::tableText(model).contains("   <TD bgColor=\"#0A0000\">"));
-}
-
-void tst_TableRules::randomCommandsAlwaysMakeAWholeTable()
-{
-    QRandomGenerator random(20261207);
-    TableModel model;
-    for (int step = 0; step < 6000; ++step) {
-        const int what = random.bounded(10);
-        if (what == 0) {
-            model.setRowCount(random.bounded(1, 9));
-        } else if (what == 1) {
-            model.setColCount(random.bounded(1, 9));
-        } else {
-            const QList<TableModel::CellRect> cells = model.layout();
-            const TableModel::CellRect &picked = cells[random.bounded(int(cells.size()))];
-            model.select(picked.col, picked.row);
-            if (what == 2) {
-                resetSpans(model);
-            } else if (what == 3) {
-                resetColumnWidth(model);
-            } else {
-                const Outcome outcome = open(model, QList<int>{1, 2, 3, 5, 3, 5}[what - 4]);
-                if (const auto *bar = std::get_if<Bar>(&outcome))
-                    QVERIFY(apply(model, int(random.bounded(bar->minimum, bar->maximum + 1))));
-            }
-        }
-        const QString fault =
-            layoutFault(TableGenerator::tableText(model), model.ColCount(), model.RowCount());
-        QVERIFY2(fault.isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(fault)));
+        QTest::addRow("percent, two free columns")
+            << "cols 2; select 0 0" << 1 << "bar 1: 2..98 at 50, Width of Column in %";
+        QTest::addRow("percent, the others share what is left")
+            << "cols 3; pct 0 0 50; select 1 0" << 1 << "bar 1: 2..48 at 25, Width of Column in %";
+        QTest::addRow("percent, a set column can widen again")
+            << "cols 2; pct 0 0 50; select 0 0" << 1 << "bar 1: 2..98 at 50, Width of Column in %";
+        QTest::addRow("pixels, two free columns")
+            << "cols 2; select 1 0" << 2 << "bar 2: 0..784 at 400, Width of Column in Pixels";
+        QTest::addRow("percent in one column")
+            << "select 0 0" << 1
+            << "Table/Cell Sizing Conflict | A change in column size would yield a table of unspecified "
+               "dimensions.\n\n"
+               "To both increase the speed of rendering and avoid disparity between\ndifferent browsers, it "
+               "is "
+               "recommended that you change the dimensions\nof the table itself.";
+        // The setting found in the cell (in the title, in the text), and the one asked for.
+        const auto previous = [](const char *title, const QString &found, const QString &asked) {
+            return "PREVIOUS " + QString(title) + " SETTING... | A " + found +
+                   " setting has been made in this cell (<TD>)" + ColumnAdvice + asked + ".";
+        };
+        QTest::addRow("percent on a pixel column")
+            << "cols 2; px 0 0 100; select 0 0" << 1 << previous("PIXEL", "Pixel", "Percentage Width");
+        QTest::addRow("percent on a ColSpan")
+            << "cols 2; cspan 0 0 2; select 0 0" << 1 << previous("COLSPAN", "ColSpan", "Percentage Width");
+        QTest::addRow("pixels on a ColSpan")
+            << "cols 2; cspan 0 0 2; select 0 0" << 2 << previous("COLSPAN", "ColSpan", "Pixel Width");
+        QTest::addRow("pixels on a percent column")
+            << "cols 2; pct 0 0 40; select 0 0" << 2 << previous("PERCENTAGE", "Percentage", "Pixel Width");
+        QTest::addRow("ColSpan again")
+            << "cols 2; cspan 0 0 2; select 0 0" << 3
+            << "RESET NEEDED | Please reset the current column setting before proceeding...";
+        QTest::addRow("ColSpan on a pixel column")
+            << "cols 2; px 0 0 100; select 0 0" << 3 << previous("PIXEL", "Pixel", "ColSpan");
+        QTest::addRow("ColSpan on a percent column")
+            << "cols 2; pct 0 0 40; select 0 0" << 3 << previous("PERCENTAGE", "Percentage", "ColSpan");
+        const QString noColSpace = "NO SPACE... | No space available to set ColSpans in this column...";
+        const QString noRowSpace = "NO SPACE... | No space available to set RowSpans in this column...";
+        QTest::addRow("ColSpan in one column") << "select 0 0" << 3 << noColSpace;
+        QTest::addRow("ColSpan up to a RowSpan")
+            << "rows 2; cols 3; rspan 1 0 2; select 0 0" << 3 << noColSpace;
+        QTest::addRow("ColSpan room over every spanned row")
+            << "rows 2; cols 3; cspan 1 1 2; rspan 0 0 2; select 0 0" << 3 << noColSpace;
+        QTest::addRow("ColSpan up to the table's edge")
+            << "cols 4; select 1 0" << 3 << "bar 3: 2..3 at 2, Choose # of ColSpans";
+        QTest::addRow("RowSpan on the last row") << "rows 2; select 0 1" << 5 << noRowSpace;
+        QTest::addRow("RowSpan room over every spanned column")
+            << "rows 2; cols 3; cspan 1 1 2; cspan 0 0 2; select 0 0" << 5 << noRowSpace;
+        QTest::addRow("RowSpan again")
+            << "rows 2; rspan 0 0 2; select 0 0" << 5
+            << "RESET NEEDED | Please reset the current column setting before proceeding...";
+        QTest::addRow("RowSpan on a pixel column")
+            << "rows 3; cols 2; px 0 0 100; select 0 1" << 5 << "bar 5: 2..2 at 2, Choose # of RowSpans";
     }
-}
+
+    void eachCommandGivesItsBoxOrItsBar()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, mode);
+        QFETCH(QString, outcome);
+        TableModel model;
+        runScript(model, script);
+        const QString before = records(model, 8, 8);
+        QCOMPARE(describe(open(model, mode)), outcome);
+        QCOMPARE(model.AdjustMode, outcome.startsWith("bar") ? mode : 0);
+        QCOMPARE(records(model, 8, 8), before);
+    }
+
+    void applyAndResetWriteOnlyWhatTheBarAllows_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected"); // records of the first 3 x 3 cells
+
+        QTest::addRow("a width goes into all eight rows") << "cols 2; pct 0 0 30; rows 3"
+                                                          << "11%30 11 11|11%30 11 11|11%30 11 11";
+        QTest::addRow("reset width clears all eight rows")
+            << "rows 2; cols 2; px 1 0 50; rows 1; select 1 0; resetw; rows 3"
+            << "11 11 11|11 11 11|11 11 11";
+        QTest::addRow("a block spans its covered cells") << "rows 3; cols 3; rspan 0 0 2; cspan 0 0 3"
+                                                         << "32 01 01|10 01 01|11 11 11";
+        QTest::addRow("reset gives the block back its six cells")
+            << "rows 3; cols 3; cspan 0 0 3; rspan 0 0 2; select 0 0; resets"
+            << "11 11 11|11 11 11|11 11 11";
+        QTest::addRow("a value outside the bounds is refused") << "cols 3; select 0 0; open 3; apply 4"
+                                                               << "11 11 11|11 11 11|11 11 11";
+        QTest::addRow("a new selection closes the adjustment")
+            << "rows 2; cols 2; select 0 0; open 3; select 0 1; apply 2"
+            << "11 11 11|11 11 11|11 11 11";
+        QTest::addRow("a new size closes the adjustment") << "cols 3; select 0 0; open 3; cols 2; apply 2"
+                                                          << "11 11 11|11 11 11|11 11 11";
+        QTest::addRow("nothing is applied without a bar") << "select 0 0; open 3; apply 2"
+                                                          << "11 11 11|11 11 11|11 11 11";
+    }
+
+    void applyAndResetWriteOnlyWhatTheBarAllows()
+    {
+        QFETCH(QString, script);
+        TableModel model;
+        runScript(model, script);
+        QTEST(records(model, 3, 3), "expected");
+        QCOMPARE(model.AdjustMode, 0);
+    }
+
+    void thePreviewShowsTheColourThatIsWritten()
+    {
+        TableModel model;
+        runScript(model, "rows 2; cols 3; cell 1 0 10; cell 1 1 20; table 30; select 2 1");
+        const auto colours = [&model] {
+            QList<TableModel::Colour> list;
+            for (int row = 0; row < 2; ++row)
+                for (int col = 0; col < 3; ++col)
+                    list << model.previewColour(col, row);
+            return list;
+        };
+        QCOMPARE(colours(), (QList<TableModel::Colour>{30, 10, 30, 30, 20, 255}));
+        runScript(model, "header 40");
+        QCOMPARE(colours(), (QList<TableModel::Colour>{40, 40, 40, 30, 20, 255}));
+        // Off again: the row's own colours come back, and what is written agrees.
+        model.setHeaderRow(false);
+        model.unmark();
+        QCOMPARE(colours(), (QList<TableModel::Colour>{30, 10, 30, 30, 20, 30}));
+        QVERIFY(TableGenerator::tableText(model).contains("   <TD bgColor=\"#0A0000\">"));
+    }
+
+    void randomCommandsAlwaysMakeAWholeTable()
+    {
+        QRandomGenerator random(20261207);
+        TableModel model;
+        for (int step = 0; step < 6000; ++step) {
+            const int what = random.bounded(10);
+            if (what == 0) {
+                model.setRowCount(random.bounded(1, 9));
+            } else if (what == 1) {
+                model.setColCount(random.bounded(1, 9));
+            } else {
+                const QList<TableModel::CellRect> cells = model.layout();
+                const TableModel::CellRect &picked = cells[random.bounded(int(cells.size()))];
+                model.select(picked.col, picked.row);
+                if (what == 2) {
+                    resetSpans(model);
+                } else if (what == 3) {
+                    resetColumnWidth(model);
+                } else {
+                    const Outcome outcome = open(model, QList<int>{1, 2, 3, 5, 3, 5}[what - 4]);
+                    if (const auto *bar = std::get_if<Bar>(&outcome))
+                        QVERIFY(apply(model, int(random.bounded(bar->minimum, bar->maximum + 1))));
+                }
+            }
+            const QString fault =
+                layoutFault(TableGenerator::tableText(model), model.ColCount(), model.RowCount());
+            QVERIFY2(fault.isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(fault)));
+        }
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_TableRules)
 #include "tst_tablerules.moc"
