@@ -1,6 +1,7 @@
 // Zevora - editing benchmark: does a keystroke cost the same on a 50 MB page
 // as on a 100 KB page, what does a whole-text step cost, how much memory does
 // a large page take?
+#include "BenchSupport.h"
 #include "RecoveryJournals.h"
 #include "Services.h"
 #include "frmKid.h"
@@ -20,23 +21,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray makePage(qsizetype bytes)
-{
-    // Lines of about 80 characters ending in CR LF, some with non-ASCII text.
-    QByteArray page;
-    page.reserve(bytes + 128);
-    for (int line = 0; page.size() < bytes; ++line) {
-        QByteArray text = "<p class=\"item\">Line " + QByteArray::number(line) + " of the page";
-        if (line % 5 == 0)
-            text += " caf\xC3\xA9 \xE2\x82\xAC";
-        while (text.size() < 76)
-            text += " lorem";
-        page += text.left(76) + "</p>\r\n";
-    }
-    page.truncate(bytes);
-    return page;
-}
 
 double medianMs(int runs, const std::function<void()> &operation)
 {
@@ -85,12 +69,12 @@ Results measure(topForm &frame, qsizetype bytes)
     QCoreApplication::processEvents();
     {
         // The bytes are read, handed over and dropped, as when a file opens.
-        const QByteArray page = makePage(bytes);
+        const QByteArray page = Bench::ordinaryPage(bytes, 76);
         kid->richy->loadText(page);
     }
     QCoreApplication::processEvents();
     r.rssAfterLoad = residentBytes();
-    const QByteArray page = makePage(bytes);
+    const QByteArray page = Bench::ordinaryPage(bytes, 76);
     class richy *editor = kid->richy;
     editor->setSelStart(editor->textLength());
     QCoreApplication::processEvents();
@@ -151,7 +135,7 @@ JournalResults measureJournals(topForm &frame, qsizetype bytes)
     for (const bool on : {false, true}) {
         frame.setJournals(on ? &journals : nullptr);
         frmKid *kid = frame.newDocumentWindow();
-        kid->richy->loadText(makePage(bytes));
+        kid->richy->loadText(Bench::ordinaryPage(bytes, 76));
         class richy *editor = kid->richy;
         editor->setSelStart(editor->textLength());
         QCoreApplication::processEvents();
@@ -179,8 +163,7 @@ JournalResults measureJournals(topForm &frame, qsizetype bytes)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    Bench::offscreenUnlessSet();
     QApplication app(argc, argv);
     Platform::Services::installQtServices();
     topForm frame;

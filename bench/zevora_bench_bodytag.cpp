@@ -3,6 +3,7 @@
 // the end, no tag, a "<body" without ">"), each against the same fetch of
 // the page's text and a bare search or replace; and reading a one-line tag
 // of 10 MB against one of 5 MB.
+#include "BenchSupport.h"
 #include "BodyTag.h"
 #include "MessageService.h"
 #include "Services.h"
@@ -53,12 +54,6 @@ double timed(const std::function<void()> &operation)
     timer.start();
     operation();
     return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 struct Results
@@ -118,8 +113,8 @@ Results measure(topForm &frame, const QByteArray &bytes, int runs)
     kid->close();
     delete kid;
     QCoreApplication::processEvents();
-    return {median(reads),       median(bareReads), median(selects),
-            median(bareSelects), median(enters),    median(bareEnters)};
+    return {Bench::median(reads),       Bench::median(bareReads), Bench::median(selects),
+            Bench::median(bareSelects), Bench::median(enters),    Bench::median(bareEnters)};
 }
 
 // Reading a tag that is one long line of attributes, \a bytes long.
@@ -132,15 +127,14 @@ double readLongTag(qsizetype bytes)
     std::vector<double> times;
     for (int run = 0; run < 3; ++run)
         times.push_back(timed([&] { BodyTag::read(tag); }));
-    return median(times);
+    return Bench::median(times);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    Bench::offscreenUnlessSet();
     QApplication app(argc, argv);
     Platform::Services::installQtServices();
     QuietMessages messages;

@@ -1,6 +1,7 @@
 // Zevora - file benchmark: opening and saving a 50 MB page against the bare
 // cost of reading, handing over and writing the same bytes, how long the
 // event loop is held while a file is read, and a 5 MB single-line page.
+#include "BenchSupport.h"
 #include "FileCommands.h"
 #include "Services.h"
 #include "frmKid.h"
@@ -62,8 +63,7 @@ void closeQuietly(frmKid *kid)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::offscreenUnlessSet();
     QApplication app(argc, argv);
     Platform::Services::installQtServices();
     QTemporaryDir dir;

@@ -1,6 +1,7 @@
 // Zevora - find and replace benchmark: Find, Find Next and Replace All on a
 // 50 MB page through the real windows, each against a bare loop over the
 // same bytes, and how long the program stops answering during Replace All.
+#include "BenchSupport.h"
 #include "Services.h"
 #include "frmFind.h"
 #include "frmKid.h"
@@ -139,14 +140,6 @@ struct FindResults
     double findNextMedian = 0;
 };
 
-double median(std::vector<double> times)
-{
-    if (times.empty())
-        return 0;
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // The machine may be busy with other work: each measure is taken several
 // times, alternating with its baseline, and the medians are compared.
 FindResults measureFind(topForm &frame, qsizetype bytes, int runs)
@@ -168,15 +161,15 @@ FindResults measureFind(topForm &frame, qsizetype bytes, int runs)
         r.count = find->lblResult->text().section(QLatin1Char('\n'), 0, 0).toLongLong();
         bares.push_back(timed([&] { r.bareCount = bareCount(kid->richy->textBytes(), kFindWord); }));
     }
-    r.find = median(finds);
-    r.bare = median(bares);
+    r.find = Bench::median(finds);
+    r.bare = Bench::median(bares);
 
     std::vector<double> times;
     for (int i = 0; i < 201 && find->cmdFindNext->isEnabled(); ++i) {
         QCoreApplication::processEvents();
         times.push_back(timed([&] { find->cmdFindNext->click(); }));
     }
-    r.findNextMedian = median(times);
+    r.findNextMedian = Bench::median(times);
     find->close();
     closePage(kid);
     return r;
@@ -266,12 +259,12 @@ ReplaceResults measureReplace(topForm &frame, const QByteArray &bytes, int runs)
             timed([&] { editor.SendScintilla(QsciScintillaBase::SCI_SETTEXT, 0UL, result.constData()); }));
     }
     closePage(kid);
-    r.replaceAll = median(replaces);
-    r.maxGap = median(gaps);
-    r.putGap = median(puts);
-    r.undo = median(undos);
-    r.bareReplace = median(bareReplaces);
-    r.bareSetText = median(bareSets);
+    r.replaceAll = Bench::median(replaces);
+    r.maxGap = Bench::median(gaps);
+    r.putGap = Bench::median(puts);
+    r.undo = Bench::median(undos);
+    r.bareReplace = Bench::median(bareReplaces);
+    r.bareSetText = Bench::median(bareSets);
     return r;
 }
 
@@ -279,8 +272,7 @@ ReplaceResults measureReplace(topForm &frame, const QByteArray &bytes, int runs)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    Bench::offscreenUnlessSet();
     QApplication app(argc, argv);
     Platform::Services::installQtServices();
     topForm frame;

@@ -3,6 +3,7 @@
 // Every step goes through the real key path and ends with a full repaint.
 //   zevora-bench-longline           5 MB and 50 MB single-line pages
 //   zevora-bench-longline --quick   5 MB pages only
+#include "BenchSupport.h"
 #include "FileCommands.h"
 #include "Services.h"
 #include "frmKid.h"
@@ -38,23 +39,6 @@ QByteArray makeMinified(qsizetype bytes)
                 ".png\" alt=\"\"></a><p>Item " + QByteArray::number(item) + " costs " +
                 QByteArray::number(item % 90 + 10) +
                 (item % 11 == 0 ? " \xE2\x82\xAC, caf\xC3\xA9" : " EUR") + "</p></div>";
-    }
-    page.truncate(bytes);
-    return page;
-}
-
-// An ordinary page: lines of 80 characters, CR LF.
-QByteArray makeOrdinary(qsizetype bytes)
-{
-    QByteArray page;
-    page.reserve(bytes + 128);
-    for (int line = 0; page.size() < bytes; ++line) {
-        QByteArray text = "<p class=\"item\">Line " + QByteArray::number(line) + " of the page";
-        if (line % 5 == 0)
-            text += " caf\xC3\xA9 \xE2\x82\xAC";
-        while (text.size() < 74)
-            text += " lorem";
-        page += text.left(74) + "</p>\r\n";
     }
     page.truncate(bytes);
     return page;
@@ -160,8 +144,7 @@ Results measure(topForm &frame, const QString &path, bool editing)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::offscreenUnlessSet();
     QApplication app(argc, argv);
     const bool quick = app.arguments().contains(QStringLiteral("--quick"));
     Platform::Services::installQtServices();
@@ -180,13 +163,13 @@ int main(int argc, char *argv[])
         Results results;
     };
     std::vector<Page> pages;
-    pages.push_back({"ordinary 100 KB", makeOrdinary(100 * 1024), true, {}});
+    pages.push_back({"ordinary 100 KB", Bench::ordinaryPage(100 * 1024, 74), true, {}});
     pages.push_back({"single line 5 MB", makeMinified(5 * 1024 * 1024), true, {}});
     if (quick) {
-        pages.push_back({"ordinary 5 MB", makeOrdinary(5 * 1024 * 1024), false, {}});
+        pages.push_back({"ordinary 5 MB", Bench::ordinaryPage(5 * 1024 * 1024, 74), false, {}});
     } else {
         pages.push_back({"single line 50 MB", makeMinified(50 * 1024 * 1024), true, {}});
-        pages.push_back({"ordinary 50 MB", makeOrdinary(50 * 1024 * 1024), false, {}});
+        pages.push_back({"ordinary 50 MB", Bench::ordinaryPage(50 * 1024 * 1024, 74), false, {}});
     }
     out << "page                   open   type end  type mid  caret end  caret mid  (ms of CPU, with a "
            "repaint)\n";

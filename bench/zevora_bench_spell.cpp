@@ -2,6 +2,7 @@
 // tool 10 against a bare loop that checks each distinct word of the same
 // bytes once, how long the program stops answering meanwhile, and the time
 // from Change to the next unknown word at the page's end.
+#include "BenchSupport.h"
 #include "EnchantSpellService.h"
 #include "MessageService.h"
 #include "Services.h"
@@ -162,18 +163,11 @@ Check checkPage(topForm &frame, NotingMessages &messages, const std::function<vo
     return check;
 }
 
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times.empty() ? 0 : times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    Bench::offscreenUnlessSet();
     // Nothing is added to the user's own word list.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
@@ -235,11 +229,11 @@ int main(int argc, char *argv[])
     }
     kid->richy->setDataChanged(false);
 
-    const double check = median(checks);
-    const double bare = median(bares);
+    const double check = Bench::median(checks);
+    const double bare = Bench::median(bares);
     // Other work on a busy machine stretches single gaps: the median of the
     // runs' longest gaps is the figure.
-    const double maxGap = median(gaps);
+    const double maxGap = Bench::median(gaps);
     QTextStream out(stdout);
     out << QString::asprintf("page: %.1f MB, %lld lines, %lld distinct words; medians of 3 runs\n",
                              page.size() / 1048576.0, qint64(page.count('\n')), qint64(distinct));
@@ -251,7 +245,7 @@ int main(int argc, char *argv[])
     out << ")\n";
     out << QString::asprintf("Change to the next stop, page's end    %10.1f ms\n",
                              changes.empty() ? -1.0 : changes[0]);
-    out << QString::asprintf("suggestions for one word (median of 5) %10.1f ms\n", median(suggestions));
+    out << QString::asprintf("suggestions for one word (median of 5) %10.1f ms\n", Bench::median(suggestions));
     if (!clean)
         out << "THE CHECK FOUND SOMETHING OR CHANGED THE PAGE\n";
     out << QString::asprintf("bench-spell: scan-ratio=%.2f max-gap-ms=%.1f\n", check / std::max(bare, 0.001),
