@@ -2,7 +2,7 @@
 #include "frmChars.h"
 
 #include "MessageService.h"
-#include "SpecialChars.h"
+#include "CharEntities.h"
 #include "frmKid.h"
 
 #include <QComboBox>
@@ -29,8 +29,8 @@ frmChars::frmChars(QWidget *frame) : PageToolWindow(frame)
     cboCharList->setInsertPolicy(QComboBox::NoInsert);
     cboCharList->setMaxVisibleItems(20);
     cboCharList->setMinimumContentsLength(14);
-    for (int i = 0; i < SpecialChars::count(); ++i)
-        cboCharList->addItem(SpecialChars::shown(i));
+    for (int i = 0; i < CharEntities::count(); ++i)
+        cboCharList->addItem(CharEntities::shown(i));
     cboCharList->setCurrentIndex(-1);
     cboCharList->setEditText(QStringLiteral("Character List"));
     cboCharList->lineEdit()->selectAll();
@@ -50,10 +50,10 @@ frmChars::~frmChars() = default;
 
 void frmChars::cboCharList_Click(int index)
 {
-    if (index < 0 || index >= SpecialChars::count() || !activatePage())
+    if (index < 0 || index >= CharEntities::count() || !activatePage())
         return;
     frmKid *kid = page();
-    kid->kidPaste(SpecialChars::entity(index));
+    kid->kidPaste(CharEntities::entity(index));
     focusPage(kid);
     close();
 }
@@ -62,7 +62,7 @@ void frmChars::cboCharList_KeyPress(const QString &typedText)
 {
     QLineEdit *edit = cboCharList->lineEdit();
     const int before = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    const int index = SpecialChars::find(edit->text().left(before) + typedText);
+    const int index = CharEntities::find(edit->text().left(before) + typedText);
     if (index < 0) {
         edit->clear();
         const QPointer<frmChars> self = this;

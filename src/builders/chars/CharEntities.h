@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace SpecialChars {
+namespace CharEntities {
 
 /// The number of entries (102).
 int count();
@@ -18,4 +18,4 @@ QString entity(int index);
 /// does either (or \a typed is empty).
 int find(const QString &typed);
 
-} // namespace SpecialChars
+} // namespace CharEntities

@@ -1,11 +1,11 @@
 // Zevora - the special characters list.
-#include "SpecialChars.h"
+#include "CharEntities.h"
 
 #include "cTxt2HTML.h"
 
 #include <iterator>
 
-namespace SpecialChars {
+namespace CharEntities {
 
 namespace {
 
@@ -69,4 +69,4 @@ int find(const QString &typed)
     return -1;
 }
 
-} // namespace SpecialChars
+} // namespace CharEntities
