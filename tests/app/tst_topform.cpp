@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,23 +39,18 @@ private slots:
     void init();
     void cleanup();
 
-    void toolsCarryTheirTipsAndPictures();
-    void thePageToolsAndItemsFollowThePages();
-    void shortcutsDoWhatTheMenuWouldWhateverItShowedLast();
+    void thePageToolsAndItemsFollowThePagesWhateverTheMenusShowedLast();
     void exitAndRecentFilesCarryTheirPictures();
     void undoRedoCutCopyPasteTools();
     void theTabLengthFollowsTheStoredOneAndTheChosenOne_data();
     void theTabLengthFollowsTheStoredOneAndTheChosenOne();
     void defaultTypesAreStored();
     void wordWrapIsPerPage();
-    void textToHtmlReplacesTheSelectionAsOneStep();
-    void textToHtmlRefusalsLeaveThePage();
+    void textToHtmlReplacesTheSelectionAsOneStepOrLeavesThePage();
     void quickTagsInsertAtTheCaret();
     void currentMenuListsThePages();
     void theHelpItems();
-    void printWithoutPrinters();
-    void goToFontAndPrintOpenTheirWindowsOnTheActivePage_data();
-    void goToFontAndPrintOpenTheirWindowsOnTheActivePage();
+    void goToFontAndPrintActOnTheActivePage();
     void exitAsksEveryModifiedPageAndStopsAtOneNotSaved();
 
 private:
@@ -95,24 +89,9 @@ void tst_topForm::open(const QString &menuName)
     emit menu->aboutToShow();
 }
 
-void tst_topForm::toolsCarryTheirTipsAndPictures()
-{
-    for (int i = 0; i < Tool::Count; ++i) {
-        auto *button = m_frame->findChild<QToolButton *>(QString("Picture1(%1)").arg(i));
-        QVERIFY(button);
-        m_frame->setToolEnabled(i, true);
-        QCOMPARE(m_frame->toolStrip()->pictureOf(i), 100 + i);
-        QVERIFY(button->isEnabled());
-        m_frame->setToolEnabled(i, false);
-        QCOMPARE(m_frame->toolStrip()->pictureOf(i), 200 + i);
-        QVERIFY(!button->isEnabled());
-    }
-    QCOMPARE(m_frame->findChild<QToolButton *>("Picture1(0)")->toolTip(), QString("New"));
-    QCOMPARE(m_frame->findChild<QToolButton *>("Picture1(16)")->toolTip(), QString("Print"));
-}
-
-// The tools and the items that need a page, whether or not their menu was opened.
-void tst_topForm::thePageToolsAndItemsFollowThePages()
+// The tools and the items that need a page follow the pages, whether or not
+// their menu was opened: a disabled item's shortcut is dead.
+void tst_topForm::thePageToolsAndItemsFollowThePagesWhateverTheMenusShowedLast()
 {
     const auto pageThingsEnabled = [this](bool enabled) {
         QVERIFY(m_frame->isToolEnabled(Tool::New) && m_frame->isToolEnabled(Tool::Open));
@@ -122,9 +101,22 @@ void tst_topForm::thePageToolsAndItemsFollowThePages()
         for (const char *name : PageItems)
             QVERIFY2(m_frame->item(name)->isEnabled() == enabled || QString(name) == "mnuFileSave", name);
     };
+    // Each tool shows the picture of its state: 100 + index enabled, 200 + index disabled.
+    const auto toolPicturesFollowTheirState = [this] {
+        for (int i = 0; i < Tool::Count; ++i)
+            QCOMPARE(m_frame->toolStrip()->pictureOf(i), (m_frame->isToolEnabled(i) ? 100 : 200) + i);
+    };
+    QCOMPARE(m_frame->findChild<QToolButton *>("Picture1(0)")->toolTip(), QString("New"));
+    QCOMPARE(m_frame->findChild<QToolButton *>("Picture1(16)")->toolTip(), QString("Print"));
+    m_frame->show();
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    open("mnuFile");
+    open("mnuTags");
     pageThingsEnabled(false);
     for (int i = Tool::Close; i < Tool::Count; ++i)
         QVERIFY2(!m_frame->isToolEnabled(i), qPrintable(QString::number(i)));
+    toolPicturesFollowTheirState();
 
     frmKid *first = page("abc\r\ndef");
     pageThingsEnabled(true);
@@ -135,51 +127,34 @@ void tst_topForm::thePageToolsAndItemsFollowThePages()
     QVERIFY(m_frame->isToolEnabled(Tool::Save) && m_frame->isToolEnabled(Tool::Undo));
     QVERIFY(m_frame->item("mnuFileSave")->isEnabled());
     QCOMPARE(m_frame->lblLineNo->text(), QString("Line: 2  Column: 4"));
-
-    frmKid *second = page("two");
     first->richy->setDataChanged(false);
-    QVERIFY(first->close());
-    QVERIFY(m_frame->isToolEnabled(Tool::Close));
-    QVERIFY(second->close());
-    pageThingsEnabled(false);
-    for (int i = Tool::Close; i < Tool::Count; ++i)
-        QVERIFY(!m_frame->isToolEnabled(i));
-    QVERIFY(m_frame->lblLineNo->text().isEmpty());
-}
 
-// A disabled item's shortcut is dead: the items must follow the pages, not
-// only the state they were given when their menu last opened.
-void tst_topForm::shortcutsDoWhatTheMenuWouldWhateverItShowedLast()
-{
-    m_frame->show();
-    m_frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_frame));
-    open("mnuFile");
-    open("mnuTags");
-    frmKid *first = page("first");
     frmKid *second = page("second");
-    QVERIFY(m_frame->item("mnuTagsDate")->isEnabled());
     QVERIFY(!m_frame->item("mnuFileSave")->isEnabled());
     QTest::keyClicks(second->richy, "x");
     second->richy->select(0, 3);
     QVERIFY(m_frame->item("mnuEditCut")->isEnabled());
     QVERIFY(m_frame->item("mnuEditUndo")->isEnabled());
-
+    toolPicturesFollowTheirState();
     m_services->fileDialogs.answerNext(QString());
     QTest::keyClick(second->richy, Qt::Key_F8);
     m_services->fileDialogs.answerNext(QString());
     QTest::keyClick(second->richy, Qt::Key_F7);
     QCOMPARE(m_services->fileDialogs.shown.size(), 2);
 
-    // The page shown after a close decides again: "first" was never changed.
+    // The page shown after a close decides again: "first" is not changed.
     m_services->messages.answerNext(MsgAnswer::No);
     QTest::keyClick(second->richy, Qt::Key_F6);
     QCOMPARE(m_frame->documents(), QList<frmKid *>{first});
     QCOMPARE(m_frame->activeDocument(), first);
+    QVERIFY(m_frame->isToolEnabled(Tool::Close));
     QVERIFY(!m_frame->item("mnuFileSave")->isEnabled());
-    QVERIFY(!m_frame->item("mnuEditUndo")->isEnabled());
     QTest::keyClick(first->richy, Qt::Key_F6);
     QVERIFY(m_frame->documents().isEmpty());
+    pageThingsEnabled(false);
+    for (int i = Tool::Close; i < Tool::Count; ++i)
+        QVERIFY(!m_frame->isToolEnabled(i));
+    QVERIFY(m_frame->lblLineNo->text().isEmpty());
 }
 
 void tst_topForm::exitAndRecentFilesCarryTheirPictures()
@@ -304,29 +279,16 @@ void tst_topForm::wordWrapIsPerPage()
     QCOMPARE(first->richy->wrapMode(), QsciScintilla::WrapNone);
 }
 
-void tst_topForm::textToHtmlReplacesTheSelectionAsOneStep()
-{
-    const QByteArray original = "Before\r\nSee http://example.com/a?b=1&c now <b>\r\ncaf\xC3\xA9  end\r\n";
-    frmKid *kid = page(original);
-    kid->richy->select(8, kid->richy->textLength() - 8);
-    trigger("mnuEditTxt2H");
-    QCOMPARE(
-        kid->richy->Text(),
-        QString(
-            "Before\r\nSee <a href=\"http://example.com/a?b=1&amp;c\">http://example.com/a?b=1&amp;c</a> now "
-            "&lt;b&gt;<br>\r\ncaf&eacute; &nbsp;end<br>\r\n"));
-    QCOMPARE(kid->undoStack().stackLevel(), 1);
-    kid->cmdUndo_Click();
-    QCOMPARE(kid->richy->Text(), QString::fromUtf8(original));
-}
-
-void tst_topForm::textToHtmlRefusalsLeaveThePage()
+// The conversion itself is tst_ctxt2html's; here the page gets it, in place
+// of the selection and behind a character of two UTF-8 bytes.
+void tst_topForm::textToHtmlReplacesTheSelectionAsOneStepOrLeavesThePage()
 {
     const QString link = "see http://" + QString(130, 'x');
-    frmKid *kid = page(link.toUtf8());
+    const QByteArray original = "caf\xC3\xA9\r\nsee <b>\r\n" + link.toUtf8();
+    frmKid *kid = page(original);
     m_services->messages.answerNext(MsgAnswer::Ok);
     trigger("mnuEditTxt2H");
-    kid->richy->select(0, link.size());
+    kid->richy->select(kid->richy->textLength() - link.size(), link.size());
     m_services->messages.answerNext(MsgAnswer::Ok);
     m_services->messages.answerNext(MsgAnswer::Ok);
     trigger("mnuEditTxt2H");
@@ -343,8 +305,15 @@ void tst_topForm::textToHtmlRefusalsLeaveThePage()
          "If this problem persistes, please contact Zevora support.",
          MsgIcon::Exclamation, MsgButtons::Ok, true}};
     QCOMPARE(m_services->messages.shown, expected);
-    QCOMPARE(kid->richy->Text(), link);
+    QCOMPARE(kid->richy->Text(), QString::fromUtf8(original));
     QCOMPARE(kid->undoStack().stackLevel(), 0);
+
+    kid->richy->select(6, 9);
+    trigger("mnuEditTxt2H");
+    QCOMPARE(kid->richy->Text(), QString::fromUtf8("caf\xC3\xA9\r\nsee &lt;b&gt;<br>\r\n") + link);
+    QCOMPARE(kid->undoStack().stackLevel(), 1);
+    kid->cmdUndo_Click();
+    QCOMPARE(kid->richy->Text(), QString::fromUtf8(original));
 }
 
 void tst_topForm::quickTagsInsertAtTheCaret()
@@ -416,76 +385,66 @@ void tst_topForm::theHelpItems()
     QCOMPARE(shown, QString("frmAbout"));
 }
 
-void tst_topForm::printWithoutPrinters()
+// Print without printers only says so; Go To, Font and Print then open on
+// the active page and act on it alone.
+void tst_topForm::goToFontAndPrintActOnTheActivePage()
 {
-    page("text");
+    m_frame->show();
+    frmKid *other = page("other page");
+    const QFont otherFont = other->richy->font();
+    frmKid *kid = page("one\r\ntwo\r\nthree");
+    kid->setWindowTitle("three.htm");
     m_services->messages.answerNext(MsgAnswer::Ok);
     m_frame->Picture1_Click(Tool::Print);
     const MessageBox noPrinters{"Zevora Note:", "There are no Printers currently available on your system...",
                                 MsgIcon::Information, MsgButtons::Ok, true};
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{noPrinters});
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("window");
-    QTest::addRow("Edit > Go To Line") << "mnuEditGoTo"
-                                       << "frmGoTo";
-    QTest::addRow("Options > Font") << "mnuOptFont"
-                                    << "frmTxtFonts";
-    QTest::addRow("File > Print") << "mnuFilePrint"
-                                  << "frmPrint";
-}
-
-void tst_topForm::goToFontAndPrintOpenTheirWindowsOnTheActivePage()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, window);
 
     m_services->printing.printerList = {"Alpha", "Beta"};
     m_services->printing.defaultName = "Alpha";
-    m_frame->show();
-    frmKid *other = page("other page");
-    const QFont otherFont = other->richy->font();
-    frmKid *kid = page("one\r\ntwo\r\nthree");
-    kid->setWindowTitle("three.htm");
-    QString shown;
+    QStringList shown;
+    QString startedOn;
     whenModal([&](QWidget *dialog) {
-        shown = dialog->objectName();
+        shown.append(dialog->objectName());
         if (auto *goTo = qobject_cast<frmGoTo *>(dialog)) {
             QTest::keyClicks(goTo->txtLineNum, "3");
             goTo->cmdOK->click();
-        } else if (auto *fonts = qobject_cast<frmTxtFonts *>(dialog)) {
+        }
+    });
+    trigger("mnuEditGoTo");
+    QCOMPARE(kid->richy->SelStart(), qsizetype(10));
+    whenModal([&](QWidget *dialog) {
+        shown.append(dialog->objectName());
+        if (auto *fonts = qobject_cast<frmTxtFonts *>(dialog)) {
             fonts->cboSize->setCurrentText("24");
             emit fonts->cboSize->activated(fonts->cboSize->currentIndex());
             fonts->cmdOK->click();
-        } else if (auto *printing = qobject_cast<frmPrint *>(dialog)) {
+        }
+    });
+    trigger("mnuOptFont");
+    QCOMPARE(kid->richy->font().pointSize(), 24);
+    QCOMPARE(other->richy->font(), otherFont);
+    whenModal([&](QWidget *dialog) {
+        shown.append(dialog->objectName());
+        if (auto *printing = qobject_cast<frmPrint *>(dialog)) {
             printing->cboPrinters->setCurrentText("Beta");
             printing->cmdPrint->click();
         }
     });
-    trigger(item);
-    QCOMPARE(shown, window);
-    if (window == "frmGoTo") {
-        QCOMPARE(kid->richy->SelStart(), qsizetype(10));
-    } else if (window == "frmTxtFonts") {
-        QCOMPARE(kid->richy->font().pointSize(), 24);
-        QCOMPARE(other->richy->font(), otherFont);
-    } else {
-        const PrintFont font{kid->richy->font().family(), kid->richy->font().pointSizeF()};
-        const FakePrintService::Job job{"Beta", "one\r\ntwo\r\nthree", font, "three.htm"};
-        QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>{job});
-        // The next Print starts on the printer chosen last.
-        QString startedOn;
-        whenModal([&](QWidget *dialog) {
-            startedOn = static_cast<frmPrint *>(dialog)->cboPrinters->currentText();
-            dialog->close();
-        });
-        trigger(item);
-        QCOMPARE(startedOn, QString("Beta"));
-    }
+    trigger("mnuFilePrint");
+    const PrintFont font{kid->richy->font().family(), kid->richy->font().pointSizeF()};
+    const FakePrintService::Job job{"Beta", "one\r\ntwo\r\nthree", font, "three.htm"};
+    QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>{job});
+    // The next Print starts on the printer chosen last.
+    whenModal([&](QWidget *dialog) {
+        if (auto *printing = qobject_cast<frmPrint *>(dialog))
+            startedOn = printing->cboPrinters->currentText();
+        dialog->close();
+    });
+    trigger("mnuFilePrint");
+    QCOMPARE(startedOn, QString("Beta"));
+    QCOMPARE(shown, (QStringList{"frmGoTo", "frmTxtFonts", "frmPrint"}));
 }
 
 void tst_topForm::exitAsksEveryModifiedPageAndStopsAtOneNotSaved()
