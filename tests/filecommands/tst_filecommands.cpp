@@ -265,88 +265,72 @@ private slots:
         QCOMPARE(kid->Tag(), path("first.htm"));
     }
 
-    void saveAsAddsTheExtensionOfTheChosenType_data()
+    // Save As of a new page: the name the dialog returned, the type's
+    // extension added, and a file replaced only when somebody said so; a
+    // refused save leaves the page and every file as they were.
+    void saveAsNamesAndRefusals_data()
     {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("typed"); // "<template>": the first template's file
         QTest::addColumn<int>("filter");
-        QTest::addColumn<QString>("saved");
-        QTest::addRow("a name without extension gets the type's") << "page" << 1 << "page.html";
-        QTest::addRow("a name with its own extension keeps it") << "page.asp" << 0 << "page.asp";
-        QTest::addRow("All Files adds nothing") << "README" << 5 << "README";
-        QTest::addRow("a final period means no extension") << "page." << 3 << "page";
+        QTest::addColumn<MessageBox>("box"); // no title: nothing is asked; "<dir>" is the test's folder
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<QString>("saved"); // empty: refused
+        const auto row = [](const char *name, const QString &typed, int filter, const QString &saved,
+                            const MessageBox &box = {}, MsgAnswer answer = MsgAnswer::Ok) {
+            QTest::newRow(name) << typed << filter << box << answer << saved;
+        };
+        row("a name without extension gets the type's", "page", 1, "page.html");
+        row("a name with its own extension keeps it", "page.asp", 0, "page.asp");
+        row("All Files adds nothing", "README", 5, "README");
+        row("a final period means no extension", "page.", 3, "page");
+        // The dialog returned "page" and the HTM type: "page.htm" was never asked about.
+        const MessageBox replace =
+            note("<dir>/page.htm already exists.\n\nDo you want to replace it?", MsgIcon::Question, MsgButtons::YesNo);
+        row("an existing file the dialog did not confirm, kept", "page", 0, "", replace, MsgAnswer::No);
+        row("an existing file the dialog did not confirm, replaced", "page", 0, "page.htm", replace, MsgAnswer::Yes);
+        row("an existing file the dialog confirmed", "page.htm", 0, "page.htm");
+        const MessageBox unable = note("Unable to save the file...", MsgIcon::Exclamation);
+        row("a folder that does not exist", "no-such-folder/page.htm", 5, "", unable);
+        row("a name that is a folder", "folder", 5, "", unable);
+        row("a template", "<template>", 5, "",
+            note("The FileName you choose is a Template.\n\n"
+                 "Please go back and enter a new name or location.\n"
+                 "Template files cannot be overwritten.\n\n"
+                 "Templates can be organized via the OPTIONS menu.\n",
+                 MsgIcon::None, MsgButtons::Ok, "TEMPLATE FILE"));
     }
 
-    void saveAsAddsTheExtensionOfTheChosenType()
+    void saveAsNamesAndRefusals()
     {
         QFETCH(QString, typed);
         QFETCH(int, filter);
-        QFETCH(QString, saved);
-        frmKid *kid = m_files->NewPage(true);
-        m_services->fileDialogs.answerNext(path(typed), filter);
-        QVERIFY(m_files->SaveDocumentAs(kid));
-        QCOMPARE(kid->Tag(), path(saved));
-        QVERIFY(QFile::exists(path(saved)));
-    }
-
-    void saveAsAsksBeforeReplacingAFileTheDialogDidNotConfirm()
-    {
-        QVERIFY(writeFile(path("page.htm"), "old\r\n"));
-        frmKid *kid = m_files->NewPage(true);
-        // The dialog returned "page" and the HTM type: "page.htm" was never asked about.
-        m_services->fileDialogs.answerNext(path("page"), 0);
-        m_services->messages.answerNext(MsgAnswer::No);
-        QVERIFY(!m_files->SaveDocumentAs(kid));
-        const MessageBox question = note(path("page.htm") + " already exists.\n\nDo you want to replace it?",
-                                         MsgIcon::Question, MsgButtons::YesNo);
-        QCOMPARE(m_services->messages.shown, QList<MessageBox>{question});
-        QCOMPARE(readFile(path("page.htm")), QByteArray("old\r\n"));
-        QVERIFY(kid->Tag() != path("page.htm"));
-
-        m_services->fileDialogs.answerNext(path("page"), 0);
-        m_services->messages.answerNext(MsgAnswer::Yes);
-        QVERIFY(m_files->SaveDocumentAs(kid));
-        QVERIFY(readFile(path("page.htm")).startsWith("<HTML>"));
-        // A name the dialog itself confirmed is not asked about again.
-        m_services->fileDialogs.answerNext(path("page.htm"), 0);
-        QVERIFY(m_files->SaveDocumentAs(kid));
-        QCOMPARE(m_services->messages.shown.size(), 2);
-    }
-
-    void refusedSavesLeaveEverything_data()
-    {
-        QTest::addColumn<QString>("target"); // "<template>": the first template's file
-        QTest::addColumn<MessageBox>("box");
-        const MessageBox unable = note("Unable to save the file...", MsgIcon::Exclamation);
-        QTest::addRow("a folder that does not exist") << "no-such-folder/page.htm" << unable;
-        QTest::addRow("a name that is a folder") << "folder" << unable;
-        QTest::addRow("a template") << "<template>"
-                                    << note("The FileName you choose is a Template.\n\n"
-                                            "Please go back and enter a new name or location.\n"
-                                            "Template files cannot be overwritten.\n\n"
-                                            "Templates can be organized via the OPTIONS menu.\n",
-                                            MsgIcon::None, MsgButtons::Ok, "TEMPLATE FILE");
-    }
-
-    void refusedSavesLeaveEverything()
-    {
-        QFETCH(QString, target);
         QFETCH(MessageBox, box);
+        QFETCH(MsgAnswer, answer);
+        QFETCH(QString, saved);
+        box.text.replace("<dir>", m_dir->path());
+        QVERIFY(writeFile(path("page.htm"), "old\r\n"));
         QVERIFY(CRegSettings().SaveRegSetting("tFileName", "0", "basic.htm"));
-        const QString file = target == "<template>"
-                                 ? FileCommands::templateFolder() + QDir::separator() + "basic.htm"
-                                 : path(target);
         QDir(m_dir->path()).mkdir("folder");
+        const QString file =
+            typed == "<template>" ? FileCommands::templateFolder() + QDir::separator() + "basic.htm" : path(typed);
         frmKid *kid = m_files->NewPage(true);
-        QTest::keyClicks(kid->richy, "precious");
+        QTest::keyClicks(kid->richy, "x");
         const QString tag = kid->Tag();
-        m_services->fileDialogs.answerNext(file, 5);
-        m_services->messages.answerNext(MsgAnswer::Ok);
-        QVERIFY(!m_files->SaveDocumentAs(kid));
-        QCOMPARE(m_services->messages.shown, QList<MessageBox>{box});
+        m_services->fileDialogs.answerNext(file, filter);
+        if (!box.title.isEmpty())
+            m_services->messages.answerNext(answer);
+        QCOMPARE(m_files->SaveDocumentAs(kid), !saved.isEmpty());
+        QCOMPARE(m_services->messages.shown, box.title.isEmpty() ? QList<MessageBox>() : QList<MessageBox>{box});
+        if (!saved.isEmpty()) {
+            QCOMPARE(kid->Tag(), path(saved));
+            QVERIFY(readFile(path(saved)).startsWith("<HTML>"));
+            QVERIFY(!kid->richy->DataChanged());
+            return;
+        }
         QCOMPARE(kid->Tag(), tag);
-        QVERIFY(kid->richy->DataChanged());
-        QVERIFY(kid->richy->Text().startsWith("<HTML>"));
         QCOMPARE(kid->windowTitle(), QString("Untitled1.htm"));
+        QVERIFY(kid->richy->DataChanged());
+        QCOMPARE(readFile(path("page.htm")), QByteArray("old\r\n"));
         QVERIFY(!QFileInfo(file).isFile());
     }
 
