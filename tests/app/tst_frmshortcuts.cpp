@@ -11,7 +11,6 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 
 using namespace Platform;
@@ -161,21 +160,6 @@ private slots:
         QVERIFY(m_window->List1->isVisible());
         QVERIFY(!m_window->Image1->isVisible());
         QVERIFY(m_services->messages.shown.isEmpty());
-    }
-
-    void theFrameKeepsOneWindowThatGoesAwayWhenClosed()
-    {
-        QWidget frame;
-        QPointer<frmShortcuts> first = frmShortcuts::showModeless(&frame);
-        QVERIFY(first && first->isVisible() && first->isWindow() && !first->isModal());
-        QCOMPARE(first->parentWidget(), &frame);
-        QCOMPARE(frmShortcuts::showModeless(&frame), first.data());
-
-        first->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-        frmShortcuts *second = frmShortcuts::showModeless(&frame);
-        QVERIFY(second && second->List1->isVisible());
     }
 
 private:

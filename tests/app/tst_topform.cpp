@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -371,10 +372,18 @@ void tst_topForm::theHelpItems()
     const MessageBox help{"Zevora", "The help file is yet completed.", MsgIcon::None, MsgButtons::Ok, true};
     QCOMPARE(m_services->messages.shown, QList<MessageBox>{help});
 
+    // The frame keeps one Key Macros window beside it, which goes away when closed.
     trigger("mnuHelpMacros");
-    QWidget *macros = m_frame->findChild<QWidget *>("frmShortcuts");
-    QVERIFY(macros && macros->isVisible());
+    QPointer<QWidget> macros = m_frame->findChild<QWidget *>("frmShortcuts");
+    QVERIFY(macros && macros->isVisible() && macros->isWindow() && !macros->isModal());
     QCOMPARE(macros->windowTitle(), QString("Macro Keys & Tag Info"));
+    trigger("mnuHelpMacros");
+    QCOMPARE(m_frame->findChildren<QWidget *>("frmShortcuts").size(), 1);
+    macros->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(macros.isNull());
+    trigger("mnuHelpMacros");
+    QVERIFY(m_frame->findChild<QWidget *>("frmShortcuts"));
 
     QString shown;
     whenModal([&](QWidget *about) {
