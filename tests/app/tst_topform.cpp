@@ -3,7 +3,6 @@
 
 #include "CRegSettings.h"
 #include "QuickTags.h"
-#include "ToolPictures.h"
 #include "ToolStrip.h"
 #include "frmGoTo.h"
 #include "frmPrint.h"
@@ -18,7 +17,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -41,7 +39,6 @@ private slots:
     void cleanup();
 
     void thePageToolsAndItemsFollowThePagesWhateverTheMenusShowedLast();
-    void exitAndRecentFilesCarryTheirPictures();
     void undoRedoCutCopyPasteTools();
     void theTabLengthFollowsTheStoredOneAndTheChosenOne_data();
     void theTabLengthFollowsTheStoredOneAndTheChosenOne();
@@ -156,28 +153,6 @@ void tst_topForm::thePageToolsAndItemsFollowThePagesWhateverTheMenusShowedLast()
     for (int i = Tool::Close; i < Tool::Count; ++i)
         QVERIFY(!m_frame->isToolEnabled(i));
     QVERIFY(m_frame->lblLineNo->text().isEmpty());
-}
-
-void tst_topForm::exitAndRecentFilesCarryTheirPictures()
-{
-    const auto image = [](const QPixmap &pixmap) {
-        return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-    };
-    const auto shown = [&](const QString &name) {
-        return image(m_frame->item(name)->icon().pixmap(QSize(16, 16), 1.0));
-    };
-    QCOMPARE(shown("mnuFileExit"), image(Resources::menuPicture(Resources::MenuPicture::Exit)));
-    QTemporaryDir dir;
-    for (const char *name : {"a.htm", "b.htm"}) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        m_frame->files()->AddToRecent(file.fileName());
-    }
-    open("mnuFile");
-    for (const char *name : {"mnuFileMRU(0)", "mnuFileMRU(1)"}) {
-        QVERIFY2(m_frame->item(name)->isVisible(), name);
-        QCOMPARE(shown(name), image(Resources::menuPicture(Resources::MenuPicture::RecentFile)));
-    }
 }
 
 // The Edit items follow the selection, the clipboard and the undo steps when

@@ -4,6 +4,7 @@
 
 #include "CRegSettings.h"
 #include "FileCommands.h"
+#include "ToolPictures.h"
 #include "mCaption.h"
 #include "mFuncs.h"
 
@@ -578,6 +579,16 @@ private slots:
         m_files->AddToRecent(path("a.htm"));
         m_files->AddToRecent(path("b&c.htm"));
         QCOMPARE(m_frame->item("mnuFileMRU(0)")->text(), path("b&&c.htm"));
+        // Each entry carries the recent-file picture, as Exit carries its own.
+        const auto shows = [this](const char *item, Resources::MenuPicture picture) {
+            const auto image = [](const QPixmap &pixmap) {
+                return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+            };
+            return image(m_frame->item(item)->icon().pixmap(QSize(16, 16), 1.0)) ==
+                   image(Resources::menuPicture(picture));
+        };
+        QVERIFY(shows("mnuFileMRU(0)", Resources::MenuPicture::RecentFile));
+        QVERIFY(shows("mnuFileExit", Resources::MenuPicture::Exit));
 
         m_frame->item("mnuFileMRU(1)")->trigger();
         frmKid *opened = m_frame->activeDocument();
