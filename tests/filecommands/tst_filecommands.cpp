@@ -69,7 +69,6 @@ private slots:
                          "<META NAME=\"generator\" CONTENT=\"Zevora\">\r\n</HEAD>\r\n<BODY>\r\n"
                          "\r\n\r\n\r\n</BODY>\r\n</HTML>"));
         QCOMPARE(first->richy->SelStart(), 111);
-        QCOMPARE(first->richy->lineFromIndex(111), 6);
         QCOMPARE(first->richy->lineBreak(), QString("\r\n"));
         QVERIFY(!first->richy->DataChanged());
         QVERIFY(m_services->sound.played.isEmpty());
@@ -629,15 +628,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("dropped"); // empty: text, not files
         QTest::addColumn<MessageBox>("box");
-        const MessageBox whatWasThat =
-            note("What was that?", MsgIcon::Question, MsgButtons::Ok, "Zevora Note");
         QTest::addRow("text, not files") << QStringList() << note("Unknown Object", MsgIcon::None);
         QTest::addRow("two files") << QStringList{"a.htm", "b.htm"}
                                    << note("One file at a time, Please!", MsgIcon::Critical, MsgButtons::Ok,
                                            "Zevora Note");
-        QTest::addRow("a folder") << QStringList{"folder"} << whatWasThat;
-        if (::geteuid() != 0) // root reads every file
-            QTest::addRow("a file that cannot be read") << QStringList{"secret.htm"} << whatWasThat;
+        // Only a readable plain file is opened (which files are such: tst_files_mfuncs).
+        QTest::addRow("a folder") << QStringList{"folder"}
+                                  << note("What was that?", MsgIcon::Question, MsgButtons::Ok, "Zevora Note");
         QTest::addRow("a text file") << QStringList{"a.htm"} << MessageBox{};
     }
 
@@ -647,8 +644,6 @@ private slots:
         QFETCH(MessageBox, box);
         QVERIFY(writeFile(path("a.htm"), "dropped page"));
         QVERIFY(writeFile(path("b.htm"), "other"));
-        QVERIFY(writeFile(path("secret.htm"), "no"));
-        QVERIFY(QFile::setPermissions(path("secret.htm"), QFileDevice::WriteOwner));
         QDir(m_dir->path()).mkdir("folder");
         QMimeData mime;
         QList<QUrl> urls;
