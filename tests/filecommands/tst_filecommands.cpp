@@ -238,37 +238,10 @@ private slots:
         QCOMPARE(readFile(path("notes.txt")), text.toUtf8());
     }
 
-    void savingAnUntitledPageGoesThroughSaveAs()
-    {
-        frmKid *kid = m_files->NewPage(true);
-        QTest::keyClicks(kid->richy, "x");
-        m_services->fileDialogs.answerNext(path("first.htm"), 0);
-        QVERIFY(m_files->SaveDocument(kid));
-        const FileDialogRequest &request = m_services->fileDialogs.shown.last().request;
-        QCOMPARE(request.title, QString("Save File As..."));
-        QCOMPARE(request.fileName, QString("Untitled1.htm"));
-        QCOMPARE(request.filters.size(), 6);
-        QCOMPARE(request.filters.value(request.selectedFilter), QString("All Files (*)"));
-        QCOMPARE(kid->Tag(), path("first.htm"));
-        QVERIFY(kid->windowTitle().startsWith("first.htm" + kStampMark + " Last modified: "));
-        QVERIFY(!kid->richy->DataChanged());
-        QVERIFY(!m_frame->isToolEnabled(Tool::Save));
-        QCOMPARE(readFile(path("first.htm")),
-                 (FileCommands::newPageText().insert(111, "x") + "\r\n").toUtf8());
-        QCOMPARE(recentFiles().first(), path("first.htm"));
-
-        // A cancelled Save As saves nothing and changes nothing.
-        QTest::keyClicks(kid->richy, "y");
-        m_services->fileDialogs.answerNext(QString());
-        QVERIFY(!m_files->SaveDocumentAs(kid));
-        QVERIFY(kid->richy->DataChanged());
-        QCOMPARE(kid->Tag(), path("first.htm"));
-    }
-
-    // Save As of a new page: the name the dialog returned, the type's
-    // extension added, and a file replaced only when somebody said so; a
-    // refused save leaves the page and every file as they were.
-    void saveAsNamesAndRefusals_data()
+    // Saving a new page goes through Save As: the name the dialog returned,
+    // the type's extension added, and a file replaced only when somebody said
+    // so; a cancelled or refused save leaves the page and every file as they were.
+    void savingANewPage_data()
     {
         QTest::addColumn<QString>("typed"); // "<template>": the first template's file
         QTest::addColumn<int>("filter");
@@ -279,15 +252,17 @@ private slots:
                             const MessageBox &box = {}, MsgAnswer answer = MsgAnswer::Ok) {
             QTest::newRow(name) << typed << filter << box << answer << saved;
         };
+        row("cancelled", "", 0, "");
         row("a name without extension gets the type's", "page", 1, "page.html");
         row("a name with its own extension keeps it", "page.asp", 0, "page.asp");
         row("All Files adds nothing", "README", 5, "README");
         row("a final period means no extension", "page.", 3, "page");
         // The dialog returned "page" and the HTM type: "page.htm" was never asked about.
-        const MessageBox replace =
-            note("<dir>/page.htm already exists.\n\nDo you want to replace it?", MsgIcon::Question, MsgButtons::YesNo);
+        const MessageBox replace = note("<dir>/page.htm already exists.\n\nDo you want to replace it?",
+                                        MsgIcon::Question, MsgButtons::YesNo);
         row("an existing file the dialog did not confirm, kept", "page", 0, "", replace, MsgAnswer::No);
-        row("an existing file the dialog did not confirm, replaced", "page", 0, "page.htm", replace, MsgAnswer::Yes);
+        row("an existing file the dialog did not confirm, replaced", "page", 0, "page.htm", replace,
+            MsgAnswer::Yes);
         row("an existing file the dialog confirmed", "page.htm", 0, "page.htm");
         const MessageBox unable = note("Unable to save the file...", MsgIcon::Exclamation);
         row("a folder that does not exist", "no-such-folder/page.htm", 5, "", unable);
@@ -300,7 +275,7 @@ private slots:
                  MsgIcon::None, MsgButtons::Ok, "TEMPLATE FILE"));
     }
 
-    void saveAsNamesAndRefusals()
+    void savingANewPage()
     {
         QFETCH(QString, typed);
         QFETCH(int, filter);
@@ -311,20 +286,30 @@ private slots:
         QVERIFY(writeFile(path("page.htm"), "old\r\n"));
         QVERIFY(CRegSettings().SaveRegSetting("tFileName", "0", "basic.htm"));
         QDir(m_dir->path()).mkdir("folder");
-        const QString file =
-            typed == "<template>" ? FileCommands::templateFolder() + QDir::separator() + "basic.htm" : path(typed);
+        QString file = typed.isEmpty() ? QString() : path(typed);
+        if (typed == "<template>")
+            file = FileCommands::templateFolder() + QDir::separator() + "basic.htm";
         frmKid *kid = m_files->NewPage(true);
         QTest::keyClicks(kid->richy, "x");
         const QString tag = kid->Tag();
         m_services->fileDialogs.answerNext(file, filter);
         if (!box.title.isEmpty())
             m_services->messages.answerNext(answer);
-        QCOMPARE(m_files->SaveDocumentAs(kid), !saved.isEmpty());
-        QCOMPARE(m_services->messages.shown, box.title.isEmpty() ? QList<MessageBox>() : QList<MessageBox>{box});
+        QCOMPARE(m_files->SaveDocument(kid), !saved.isEmpty());
+        const FileDialogRequest &request = m_services->fileDialogs.shown.last().request;
+        QCOMPARE(request.title, QString("Save File As..."));
+        QCOMPARE(request.fileName, QString("Untitled1.htm"));
+        QCOMPARE(request.filters.size(), 6);
+        QCOMPARE(request.filters.value(request.selectedFilter), QString("All Files (*)"));
+        QCOMPARE(m_services->messages.shown,
+                 box.title.isEmpty() ? QList<MessageBox>() : QList<MessageBox>{box});
         if (!saved.isEmpty()) {
             QCOMPARE(kid->Tag(), path(saved));
-            QVERIFY(readFile(path(saved)).startsWith("<HTML>"));
-            QVERIFY(!kid->richy->DataChanged());
+            QCOMPARE(readFile(path(saved)), (FileCommands::newPageText().insert(111, "x") + "\r\n").toUtf8());
+            QVERIFY(
+                kid->windowTitle().startsWith(QFileInfo(saved).fileName() + kStampMark + " Last modified: "));
+            QVERIFY(!kid->richy->DataChanged() && !m_frame->isToolEnabled(Tool::Save));
+            QCOMPARE(recentFiles().first(), path(saved));
             return;
         }
         QCOMPARE(kid->Tag(), tag);
