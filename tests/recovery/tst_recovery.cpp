@@ -81,7 +81,7 @@ private slots:
             QCOMPARE(kid->richy->Text(), FileCommands::newPageText() + typed);
             m_services->fileDialogs.answerNext(path("new.htm"), 0);
             QVERIFY(m_frame->files()->SaveDocument(kid));
-            QCOMPARE(QFile(path("new.htm")).size(), FileCommands::newPageText().size() + 3);
+            QCOMPARE(readFile(path("new.htm")), (FileCommands::newPageText() + typed + "\r\n").toUtf8());
             return;
         }
         QCOMPARE(kid->Tag(), path("page.htm"));
