@@ -5,16 +5,12 @@
 #include "TestFrame.h"
 
 #include "CRegSettings.h"
-#include "PaletteRecipient.h"
 #include "frmBG.h"
 #include "frmBackground.h"
 #include "frmChars.h"
 #include "frmColors.h"
-#include "frmKid.h"
 #include "frmPageColors.h"
 #include "mFuncs.h"
-#include "richy.h"
-#include "topForm.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -22,7 +18,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -36,16 +31,6 @@ namespace {
 
 const QString Defaults =
     R"~(<BODY bgColor="#FFFFFF" text="#000000" link="#0000FF" alink="#FF0000" vlink="#FF00FF">)~";
-
-// Remembers what a modal palette delivered.
-struct FakeRecipient : PaletteRecipient
-{
-    void paletteColour(int mode, ColourValue colour, const QString &tag) override
-    {
-        received.append(QString("%1 %2 %3").arg(mode).arg(colour).arg(tag));
-    }
-    QStringList received;
-};
 
 } // namespace
 
@@ -100,34 +85,6 @@ private slots:
         QCOMPARE(original->richy->Text(), "a=" + tag + "b");
         original->cmdUndo_Click();
         QCOMPARE(original->richy->Text(), QString("a=b"));
-    }
-
-    void modalPalettesDeliverToTheirRecipientOnly_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("pick");
-        // Swatch 150 is red: 255 in the low byte.
-        for (int mode : {1, 2, 3, 4})
-            QTest::addRow("mode %d, a pick", mode) << mode << true;
-        QTest::addRow("Escape") << 3 << false;
-    }
-
-    void modalPalettesDeliverToTheirRecipientOnly()
-    {
-        QFETCH(int, mode);
-        QFETCH(bool, pick);
-        frmKid *kid = page("page");
-        FakeRecipient recipient;
-        auto *colors = new frmColors(m_frame);
-        colors->doYourDuty(mode, &recipient);
-        whenModal([pick](QWidget *modal) {
-            pick ? modal->findChild<QAbstractButton *>("Text1(150)")->click()
-                 : QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        colors->exec();
-        QCOMPARE(recipient.received,
-                 pick ? QStringList{QString("%1 255 \"#FF0000\"").arg(mode)} : QStringList());
-        QCOMPARE(kid->richy->Text(), QString("page"));
     }
 
     void customColourInsertsTheCodeOrNothing()
@@ -462,7 +419,7 @@ private slots:
     }
 
 private:
-    frmKid *page(const QByteArray &text, qsizetype caret = 0);
+    frmKid *page(const QByteArray &text, qsizetype caret = 0) { return m_test->page(text, caret); }
     template <typename T> T *child() const { return m_frame->findChild<T *>(); }
     void click(QWidget *window, const char *button) { control<QAbstractButton>(window, button)->click(); }
 
@@ -470,13 +427,6 @@ private:
     topForm *m_frame = nullptr;
     FakeServices *m_services = nullptr;
 };
-
-frmKid *tst_BuilderDialogs::page(const QByteArray &text, qsizetype caret)
-{
-    frmKid *kid = m_test->page(text);
-    kid->richy->setSelStart(caret);
-    return kid;
-}
 
 QTEST_MAIN(tst_BuilderDialogs)
 #include "tst_builderdialogs.moc"
