@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace Platform;
 
@@ -63,36 +61,43 @@ private slots:
 
     void theListGoesIntoThePageItWasOpenedOnAsOneUndoStep()
     {
+        QAction *item = m_frame->item("mnuTagsDLists");
+        QVERIFY(!item->isEnabled());
         frmKid *kid = page();
-        open(kid);
-        QCOMPARE(unnamedControls(m_dialog), QStringList());
-        for (const char *later : {"cboStyle", "cboNumber", "cmdList", "txtDLHead"})
-            QVERIFY2(control(later)->isHidden(), later);
-        choose("cboType", 1);
-        // A second style before any number: no message, a fresh number list.
-        choose("cboStyle", 1);
-        choose("cboStyle", 2);
-        choose("cboNumber", 3);
-        // Four rows, behind the help until the entries are asked for.
-        QVERIFY(!control("txtEnter(3)")->isHidden() && control("txtEnter(4)")->isHidden());
-        QVERIFY(!control("txtEnter(0)")->isVisible() && !control("cmdOK")->isEnabled());
-        click("cmdList");
-        for (int i = 0; i < 4; ++i)
-            type(i, QString(QChar('a' + i)));
-        // The typed items stay through a new type, style and number.
-        choose("cboType", 2);
-        choose("cboStyle", 4);
-        choose("cboNumber", 2);
-        click("cmdList");
-        // Another page becomes active meanwhile, as a file handed over would.
-        frmKid *other = page();
-        QCOMPARE(m_frame->activeDocument(), other);
-        click("cmdOK");
-
+        frmKid *other = nullptr;
+        whenModal([&](QWidget *modal) {
+            QVERIFY(m_dialog = qobject_cast<frmLists *>(modal));
+            QCOMPARE(unnamedControls(m_dialog), QStringList());
+            for (const char *later : {"cboStyle", "cboNumber", "cmdList", "txtDLHead"})
+                QVERIFY2(control(later)->isHidden(), later);
+            choose("cboType", 1);
+            // A second style before any number: no message, a fresh number list.
+            choose("cboStyle", 1);
+            choose("cboStyle", 2);
+            choose("cboNumber", 3);
+            // Four rows, behind the help until the entries are asked for.
+            QVERIFY(!control("txtEnter(3)")->isHidden() && control("txtEnter(4)")->isHidden());
+            QVERIFY(!control("txtEnter(0)")->isVisible() && !control("cmdOK")->isEnabled());
+            click("cmdList");
+            for (int i = 0; i < 4; ++i)
+                type(i, QString(QChar('a' + i)));
+            // The typed items stay through a new type, style and number.
+            choose("cboType", 2);
+            choose("cboStyle", 4);
+            choose("cboNumber", 2);
+            click("cmdList");
+            // Another page becomes active meanwhile, as a file handed over would.
+            other = page();
+            QCOMPARE(m_frame->activeDocument(), other);
+            click("cmdOK");
+            QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        });
+        item->trigger();
+        QVERIFY(other);
         QCOMPARE(kid->richy->Text(),
                  inBody("<OL type=I>\r\n    <LI>a\r\n    <LI>b\r\n    <LI>c\r\n</OL>\r\n"));
         QCOMPARE(other->richy->Text(), Body);
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_frame->activeDocument(), kid);
         QCOMPARE(kid->undoStack().stackLevel(), 1);
         kid->cmdUndo_Click();
         QCOMPARE(kid->richy->Text(), Body);
@@ -213,25 +218,6 @@ private slots:
                 QCOMPARE(kid->richy->Text(), Body);
             delete m_dialog;
         }
-    }
-
-    void listMakerNeedsAPageAndOpensModally()
-    {
-        QAction *item = m_frame->item("mnuTagsDLists");
-        QVERIFY(!item->isEnabled());
-        frmKid *kid = page();
-        QVERIFY(item->isEnabled());
-
-        bool shown = false;
-        QTimer::singleShot(0, this, [&] {
-            m_dialog = qobject_cast<frmLists *>(QApplication::activeModalWidget());
-            shown = m_dialog != nullptr;
-            typeOneBulletItem();
-            click("cmdOK");
-        });
-        item->trigger();
-        QVERIFY(shown);
-        QCOMPARE(kid->richy->Text(), inBody("<UL type=disc>\r\n    <LI>x\r\n    <LI>\r\n</UL>\r\n"));
     }
 
 private:
