@@ -223,8 +223,7 @@ private slots:
 private:
     frmKid *page(const QString &tag = QString())
     {
-        frmKid *kid = m_test->page(Body.toUtf8());
-        kid->richy->setSelStart(8);
+        frmKid *kid = m_test->page(Body.toUtf8(), 8);
         kid->setTag(tag);
         return kid;
     }
