@@ -1,6 +1,5 @@
 // Zevora tests - the texts of the quick tag commands and the drop-down menus.
 #include "QuickTags.h"
-#include "cStringsMenus.h"
 
 #include <QTest>
 
@@ -44,7 +43,6 @@ private slots:
                          qPrintable(where));
             }
         }
-        QCOMPARE(cStringsMenus().getStrVal(2), QuickTags::dropSnippet(2));
         QCOMPARE(QuickTags::scriptCaretBack(3), 0);
     }
 
