@@ -108,7 +108,7 @@ private slots:
     {
         frmKid *kid = page();
         open(kid);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 6; ++i)
             m_services->messages.answerNext(MsgAnswer::Ok);
         choose("cboType", 3);
         choose("cboStyle", 0);
@@ -118,18 +118,23 @@ private slots:
         click("cmdList");
         choose("cboNumber", 0);
         QVERIFY(!control("txtEnter(0)")->isEnabled() && !control("cmdOK")->isEnabled());
+        // With the style on its prompt too, the style is asked for first.
+        choose("cboStyle", 0);
+        choose("cboNumber", 0);
+        choose("cboStyle", 1);
         choose("cboNumber", 1);
         click("cmdList");
         type(0, "x");
         click("cmdOK"); // no heading
-        // The type list's own prompt changes nothing until a later step checks it.
+        // The type list's own prompt changes nothing until a later step checks
+        // it; with the style on its prompt too, the type is asked for first.
         choose("cboType", 0);
-        choose("cboStyle", 1);
+        choose("cboStyle", 0);
         QCOMPARE(m_dialog->focusWidget(), control("cboType"));
 
+        const QString style = "You must choose a List Style to continue.";
         const QList<MessageBox> expected = {
-            note("You must choose a List Style to continue."),
-            note("You must choose the Number of Items to continue."),
+            note(style), note("You must choose the Number of Items to continue."), note(style), note(style),
             note("\"Definition List Header\" (lower, left of page)\nmust be entered for the Definition List.",
                  MsgIcon::Exclamation),
             note("You must choose a List Type to continue.")};

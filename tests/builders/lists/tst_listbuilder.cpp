@@ -41,33 +41,6 @@ private slots:
             list.items.append({item.startsWith('+') ? item.mid(1) : item, item.startsWith('+')});
         QTEST(list.listText(), "expected");
     }
-
-    void theFirstListOnItsPromptFailsTheChecks_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("message");
-
-        const QString type = "You must choose a List Type to continue.";
-        const QString style = "You must choose a List Style to continue.";
-        const QString number = "You must choose the Number of Items to continue.";
-        QTest::addRow("all on their prompts: the type first") << 0 << 0 << 0 << type;
-        QTest::addRow("style and number on their prompts: the style first") << 1 << 0 << 0 << style;
-        QTest::addRow("the number on its prompt") << 3 << 1 << 0 << number;
-        QTest::addRow("nothing chosen passes") << 1 << -1 << -1 << "";
-        QTest::addRow("all chosen") << 2 << 5 << 8 << "";
-    }
-
-    void theFirstListOnItsPromptFailsTheChecks()
-    {
-        QFETCH(int, type);
-        QFETCH(int, style);
-        QFETCH(int, number);
-
-        const std::optional<ListBuilder::Choice> failing = ListBuilder::failingChoice(type, style, number);
-        QTEST(failing ? ListBuilder::choiceMessage(*failing) : QString(), "message");
-    }
 };
 
 QTEST_APPLESS_MAIN(tst_ListBuilder)
