@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 #include "TestFrame.h"
 
+#include "BulletIcons.h"
 #include "frmLists.h"
 
 #include <QAbstractButton>
@@ -201,7 +202,14 @@ private slots:
                   : definitionList("<img src=\"\" width=XX height=XX hspace=8>",
                                    "<img src=\"\" width=XX height=XX hspace=5 align=middle>");
         QVERIFY(kid->richy->Text().contains(list));
-        QCOMPARE(QFileInfo::exists(m_dir->filePath("images/listDot_Red.gif")), saved);
+        // The two pictures of the chosen set, and nothing else, beside the page.
+        const QDir images(m_dir->filePath("images"));
+        QCOMPARE(images.entryList(QDir::Files | QDir::Hidden),
+                 saved ? QStringList({"listDot_Red.gif", "listTri_Red.gif"}) : QStringList());
+        if (saved) {
+            QCOMPARE(readFile(images.filePath("listTri_Red.gif")), Resources::bulletGif(715));
+            QCOMPARE(readFile(images.filePath("listDot_Red.gif")), Resources::bulletGif(815));
+        }
     }
 
     void closeAndAClosedPageWriteNothing()
