@@ -47,7 +47,6 @@ private slots:
         // Noise fills the string table many times over: every code width up to
         // 12 bits, and a Clear code each time the table is full.
         QTest::addRow("noise in 2 colours") << noise(300, 300, 2) << -1;
-        QTest::addRow("noise in 16 colours") << noise(300, 300, 16) << -1;
         QTest::addRow("noise in 256 colours") << noise(300, 300, 256) << -1;
         // Ever longer runs of one colour, in a table padded to two entries.
         QTest::addRow("one colour") << noise(300, 300, 1) << -1;

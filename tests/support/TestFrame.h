@@ -32,11 +32,13 @@ struct TestFrame
     TestFrame(const TestFrame &) = delete;
     TestFrame &operator=(const TestFrame &) = delete;
 
-    /// A new page of the frame, holding \a text.
-    frmKid *page(const QByteArray &text = {})
+    /// A new page of the frame, holding \a text, with the caret at \a caret.
+    frmKid *page(const QByteArray &text = {}, qsizetype caret = 0)
     {
         frmKid *kid = frame.newDocumentWindow();
         kid->richy->loadText(text);
+        if (caret > 0)
+            kid->richy->setSelStart(caret);
         return kid;
     }
 };

@@ -254,8 +254,7 @@ private slots:
 private:
     frmKid *page(const QString &tag)
     {
-        frmKid *kid = m_test->page(Text.toUtf8());
-        kid->richy->setSelStart(Caret);
+        frmKid *kid = m_test->page(Text.toUtf8(), Caret);
         kid->setTag(tag);
         return kid;
     }

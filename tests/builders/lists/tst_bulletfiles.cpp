@@ -36,19 +36,6 @@ private slots:
         QVERIFY(writeFile(page(), "<HTML></HTML>\r\n"));
     }
 
-    void bothFilesAreWrittenAndLinked()
-    {
-        const BulletFiles::Result result = BulletFiles::create(page(), 12);
-        QCOMPARE(result.message, QString());
-        QCOMPARE(result.topicTag, topicTag("listTri_Teal.gif"));
-        QCOMPARE(result.detailTag,
-                 QString("<img src=\"images/listDot_Teal.gif\" width=5 height=5 hspace=5 align=middle>"));
-        QCOMPARE(result.topicFile, QDir::toNativeSeparators(images("listTri_Teal.gif")));
-        QCOMPARE(readFile(images("listTri_Teal.gif")), Resources::bulletGif(712));
-        QCOMPARE(readFile(images("listDot_Teal.gif")), Resources::bulletGif(812));
-        QCOMPARE(QDir(images()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-    }
-
     void anExistingFileIsNeverWrittenOver_data()
     {
         QTest::addColumn<QStringList>("users");

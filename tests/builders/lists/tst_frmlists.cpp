@@ -3,11 +3,11 @@
 #include "TestFiles.h"
 #include "TestFrame.h"
 
+#include "BulletIcons.h"
 #include "frmLists.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace Platform;
 
@@ -63,36 +62,43 @@ private slots:
 
     void theListGoesIntoThePageItWasOpenedOnAsOneUndoStep()
     {
+        QAction *item = m_frame->item("mnuTagsDLists");
+        QVERIFY(!item->isEnabled());
         frmKid *kid = page();
-        open(kid);
-        QCOMPARE(unnamedControls(m_dialog), QStringList());
-        for (const char *later : {"cboStyle", "cboNumber", "cmdList", "txtDLHead"})
-            QVERIFY2(control(later)->isHidden(), later);
-        choose("cboType", 1);
-        // A second style before any number: no message, a fresh number list.
-        choose("cboStyle", 1);
-        choose("cboStyle", 2);
-        choose("cboNumber", 3);
-        // Four rows, behind the help until the entries are asked for.
-        QVERIFY(!control("txtEnter(3)")->isHidden() && control("txtEnter(4)")->isHidden());
-        QVERIFY(!control("txtEnter(0)")->isVisible() && !control("cmdOK")->isEnabled());
-        click("cmdList");
-        for (int i = 0; i < 4; ++i)
-            type(i, QString(QChar('a' + i)));
-        // The typed items stay through a new type, style and number.
-        choose("cboType", 2);
-        choose("cboStyle", 4);
-        choose("cboNumber", 2);
-        click("cmdList");
-        // Another page becomes active meanwhile, as a file handed over would.
-        frmKid *other = page();
-        QCOMPARE(m_frame->activeDocument(), other);
-        click("cmdOK");
-
+        frmKid *other = nullptr;
+        whenModal([&](QWidget *modal) {
+            QVERIFY(m_dialog = qobject_cast<frmLists *>(modal));
+            QCOMPARE(unnamedControls(m_dialog), QStringList());
+            for (const char *later : {"cboStyle", "cboNumber", "cmdList", "txtDLHead"})
+                QVERIFY2(control(later)->isHidden(), later);
+            choose("cboType", 1);
+            // A second style before any number: no message, a fresh number list.
+            choose("cboStyle", 1);
+            choose("cboStyle", 2);
+            choose("cboNumber", 3);
+            // Four rows, behind the help until the entries are asked for.
+            QVERIFY(!control("txtEnter(3)")->isHidden() && control("txtEnter(4)")->isHidden());
+            QVERIFY(!control("txtEnter(0)")->isVisible() && !control("cmdOK")->isEnabled());
+            click("cmdList");
+            for (int i = 0; i < 4; ++i)
+                type(i, QString(QChar('a' + i)));
+            // The typed items stay through a new type, style and number.
+            choose("cboType", 2);
+            choose("cboStyle", 4);
+            choose("cboNumber", 2);
+            click("cmdList");
+            // Another page becomes active meanwhile, as a file handed over would.
+            other = page();
+            QCOMPARE(m_frame->activeDocument(), other);
+            click("cmdOK");
+            QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        });
+        item->trigger();
+        QVERIFY(other);
         QCOMPARE(kid->richy->Text(),
                  inBody("<OL type=I>\r\n    <LI>a\r\n    <LI>b\r\n    <LI>c\r\n</OL>\r\n"));
         QCOMPARE(other->richy->Text(), Body);
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_frame->activeDocument(), kid);
         QCOMPARE(kid->undoStack().stackLevel(), 1);
         kid->cmdUndo_Click();
         QCOMPARE(kid->richy->Text(), Body);
@@ -103,7 +109,7 @@ private slots:
     {
         frmKid *kid = page();
         open(kid);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 6; ++i)
             m_services->messages.answerNext(MsgAnswer::Ok);
         choose("cboType", 3);
         choose("cboStyle", 0);
@@ -113,18 +119,23 @@ private slots:
         click("cmdList");
         choose("cboNumber", 0);
         QVERIFY(!control("txtEnter(0)")->isEnabled() && !control("cmdOK")->isEnabled());
+        // With the style on its prompt too, the style is asked for first.
+        choose("cboStyle", 0);
+        choose("cboNumber", 0);
+        choose("cboStyle", 1);
         choose("cboNumber", 1);
         click("cmdList");
         type(0, "x");
         click("cmdOK"); // no heading
-        // The type list's own prompt changes nothing until a later step checks it.
+        // The type list's own prompt changes nothing until a later step checks
+        // it; with the style on its prompt too, the type is asked for first.
         choose("cboType", 0);
-        choose("cboStyle", 1);
+        choose("cboStyle", 0);
         QCOMPARE(m_dialog->focusWidget(), control("cboType"));
 
+        const QString style = "You must choose a List Style to continue.";
         const QList<MessageBox> expected = {
-            note("You must choose a List Style to continue."),
-            note("You must choose the Number of Items to continue."),
+            note(style), note("You must choose the Number of Items to continue."), note(style), note(style),
             note("\"Definition List Header\" (lower, left of page)\nmust be entered for the Definition List.",
                  MsgIcon::Exclamation),
             note("You must choose a List Type to continue.")};
@@ -191,7 +202,14 @@ private slots:
                   : definitionList("<img src=\"\" width=XX height=XX hspace=8>",
                                    "<img src=\"\" width=XX height=XX hspace=5 align=middle>");
         QVERIFY(kid->richy->Text().contains(list));
-        QCOMPARE(QFileInfo::exists(m_dir->filePath("images/listDot_Red.gif")), saved);
+        // The two pictures of the chosen set, and nothing else, beside the page.
+        const QDir images(m_dir->filePath("images"));
+        QCOMPARE(images.entryList(QDir::Files | QDir::Hidden),
+                 saved ? QStringList({"listDot_Red.gif", "listTri_Red.gif"}) : QStringList());
+        if (saved) {
+            QCOMPARE(readFile(images.filePath("listTri_Red.gif")), Resources::bulletGif(715));
+            QCOMPARE(readFile(images.filePath("listDot_Red.gif")), Resources::bulletGif(815));
+        }
     }
 
     void closeAndAClosedPageWriteNothing()
@@ -215,30 +233,10 @@ private slots:
         }
     }
 
-    void listMakerNeedsAPageAndOpensModally()
-    {
-        QAction *item = m_frame->item("mnuTagsDLists");
-        QVERIFY(!item->isEnabled());
-        frmKid *kid = page();
-        QVERIFY(item->isEnabled());
-
-        bool shown = false;
-        QTimer::singleShot(0, this, [&] {
-            m_dialog = qobject_cast<frmLists *>(QApplication::activeModalWidget());
-            shown = m_dialog != nullptr;
-            typeOneBulletItem();
-            click("cmdOK");
-        });
-        item->trigger();
-        QVERIFY(shown);
-        QCOMPARE(kid->richy->Text(), inBody("<UL type=disc>\r\n    <LI>x\r\n    <LI>\r\n</UL>\r\n"));
-    }
-
 private:
     frmKid *page(const QString &tag = QString())
     {
-        frmKid *kid = m_test->page(Body.toUtf8());
-        kid->richy->setSelStart(8);
+        frmKid *kid = m_test->page(Body.toUtf8(), 8);
         kid->setTag(tag);
         return kid;
     }

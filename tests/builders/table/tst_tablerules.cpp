@@ -142,7 +142,6 @@ private slots:
             << "rows 2; cols 3; cspan 1 1 2; rspan 0 0 2; select 0 0" << 3 << noColSpace;
         QTest::addRow("ColSpan up to the table's edge")
             << "cols 4; select 1 0" << 3 << "bar 3: 2..3 at 2, Choose # of ColSpans";
-        QTest::addRow("RowSpan on the last row") << "rows 2; select 0 1" << 5 << noRowSpace;
         QTest::addRow("RowSpan room over every spanned column")
             << "rows 2; cols 3; cspan 1 1 2; cspan 0 0 2; select 0 0" << 5 << noRowSpace;
         QTest::addRow("RowSpan again")
