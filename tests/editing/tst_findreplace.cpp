@@ -1,8 +1,12 @@
-// Zevora tests - the Find and Replace windows, through their controls and the frame's tools.
+// Zevora tests - Find and Replace: the search core (case folding, positions,
+// counts) and the two windows, through their controls and the frame's tools.
 #include "TestFrame.h"
 
+#include "PageFinder.h"
+#include "RichyText.h"
 #include "frmFind.h"
 #include "frmReplace.h"
+#include "mReplace.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +43,125 @@ private slots:
     }
 
     void cleanup() { m_test.reset(); }
+
+    void findsIgnoringCaseAndCountsFromTheStart_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<qsizetype>("start");
+        QTest::addColumn<qsizetype>("found");
+        QTest::addColumn<qsizetype>("count");
+        const auto row = [](const char *name, const QString &page, const QString &needle, qsizetype start,
+                            qsizetype found, qsizetype count) {
+            QTest::newRow(name) << page << needle << start << found << count;
+        };
+        row("abc finds ABC", "x ABC abc", "abc", 0, 2, 2);
+        row("é finds É", "café CAFÉ", "É", 0, 3, 2);
+        row("ß does not find SS", "STRASSE", "ß", 0, -1, 0);
+        row("capital sharp s finds ß", "Straße", "\u1E9E", 0, 4, 1);
+        row("final sigma finds sigma", "ΟΔΟΣ οδος", "ς", 0, 3, 2);
+        row("an emoji before a match", "😀 abc", "ABC", 0, 3, 1);
+        row("a character beyond 16 bits folds", "x\U00010400y\U00010428", "\U00010428", 0, 1, 2);
+        row("CRLF before a match", "one\r\ntwo\r\nabc", "ABC", 0, 10, 1);
+        row("aaaa holds aa twice", "aaaa", "aa", 0, 0, 2);
+        row("counting from the caret", "xx yy XX xx", "xx", 1, 6, 2);
+        row("a start at the end", "abc", "c", 3, -1, 0);
+        row("70,000 matches", QStringLiteral("ab ").repeated(70'000), "AB", 0, 0, 70'000);
+    }
+
+    void findsIgnoringCaseAndCountsFromTheStart()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, needle);
+        QFETCH(qsizetype, start);
+        QFETCH(qsizetype, found);
+        QFETCH(qsizetype, count);
+
+        richy editor;
+        editor.loadText(page.toUtf8());
+        const RichyText text(&editor);
+        const PageFinder finder(needle, PageFinder::Case::Ignore);
+        const qsizetype at = finder.find(text, start);
+        QCOMPARE(at, found);
+        if (at >= 0)
+            QCOMPARE(editor.textRange(at, needle.size()).toCaseFolded(), needle.toCaseFolded());
+        QCOMPARE(finder.count(text, found >= 0 ? found : start), count);
+    }
+
+    void matchingCaseIsExact()
+    {
+        richy editor;
+        editor.loadText("ABC abc 😀abc");
+        const RichyText text(&editor);
+        const PageFinder finder(QStringLiteral("abc"), PageFinder::Case::Match);
+        QCOMPARE(finder.find(text, 0), 4);
+        QCOMPARE(finder.find(text, 5), 10);
+        QCOMPARE(finder.count(text, 0), 2);
+    }
+
+    void replaceAllReplacesEveryOccurrenceOnce_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<qsizetype>("replacements");
+        const auto row = [](const char *name, const QString &page, const QString &find, const QString &with,
+                            const QString &result, qsizetype replacements) {
+            QTest::newRow(name) << page << find << with << result << replacements;
+        };
+        row("a by ab", "aaa", "a", "ab", "ababab", 3);
+        row("aaaa/aa", "aaaa", "aa", "b", "bb", 2);
+        // The text is searched a megabyte at a time.
+        const QString megabyte(1 << 20, u'a');
+        row("a match across the first megabyte's end", megabyte + "xy", "xy", "z", megabyte + "z", 1);
+    }
+
+    void replaceAllReplacesEveryOccurrenceOnce()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, find);
+        QFETCH(QString, with);
+        QFETCH(QString, result);
+        QFETCH(qsizetype, replacements);
+
+        const mReplace::Result replaced = mReplace::replaceAll(page, find, with);
+        QCOMPARE(replaced.text, result);
+        QCOMPARE(replaced.replacements, replacements);
+        QVERIFY(replaced.finished);
+    }
+
+    void replaceAllAndDecodingRunEventsAndStopWhenTold()
+    {
+        struct Listener : mReplace::Listener
+        {
+            int events = 0;
+            int stopAfterEvents = -1;
+            bool runEvents() override { return ++events != stopAfterEvents; }
+            void replaced(qsizetype) override {}
+        };
+        const QString page = QStringLiteral("<p>x</p>").repeated(70'000);
+        Listener listener;
+        const mReplace::Result result =
+            mReplace::replaceAll(page, QStringLiteral("x"), QStringLiteral("yz"), &listener);
+        QCOMPARE(result.replacements, 70'000);
+        QCOMPARE(result.text, QStringLiteral("<p>yz</p>").repeated(70'000));
+        QVERIFY(listener.events >= 3'500);
+
+        Listener stopping;
+        stopping.stopAfterEvents = 2;
+        const mReplace::Result stopped =
+            mReplace::replaceAll(page, QStringLiteral("x"), QStringLiteral("y"), &stopping);
+        QVERIFY(!stopped.finished);
+        QCOMPARE(stopped.replacements, 40);
+
+        richy editor;
+        editor.loadText(QByteArray("\xEF\xBB\xBF") + QStringLiteral("é€😀\r\n").repeated(300'000).toUtf8());
+        Listener decoding;
+        const std::optional<QString> decoded = mReplace::decodeUtf8(RichyText(&editor), &decoding);
+        QVERIFY(decoded);
+        QCOMPARE(*decoded, QChar(0xFEFF) + QStringLiteral("é€😀\r\n").repeated(300'000));
+    }
 
     void findOpensOnceBesideTheFrameSearchesItsPageAndGoesWithIt()
     {
