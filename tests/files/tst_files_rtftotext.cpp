@@ -86,6 +86,8 @@ void tst_RtfToText::rtfBecomesPlainText_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("text");
+    // Paragraphs, line breaks, tabs, fields, list text, table rows, and
+    // fallbacks after \u, are read in the word processors' documents above.
     // Lists and tables written by LibreOffice: the text it writes for readers
     // without lists (the bullet or number, with a blank before a number, and
     // a tab), cells separated by tabs.
@@ -95,11 +97,8 @@ void tst_RtfToText::rtfBecomesPlainText_data()
         text16(u"Before the table.\r\nName\tPrice\r\nTea\t€2\r\nAfter the table.\r\n"));
     // Text, breaks and control words.
     row("plain text", R"({\rtf1 Hello, world.})", "Hello, world.");
-    row("paragraphs", R"({\rtf1 one\par two\par})", "one\r\ntwo\r\n");
-    row("line break", R"({\rtf1 one\line two})", "one\r\ntwo");
     row("backslash before a line feed", "{\\rtf1 one\\\ntwo}", "one\r\ntwo");
     row("source line breaks are not text", "{\\rtf1 one\r\ntwo\nthree\r}", "onetwothree");
-    row("tab", R"({\rtf1 a\tab b})", "a\tb");
     row("page, section and column breaks", R"({\rtf1 a\page b\sect c\column d})", "a\r\nb\r\nc\r\nd");
     row("one blank ends a control word", R"({\rtf1 {\b bold}\b0  two})", "bold two");
     row("a parameter ends at a letter", R"({\rtf1 \fs24x})", "x");
@@ -138,7 +137,6 @@ void tst_RtfToText::rtfBecomesPlainText_data()
     row("no hex digit", R"({\rtf1 a\'zz})", "azz");
     // Unicode characters and their fallbacks.
     row("fallback character skipped", R"({\rtf1 caf\u233?})", text16(u"café"));
-    row("fallback byte skipped", R"({\rtf1 \u8364\'80 5})", text16(u"€ 5"));
     row("two fallback characters", R"({\rtf1\uc2 \u233??x})", text16(u"éx"));
     row("fallback count ends with its group", R"({\rtf1{\uc2 \u233??}\u233?x})", text16(u"ééx"));
     row("fallback ends at a group boundary", R"({\rtf1{\uc3 \u233?}x})", text16(u"éx"));
@@ -160,19 +158,13 @@ void tst_RtfToText::rtfBecomesPlainText_data()
             << QString("ab");
     }
     row("unknown ignorable destination", R"({\rtf1 a{\*\unknown hidden{x}\par}b})", "ab");
-    row("known ignorable destination", R"({\rtf1 a{\*\generator Writer;}b})", "ab");
     row("destination after other words", R"({\rtf1 a{\plain\pict 0123}b})", "ab");
-    row("field result stays",
-        R"({\rtf1 see {\field{\*\fldinst HYPERLINK "http://x"}{\fldrslt {\ul link}}}.})", "see link.");
-    row("list text stays", R"({\rtf1 {\listtext \'95\tab}Item\par})", text16(u"•\tItem\r\n"));
     row("old list text stays", R"({\rtf1 {\pntext\'b7\tab}{\*\pn\pnlvlblt{\pntxtb\'b7}}Item})",
         text16(u"·\tItem"));
     row("binary picture data", "{\\rtf1 a{\\pict\\bin5 }{\\\x01}}b}", "ab");
     row("binary data in the body", "{\\rtf1 a\\bin3 {}}b}", "ab");
     row("font names", R"({\rtf1{\fonttbl{\f0\froman{\*\panose 0}Times{\*\falt T};}}x})", "x");
     // Tables: cells end in tabs, rows in line breaks.
-    row("two rows", R"({\rtf1 \trowd\cellx1000\cellx2000 a\cell b\cell\row \trowd c\cell d\cell\row after})",
-        "a\tb\r\nc\td\r\nafter");
     row("empty first cell", R"({\rtf1 \cell b\cell\row})", "\tb\r\n");
     row("empty middle cell", R"({\rtf1 a\cell\cell c\cell\row})", "a\t\tc\r\n");
     row("empty last cells", R"({\rtf1 a\cell\cell\cell\row})", "a\r\n");
