@@ -88,17 +88,6 @@ private slots:
         QCOMPARE(finder.count(text, found >= 0 ? found : start), count);
     }
 
-    void matchingCaseIsExact()
-    {
-        richy editor;
-        editor.loadText("ABC abc 😀abc");
-        const RichyText text(&editor);
-        const PageFinder finder(QStringLiteral("abc"), PageFinder::Case::Match);
-        QCOMPARE(finder.find(text, 0), 4);
-        QCOMPARE(finder.find(text, 5), 10);
-        QCOMPARE(finder.count(text, 0), 2);
-    }
-
     void replaceAllReplacesEveryOccurrenceOnce_data()
     {
         QTest::addColumn<QString>("page");
