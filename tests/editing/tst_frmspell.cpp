@@ -199,17 +199,11 @@ private slots:
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<bool>("selection");
 
-        const QByteArray body = "caf\xC3\xA9 teh\t\xE2\x82\xAC 5 \xF0\x9F\x98\x80@teh@b teh";
-        for (const char *end : {"\r\n", "\n", "\r"}) {
-            QByteArray page = body;
-            page.replace('@', end);
-            QTest::addRow("whole page, %s", QByteArray(end).toPercentEncoding().constData()) << page << false;
-            QTest::addRow("selection, %s", QByteArray(end).toPercentEncoding().constData()) << page << true;
-        }
-        QByteArray mixed = body;
-        mixed.replace('@', "\r\n").replace("b ", "\r\rb\n");
-        QTest::addRow("whole page, mixed") << mixed << false;
-        QTest::addRow("selection, mixed") << mixed << true;
+        // Characters of one to four UTF-8 bytes, and line breaks of every kind
+        // (a page of one kind leaves a check that turns one into another unseen).
+        const QByteArray page = "caf\xC3\xA9 teh\t\xE2\x82\xAC 5 \xF0\x9F\x98\x80\r\nteh\r\n\r\rb\nteh";
+        QTest::addRow("whole page") << page << false;
+        QTest::addRow("selection") << page << true;
     }
 
     void bothModesAreOneStepAndKeepEveryOtherCharacter()
