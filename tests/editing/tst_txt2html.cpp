@@ -160,7 +160,7 @@ private slots:
         const QString url = "http://" + QString(linkLength - 7, QChar('a'));
         cTxt2HTML converter(before + url);
         QCOMPARE(converter.toHTML(), converts);
-        QCOMPARE(converter.note().has_value(), !converts);
+        QCOMPARE(converter.note().has_value(), !converts); // its words: tst_topform and the tool's test below
         QCOMPARE(converter.txt1(),
                  converts ? QString(before).replace("\r", "<br>\r") + link(url) : before + url);
         // The same address closed by a blank has no limit.
@@ -169,7 +169,7 @@ private slots:
         converter.setTxt1("a<b");
         QVERIFY(converter.toHTML());
         QCOMPARE(converter.txt1(), QString("a&lt;b"));
-        QVERIFY(!converter.note().has_value()); // its words: tst_topform and the tool's test below
+        QVERIFY(!converter.note().has_value());
     }
 
     void convertsTheNamedFileOrStandardInput_data()
