@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace PdfTools {
@@ -35,13 +34,6 @@ inline QStringList lines(const QString &pdf)
     for (const QString &page : pages(pdf))
         lines += page.split(u'\n', Qt::SkipEmptyParts);
     return lines;
-}
-
-/// A field of pdfinfo ("Pages", "Title").
-inline QString info(const QString &pdf, const QString &field)
-{
-    const QRegularExpression line("^" + field + ":\\s*(.*)$", QRegularExpression::MultilineOption);
-    return line.match(run("pdfinfo", {"-enc", "UTF-8", pdf})).captured(1).trimmed();
 }
 
 } // namespace PdfTools

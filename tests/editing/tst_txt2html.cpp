@@ -1,8 +1,12 @@
-// Zevora tests - Text to HTML conversion.
+// Zevora tests - Text to HTML: the conversion, and the zevora-txt2html
+// command-line filter run as a program.
+#include "TestFiles.h"
 #include "cTxt2HTML.h"
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -20,9 +24,40 @@ QString converted(const QString &text)
     return converter.toHTML() && !converter.note() ? converter.txt1() : QStringLiteral("<failed>");
 }
 
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the filter with \a input on standard input, or with the file
+// \a inputFile as standard input when one is given.
+Run runTool(const QStringList &arguments, const QByteArray &input = QByteArray(),
+            const QString &inputFile = QString())
+{
+    QProcess process;
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
+    process.start(QStringLiteral(TXT2HTML_PATH), arguments);
+    Run run;
+    if (!process.waitForStarted())
+        return run;
+    if (inputFile.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
+    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
 } // namespace
 
-class tst_cTxt2HTML : public QObject
+class tst_Txt2Html : public QObject
 {
     Q_OBJECT
 
@@ -42,7 +77,6 @@ private slots:
         row("a run at the start", "   x", " &nbsp;&nbsp;x");
         row("a run at the end", "x    ", "x &nbsp;&nbsp;&nbsp;");
         row("two runs", "a  b  c", "a &nbsp;b &nbsp;c");
-        row("a tab between words", "a\tb", "a" + Tab + "b");
         row("spaces around a tab", "a \t b", "a " + Tab + " b");
         row("less-than and ampersand", "if a < b & c then", "if a &lt; b &amp; c then");
         row("an entity is not taken as one", "&amp;", "&amp;amp;");
@@ -53,8 +87,6 @@ private slots:
         row("LF CR is two line ends", "a\n\rb", "a<br>\n<br>\rb");
         row("e acute and the first, a gapped and the last entity", QString::fromUtf8("café ¡®×ÿ"),
             "caf&eacute; &iexcl;&reg;&times;&yuml;");
-        row("soft hyphen and no-break space stay", QString::fromUtf8("a\u00adb\u00a0c"),
-            QString::fromUtf8("a\u00adb\u00a0c"));
         row("beyond Latin-1", QString::fromUtf8("5 € Ω \U0001F600 “x” \ufeff"),
             QString::fromUtf8("5 € Ω \U0001F600 “x” \ufeff"));
 
@@ -128,27 +160,107 @@ private slots:
         const QString url = "http://" + QString(linkLength - 7, QChar('a'));
         cTxt2HTML converter(before + url);
         QCOMPARE(converter.toHTML(), converts);
-        QCOMPARE(converter.note().has_value(), !converts);
+        QCOMPARE(converter.note().has_value(), !converts); // its words: tst_topform and the tool's test below
         QCOMPARE(converter.txt1(),
                  converts ? QString(before).replace("\r", "<br>\r") + link(url) : before + url);
         // The same address closed by a blank has no limit.
         QCOMPARE(converted(url + " "), link(url) + " ");
-    }
-
-    void anOverLongLinkFailsWithTheNoteUntilTheNextConversion()
-    {
-        const QString text = QString::fromUtf8("café & more\r\nhttp://") + QString(200, QChar('x'));
-        cTxt2HTML converter(text);
-        QVERIFY(!converter.toHTML());
-        QCOMPARE(converter.txt1(), text);
-        QVERIFY(converter.note().has_value()); // its words: tst_topform and tst_txt2html_tool
-
+        // The next conversion forgets the note.
         converter.setTxt1("a<b");
         QVERIFY(converter.toHTML());
         QCOMPARE(converter.txt1(), QString("a&lt;b"));
         QVERIFY(!converter.note().has_value());
     }
+
+    void convertsTheNamedFileOrStandardInput_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("html");
+        QTest::addRow("UTF-8 with CR LF lines")
+            << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nsee http://zevora.example/ now\r\n")
+            << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nsee "
+                          "<a href=\"http://zevora.example/\">http://zevora.example/</a> now<br>\r\n");
+        QTest::addRow("a byte-order mark is kept")
+            << QByteArray("\xef\xbb\xbf<p>") << QByteArray("\xef\xbb\xbf&lt;p&gt;");
+        QTest::addRow("a Windows-1252 file")
+            << QByteArray("caf\xe9 \x80 \x93q\x94 \x81")
+            << QByteArray("caf&eacute; \xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d \xc2\x81");
+        QTest::addRow("an empty file") << QByteArray() << QByteArray();
+    }
+
+    void convertsTheNamedFileOrStandardInput()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, html);
+        QVERIFY(writeFile(path("page text.txt"), bytes));
+        // Named, or on standard input (with or without a dash).
+        for (const Run &run : {runTool({path("page text.txt")}), runTool({}, bytes), runTool({"-"}, bytes)}) {
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.out, html);
+            QCOMPARE(run.err, QByteArray());
+        }
+    }
+
+    // Nothing is written to standard output; the message is the whole of standard
+    // error, or (where the system's own reason follows) its start.
+    void refusalsExitWithTheirMessage_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "big" and "none" name files of the test's folder
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("inputFile");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("error");
+        QTest::addColumn<bool>("whole");
+        const auto row = [](const char *name, const QStringList &arguments, const QByteArray &input,
+                            const QString &inputFile, int exitCode, const QByteArray &error,
+                            bool whole = true) {
+            QTest::newRow(name) << arguments << input << inputFile << exitCode << error << whole;
+        };
+        const QByteArray cannot = "zevora-txt2html: cannot read ";
+        row("a link without end", {}, "start\r\nhttp://" + QByteArray(130, 'z'), {}, 1,
+            "You seem to have included a link without end...\nPlease check your text and try again.\n");
+        row("a missing file", {"none"}, {}, {}, 2, cannot + "none: ", false);
+        row("two files", {"none", "none"}, {}, {}, 2, "Usage: zevora-txt2html [FILE]\n", false);
+        row("a device named on the command line", {"/dev/zero"}, {}, {}, 2,
+            cannot + "/dev/zero: not a regular file or a pipe\n");
+        row("a device as standard input", {}, {}, "/dev/zero", 2,
+            cannot + "standard input: not a regular file or a pipe\n");
+        row("a file over 64 MiB", {"big"}, {}, {}, 2, cannot + "big: larger than 64 MiB\n");
+        // A pipe tells its size only by ending.
+        row("a pipe over 64 MiB", {}, QByteArray(64 * 1024 * 1024 + 1, 'a'), {}, 2,
+            cannot + "standard input: larger than 64 MiB\n");
+    }
+
+    void refusalsExitWithTheirMessage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, inputFile);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, error);
+        QFETCH(bool, whole);
+        QFile big(path("big"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(64) * 1024 * 1024 + 1)); // sparse
+        big.close();
+        for (QString &argument : arguments) {
+            if (!argument.startsWith('/')) {
+                error.replace(argument.toUtf8() + ':', path(argument).toUtf8() + ':');
+                argument = path(argument);
+            }
+        }
+        const Run run = runTool(arguments, input, inputFile);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, QByteArray());
+        if (whole)
+            QCOMPARE(run.err, error);
+        else
+            QVERIFY2(run.err.startsWith(error), run.err.constData());
+    }
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
 };
 
-QTEST_APPLESS_MAIN(tst_cTxt2HTML)
-#include "tst_ctxt2html.moc"
+QTEST_GUILESS_MAIN(tst_Txt2Html)
+#include "tst_txt2html.moc"
