@@ -56,7 +56,7 @@ private slots:
             << "notes.rtf" << QByteArray("{\\rtf1 Hello}") << "{\\rtf1 Hello}"
             << "notes.txt" << true;
         // Files from temporary or cache folders stay out of the recent list (which
-        // paths are such: tst_files_mfuncs).
+        // paths are such: tst_files_paths).
         QTest::addRow("a page from the temporary folder")
             << "<temp>/t.htm" << QByteArray("temporary") << "temporary"
             << "t.htm" << false;

@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(first->richy->wrapMode(), QsciScintilla::WrapNone);
     }
 
-    // The conversion itself is tst_ctxt2html's; here the page gets it, in place
+    // The conversion itself is tst_txt2html's; here the page gets it, in place
     // of the selection and behind a character of two UTF-8 bytes.
     void textToHtmlReplacesTheSelectionAsOneStepOrLeavesThePage()
     {

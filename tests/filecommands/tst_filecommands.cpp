@@ -608,7 +608,7 @@ private slots:
         QTest::addRow("two files") << QStringList{"a.htm", "b.htm"}
                                    << note("One file at a time, Please!", MsgIcon::Critical, MsgButtons::Ok,
                                            "Zevora Note");
-        // Only a readable plain file is opened (which files are such: tst_files_mfuncs).
+        // Only a readable plain file is opened (which files are such: tst_files_paths).
         QTest::addRow("a folder") << QStringList{"folder"}
                                   << note("What was that?", MsgIcon::Question, MsgButtons::Ok, "Zevora Note");
         QTest::addRow("a text file") << QStringList{"a.htm"} << MessageBox{};
