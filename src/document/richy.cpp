@@ -260,7 +260,7 @@ qsizetype richy::countedUnits(long bytePos, long byteLength) const
     return byteLength > kLongestCount ? -1 : sci(SCI_COUNTCODEUNITS, bytePos, bytePos + byteLength);
 }
 
-qsizetype richy::toIndex(long bytePos) const
+qsizetype richy::controlIndex(long bytePos) const
 {
     ensureLineIndex();
     updatePoints();
@@ -275,7 +275,7 @@ qsizetype richy::toIndex(long bytePos) const
     return index;
 }
 
-long richy::toBytePos(qsizetype index) const
+long richy::controlPosFromIndex(qsizetype index) const
 {
     ensureLineIndex();
     updatePoints();
@@ -309,16 +309,82 @@ qsizetype richy::textLength() const
     return toIndex(sci(SCI_GETLENGTH));
 }
 
+// A display break is one LF byte (one code unit) of the control: the page
+// index of a control position is its control index less the breaks before it.
+qsizetype richy::toIndex(long bytePos) const
+{
+    return controlIndex(bytePos) - m_breaks.before(bytePos);
+}
+
+// The control position of a page index counts the breaks before it, which
+// depend on the position found: counting again from the position the last
+// count gave only ever moves forward and stops at the first position that
+// fits (each round adds the breaks of the stretch just crossed, about one
+// in a display line's width, so a few rounds do). A position between a
+// break and the text before it goes after the break.
+long richy::toBytePos(qsizetype index) const
+{
+    if (m_breaks.isEmpty())
+        return controlPosFromIndex(index);
+    qsizetype breaks = 0;
+    for (;;) {
+        const long pos = controlPosFromIndex(index + breaks);
+        const qsizetype before = m_breaks.before(pos);
+        if (before == breaks)
+            return stepOverBreak(pos);
+        breaks = before;
+    }
+}
+
+long richy::stepOverBreak(long pos) const
+{
+    while (m_breaks.isBreak(pos))
+        ++pos;
+    return pos;
+}
+
+qsizetype richy::indexFromUtf8(qsizetype offset) const
+{
+    return toIndex(m_breaks.controlPos(long(offset)));
+}
+
+qsizetype richy::utf8FromIndex(qsizetype index) const
+{
+    const long pos = toBytePos(index);
+    return pos - m_breaks.before(pos);
+}
+
+// Each break adds one control line: a page line is the control line less
+// the breaks before it.
 qsizetype richy::lineFromIndex(qsizetype index) const
 {
     ensureLineIndex();
-    return sci(SCI_LINEFROMINDEXPOSITION, long(index), SC_LINECHARACTERINDEX_UTF16);
+    if (m_breaks.isEmpty())
+        return sci(SCI_LINEFROMINDEXPOSITION, long(index), SC_LINECHARACTERINDEX_UTF16);
+    const long pos = toBytePos(index);
+    return sci(SCI_LINEFROMPOSITION, pos) - m_breaks.before(pos);
 }
 
+// The first control line of a page line: as in toBytePos(), counting the
+// breaks again from the line the last count gave stops at the first fit.
 qsizetype richy::lineStartIndex(qsizetype line) const
 {
     ensureLineIndex();
-    return sci(SCI_INDEXPOSITIONFROMLINE, long(line), SC_LINECHARACTERINDEX_UTF16);
+    if (m_breaks.isEmpty())
+        return sci(SCI_INDEXPOSITIONFROMLINE, long(line), SC_LINECHARACTERINDEX_UTF16);
+    qsizetype breaks = 0;
+    for (;;) {
+        const long pos = sci(SCI_POSITIONFROMLINE, long(line + breaks));
+        const qsizetype before = m_breaks.before(pos);
+        if (before == breaks || pos < 0)
+            return toIndex(pos < 0 ? sci(SCI_GETLENGTH) : pos);
+        breaks = before;
+    }
+}
+
+qsizetype richy::pageLines() const
+{
+    return sci(SCI_GETLINECOUNT) - m_breaks.count();
 }
 
 // --- the passage between the control and the page ------------------------------
@@ -334,7 +400,10 @@ QString richy::pageText(long bytePos, long byteLength) const
     if (byteLength <= 0)
         return {};
     const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETRANGEPOINTER, bytePos, byteLength));
-    return fromUtf8(bytes, byteLength);
+    if (m_breaks.isEmpty())
+        return fromUtf8(bytes, byteLength);
+    const QByteArray page = m_breaks.pageBytes(QByteArrayView(bytes, byteLength), bytePos);
+    return fromUtf8(page.constData(), page.size());
 }
 
 QByteArray richy::controlBytes(QStringView text) const
@@ -345,12 +414,19 @@ QByteArray richy::controlBytes(QStringView text) const
 QByteArrayView richy::textBytes() const
 {
     const long length = sci(SCI_GETLENGTH);
-    return QByteArrayView(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), length);
+    const QByteArrayView control(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), length);
+    if (m_breaks.isEmpty())
+        return control;
+    if (!m_pageBytesValid) {
+        m_pageBytes = m_breaks.pageBytes(control, 0);
+        m_pageBytesValid = true;
+    }
+    return m_pageBytes;
 }
 
 bool richy::isPageText(QByteArrayView utf8) const
 {
-    return utf8.size() == sci(SCI_GETLENGTH);
+    return utf8.size() == sci(SCI_GETLENGTH) - m_breaks.count();
 }
 
 // Every text goes into the control with its length: a NUL is a character of
@@ -361,10 +437,19 @@ void richy::replaceTarget(long from, long to, QByteArrayView utf8)
     sci(SCI_REPLACETARGET, utf8.size(), textPointer(utf8));
 }
 
+// The breaks of long lines are put in on the way in, in one pass; the list
+// takes them once the text is in (the control's notices of the clearing and
+// the appending must not move them).
 void richy::setAllBytes(QByteArrayView utf8)
 {
+    DisplayBreaks breaks;
+    breaks.setLongLine(m_breaks.longLine());
+    const QByteArray control = breaks.build(utf8);
     sci(SCI_CLEARALL);
-    sci(SCI_APPENDTEXT, utf8.size(), textPointer(utf8));
+    const QByteArrayView text = control.isNull() ? utf8 : QByteArrayView(control);
+    sci(SCI_APPENDTEXT, text.size(), textPointer(text));
+    m_breaks = std::move(breaks);
+    m_pageBytesValid = false;
 }
 
 // --- text and selection ------------------------------------------------------
@@ -490,6 +575,7 @@ void richy::replaceBytes(long from, long to, const QString &text)
     const long caret = from + long(utf8.size());
     sci(SCI_SETSEL, caret, caret);
     --m_unrecordedDepth;
+    tidyBreaks();
     notifySelectionIfMoved();
 }
 
@@ -536,6 +622,7 @@ void richy::onModified(int position, int modificationType, const char *, int len
                        int)
 {
     m_textChangedSinceNotify = true;
+    m_pageBytesValid = false;
     updatePoints();
     if (m_unrecordedDepth == 0)
         recordChange(position, modificationType, length);
@@ -549,6 +636,49 @@ void richy::onModified(int position, int modificationType, const char *, int len
         // (nothing converts positions between this notice and the insertion).
         m_pointsInsert = PendingInsert{position, length, 0};
     }
+    if (m_breaks.isEmpty())
+        return;
+    // Breaks next to the change are checked once the action is over.
+    const long delta = modificationType & SC_MOD_BEFOREDELETE ? -length : length;
+    for (long &check : m_breakChecks) {
+        if (check > position)
+            check = std::max<long>(position, check + delta);
+    }
+    m_breakChecks.push_back(position);
+    if (modificationType & SC_MOD_BEFOREDELETE) {
+        m_breaks.removed(position, length);
+    } else if (modificationType & SC_MOD_BEFOREINSERT) {
+        m_breaks.inserted(position, length);
+        m_breakChecks.push_back(position + length);
+    }
+}
+
+// A break may only stand between two characters of one line: next to a line
+// end, the page's start or end, or another break, it would show an empty
+// display line, and after a CR the control would read it with the CR as one
+// CR LF line end. Such breaks leave the control once a change is over (not
+// recorded: they were never part of the page).
+void richy::tidyBreaks()
+{
+    if (m_breakChecks.empty())
+        return;
+    std::vector<long> checks = std::exchange(m_breakChecks, {});
+    std::sort(checks.begin(), checks.end(), std::greater<>());
+    const auto isEnd = [this](long pos) {
+        const char c = byteAt(pos);
+        return pos < 0 || pos >= sci(SCI_GETLENGTH) || c == '\r' || c == '\n';
+    };
+    ++m_unrecordedDepth;
+    for (long check : checks) {
+        const qsizetype at = m_breaks.before(check);
+        for (qsizetype i = std::min(at, m_breaks.count() - 1); i >= std::max<qsizetype>(at - 1, 0); --i) {
+            const long pos = m_breaks.positions()[std::size_t(i)];
+            if (isEnd(pos - 1) || isEnd(pos + 1))
+                replaceTarget(pos, pos + 1, {});
+        }
+    }
+    --m_unrecordedDepth;
+    m_breakChecks.clear();
 }
 
 void richy::recordChange(int position, int modificationType, int length)
@@ -605,13 +735,16 @@ void richy::endAction()
     if (--m_actionDepth > 0)
         return;
     commitPending();
+    tidyBreaks();
     notifySelectionIfMoved();
 }
 
 void richy::onUpdateUi(int updated)
 {
-    if (m_actionDepth == 0)
+    if (m_actionDepth == 0) {
         commitPending();
+        tidyBreaks();
+    }
     if (updated & (SC_UPDATE_SELECTION | SC_UPDATE_CONTENT))
         notifySelectionIfMoved();
 }
@@ -650,7 +783,31 @@ void richy::keyPressEvent(QKeyEvent *e)
 {
     removePreedit(PreeditSelection::Restore);
     ActionScope action(this);
+    if (!m_breaks.isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        moveCaretOffBreak(e->key(), e->modifiers() & Qt::ShiftModifier);
     QsciScintilla::keyPressEvent(e);
+}
+
+// The caret before a break and the caret after it are one place of the page.
+// A key that moves or deletes one character starts from the side of the break
+// that makes it act on the page's character beyond the break, not on the break.
+void richy::moveCaretOffBreak(int key, bool extend)
+{
+    const long anchor = sci(SCI_GETANCHOR);
+    long caret = sci(SCI_GETCURRENTPOS);
+    const bool empty = anchor == caret;
+    // Without Shift, Left and Right only end a selection.
+    if (!empty && !extend && (key == Qt::Key_Left || key == Qt::Key_Right))
+        return;
+    if ((key == Qt::Key_Left || (key == Qt::Key_Backspace && empty)) && m_breaks.isBreak(caret - 1)) {
+        while (m_breaks.isBreak(caret - 1))
+            --caret;
+    } else if ((key == Qt::Key_Right || (key == Qt::Key_Delete && empty)) && m_breaks.isBreak(caret)) {
+        caret = stepOverBreak(caret);
+    } else {
+        return;
+    }
+    sci(SCI_SETSEL, empty ? caret : anchor, caret);
 }
 
 // An input method composes its text in steps (n, に, にほ, 日本 ...). Each step
