@@ -74,6 +74,20 @@ QByteArray DisplayBreaks::build(QByteArrayView page)
     return control.append(page.sliced(copied));
 }
 
+std::vector<long> DisplayBreaks::breaksIn(QByteArrayView line)
+{
+    std::vector<long> breaks;
+    for (qsizetype at = breakAfter(line, 0, line.size()); at < line.size();
+         at = breakAfter(line, at, line.size()))
+        breaks.push_back(long(at));
+    return breaks;
+}
+
+void DisplayBreaks::add(long pos)
+{
+    m_positions.insert(std::lower_bound(m_positions.begin(), m_positions.end(), pos), pos);
+}
+
 qsizetype DisplayBreaks::before(long pos) const
 {
     return std::lower_bound(m_positions.begin(), m_positions.end(), pos) - m_positions.begin();

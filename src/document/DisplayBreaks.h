@@ -45,6 +45,13 @@ public:
     /// after any break right before it.
     long controlPos(long offset) const;
 
+    /// Where breaks go in the display line \a line (offsets in it, each
+    /// the offset of the byte a break goes before), none if it is at most
+    /// twice width() long.
+    static std::vector<long> breaksIn(QByteArrayView line);
+    /// A break was put into the control at \a pos (after inserted()).
+    void add(long pos);
+
     /// \a length bytes were inserted into the control at \a pos.
     void inserted(long pos, long length);
     /// \a length bytes are removed from the control at \a pos; breaks among

@@ -636,9 +636,8 @@ void richy::onModified(int position, int modificationType, const char *, int len
         // (nothing converts positions between this notice and the insertion).
         m_pointsInsert = PendingInsert{position, length, 0};
     }
-    if (m_breaks.isEmpty())
-        return;
-    // Breaks next to the change are checked once the action is over.
+    // Breaks next to the change, and the display line it is in, are checked
+    // once the action is over.
     const long delta = modificationType & SC_MOD_BEFOREDELETE ? -length : length;
     for (long &check : m_breakChecks) {
         if (check > position)
@@ -650,6 +649,27 @@ void richy::onModified(int position, int modificationType, const char *, int len
     } else if (modificationType & SC_MOD_BEFOREINSERT) {
         m_breaks.inserted(position, length);
         m_breakChecks.push_back(position + length);
+    }
+}
+
+// A display line of a broken line that text typed or pasted into has made
+// long is broken again, as loading would have broken it (not recorded).
+void richy::breakLongDisplayLine(long pos)
+{
+    const long line = sci(SCI_LINEFROMPOSITION, pos);
+    const long start = sci(SCI_POSITIONFROMLINE, line);
+    const long end = sci(SCI_GETLINEENDPOSITION, line);
+    if (end - start <= 2 * DisplayBreaks::width())
+        return;
+    // Only lines shown broken, or a line that has just grown past the limit.
+    if (end - start <= m_breaks.longLine() && !m_breaks.isBreak(start - 1) && !m_breaks.isBreak(end))
+        return;
+    const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETRANGEPOINTER, start, end - start));
+    const std::vector<long> breaks = DisplayBreaks::breaksIn(QByteArrayView(bytes, end - start));
+    const char lineFeed = '\n';
+    for (auto it = breaks.rbegin(); it != breaks.rend(); ++it) {
+        replaceTarget(start + *it, start + *it, QByteArrayView(&lineFeed, 1));
+        m_breaks.add(start + *it);
     }
 }
 
@@ -677,6 +697,8 @@ void richy::tidyBreaks()
                 replaceTarget(pos, pos + 1, {});
         }
     }
+    for (long check : checks)
+        breakLongDisplayLine(std::min<long>(check, sci(SCI_GETLENGTH)));
     --m_unrecordedDepth;
     m_breakChecks.clear();
 }

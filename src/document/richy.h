@@ -144,6 +144,7 @@ private:
     long stepOverBreak(long pos) const;
     void moveCaretOffBreak(int key, bool extend);
     void tidyBreaks();
+    void breakLongDisplayLine(long pos);
     QString pageText(long bytePos, long byteLength) const;
     QByteArray controlBytes(QStringView text) const;
     void replaceBytes(long from, long to, const QString &text);

@@ -73,6 +73,28 @@ private slots:
         QCOMPARE(m_kid->richy->Text(), QString("Hello there,X world"));
     }
 
+    // Text pasted into a line shown broken is shown broken too; a display
+    // line never ends next to a line end of the page; the page and the
+    // caret label's line see none of it.
+    void longLinesStayBrokenIntoShortDisplayLines()
+    {
+        const QByteArray line = QByteArray("<a href=x>caf\xC3\xA9</a> ").repeated(100);
+        m_kid->richy->setDisplayBreakLength(1024);
+        m_kid->richy->loadText("top\r\n" + line + "\r\nend");
+        m_kid->richy->select(500, 10);
+        m_kid->richy->setSelText(QString::fromUtf8(line) + "\r\n");
+        const QString page = QString::fromUtf8("top\r\n" + line).left(500) + QString::fromUtf8(line) +
+                             "\r\n" + QString::fromUtf8(line + "\r\nend").mid(510 - 5);
+        QCOMPARE(m_kid->richy->Text(), page);
+        QCOMPARE(m_kid->richy->lineFromIndex(page.size()), 3);
+        const long lines = m_kid->richy->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+        QVERIFY(lines > 20);
+        for (long l = 0; l < lines; ++l) {
+            const long length = m_kid->richy->SendScintilla(QsciScintillaBase::SCI_LINELENGTH, l);
+            QVERIFY2(length > 1 && length <= 2 * 120 + 2, qPrintable(QString::number(l)));
+        }
+    }
+
     void keysAreRecordedAsOneStepEach_data()
     {
         QTest::addColumn<QString>("text");
