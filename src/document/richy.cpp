@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
 #include <QStringDecoder>
 
 namespace {
@@ -904,6 +906,43 @@ void richy::endComposition()
     if (QInputMethod *inputMethod = QGuiApplication::inputMethod())
         inputMethod->commit();
     removePreedit(PreeditSelection::Keep);
+}
+
+// A display line that a break ends goes on in the next one: a grey hooked
+// arrow after its last character says so (it is no line end of the page).
+void richy::paintEvent(QPaintEvent *e)
+{
+    QsciScintilla::paintEvent(e);
+    if (m_breaks.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Disabled, QPalette::Text), 1.2));
+    const qreal height = qreal(sci(SCI_TEXTHEIGHT, 0));
+    const qreal width = height * 0.55;
+    const long first = sci(SCI_GETFIRSTVISIBLELINE);
+    const long rows = sci(SCI_LINESONSCREEN) + 1;
+    long lastLine = -1;
+    for (long row = first; row <= first + rows; ++row) {
+        const long line = sci(SCI_DOCLINEFROMVISIBLE, row);
+        if (line == lastLine || line >= sci(SCI_GETLINECOUNT))
+            continue;
+        lastLine = line;
+        const long end = sci(SCI_GETLINEENDPOSITION, line);
+        if (!m_breaks.isBreak(end))
+            continue;
+        const qreal x = qreal(sci(SCI_POINTXFROMPOSITION, 0, end)) + 2;
+        const qreal y = qreal(sci(SCI_POINTYFROMPOSITION, 0, end));
+        QPainterPath hook;
+        hook.moveTo(x, y + height * 0.3);
+        hook.lineTo(x + width, y + height * 0.3);
+        hook.lineTo(x + width, y + height * 0.75);
+        hook.lineTo(x + width * 0.2, y + height * 0.75);
+        hook.moveTo(x + width * 0.45, y + height * 0.58);
+        hook.lineTo(x + width * 0.2, y + height * 0.75);
+        hook.lineTo(x + width * 0.45, y + height * 0.92);
+        painter.drawPath(hook);
+    }
 }
 
 void richy::focusOutEvent(QFocusEvent *e)

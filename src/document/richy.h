@@ -129,6 +129,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void connectNotify(const QMetaMethod &signal) override;
     QMimeData *toMimeData(const QByteArray &text, bool rectangular) const override;
 
