@@ -807,21 +807,25 @@ void richy::keyPressEvent(QKeyEvent *e)
 {
     removePreedit(PreeditSelection::Restore);
     ActionScope action(this);
-    if (!m_breaks.isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        moveCaretOffBreak(e->key(), e->modifiers() & Qt::ShiftModifier);
+    // Ctrl only with Left and Right: a word move steps over a break too.
+    const bool word = e->modifiers() & Qt::ControlModifier;
+    if (!m_breaks.isEmpty() && !(e->modifiers() & Qt::AltModifier) &&
+        (!word || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right))
+        moveCaretOffBreak(e->key(), e->modifiers() & Qt::ShiftModifier, word);
     QsciScintilla::keyPressEvent(e);
 }
 
 // The caret before a break and the caret after it are one place of the page.
 // A key that moves or deletes one character starts from the side of the break
 // that makes it act on the page's character beyond the break, not on the break.
-void richy::moveCaretOffBreak(int key, bool extend)
+void richy::moveCaretOffBreak(int key, bool extend, bool word)
 {
     const long anchor = sci(SCI_GETANCHOR);
     long caret = sci(SCI_GETCURRENTPOS);
     const bool empty = anchor == caret;
-    // Without Shift, Left and Right only end a selection.
-    if (!empty && !extend && (key == Qt::Key_Left || key == Qt::Key_Right))
+    // Without Shift, Left and Right only end a selection (a word move
+    // starts from the caret).
+    if (!empty && !extend && !word && (key == Qt::Key_Left || key == Qt::Key_Right))
         return;
     if ((key == Qt::Key_Left || (key == Qt::Key_Backspace && empty)) && m_breaks.isBreak(caret - 1)) {
         while (m_breaks.isBreak(caret - 1))

@@ -143,7 +143,7 @@ private:
     long controlPosFromIndex(qsizetype index) const;
     qsizetype controlIndex(long bytePos) const;
     long stepOverBreak(long pos) const;
-    void moveCaretOffBreak(int key, bool extend);
+    void moveCaretOffBreak(int key, bool extend, bool word);
     void tidyBreaks();
     void breakLongDisplayLine(long pos);
     QString pageText(long bytePos, long byteLength) const;
