@@ -675,6 +675,23 @@ void richy::breakLongDisplayLine(long pos)
     }
 }
 
+// A display line that deletions have made short joins the display line
+// after it (or, the last of its line, the one before), so that a broken
+// line does not crumble into slivers; breakLongDisplayLine() breaks the
+// joined line again if it is now long.
+void richy::joinShortDisplayLine(long pos)
+{
+    const long line = sci(SCI_LINEFROMPOSITION, pos);
+    const long start = sci(SCI_POSITIONFROMLINE, line);
+    const long end = sci(SCI_GETLINEENDPOSITION, line);
+    if (end - start >= DisplayBreaks::width() / 4)
+        return;
+    if (m_breaks.isBreak(end))
+        replaceTarget(end, end + 1, {});
+    else if (m_breaks.isBreak(start - 1))
+        replaceTarget(start - 1, start, {});
+}
+
 // A break may only stand between two characters of one line: next to a line
 // end, the page's start or end, or another break, it would show an empty
 // display line, and after a CR the control would read it with the CR as one
@@ -698,6 +715,7 @@ void richy::tidyBreaks()
             if (isEnd(pos - 1) || isEnd(pos + 1))
                 replaceTarget(pos, pos + 1, {});
         }
+        joinShortDisplayLine(std::min<long>(check, sci(SCI_GETLENGTH)));
     }
     for (long check : checks)
         breakLongDisplayLine(std::min<long>(check, sci(SCI_GETLENGTH)));

@@ -146,6 +146,7 @@ private:
     void moveCaretOffBreak(int key, bool extend, bool word);
     void tidyBreaks();
     void breakLongDisplayLine(long pos);
+    void joinShortDisplayLine(long pos);
     QString pageText(long bytePos, long byteLength) const;
     QByteArray controlBytes(QStringView text) const;
     void replaceBytes(long from, long to, const QString &text);
