@@ -16,6 +16,8 @@
 #include <QPainterPath>
 #include <QStringDecoder>
 
+#include <cctype>
+
 namespace {
 
 // Scintilla holds UTF-8. A byte-order mark at the start of the page is a
@@ -831,6 +833,72 @@ void richy::keyPressEvent(QKeyEvent *e)
         (!word || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right))
         moveCaretOffBreak(e->key(), e->modifiers() & Qt::ShiftModifier, word);
     QsciScintilla::keyPressEvent(e);
+    if (word && !m_breaks.isEmpty() && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right))
+        continueWordMove(e);
+}
+
+namespace {
+
+// How the control's word moves class a character: a blank, part of a word
+// (letters, digits, marks, '_'), a line end, or other (punctuation, symbols).
+int wordClass(char32_t c)
+{
+    if (c < 0x80)
+        return c == ' ' || c < 0x20 ? 0 : std::isalnum(int(c)) || c == '_' ? 1 : 2;
+    switch (QChar::category(c)) {
+    case QChar::Separator_Space:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+        return 0;
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return 3;
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Number_DecimalDigit:
+    case QChar::Number_Letter:
+    case QChar::Number_Other:
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Punctuation_Connector:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+} // namespace
+
+// A word move stops at the end of a display line, as at any line end. Where
+// the page goes on with the same kind of character beyond the break (a word
+// broken hard, a run of blanks), or with blanks that the move would skip, it
+// goes on from the break's far side, so that the caret lands where it would
+// on the page without its display breaks.
+void richy::continueWordMove(QKeyEvent *e)
+{
+    const bool right = e->key() == Qt::Key_Right;
+    const bool extend = e->modifiers() & Qt::ShiftModifier;
+    const long anchor = sci(SCI_GETANCHOR);
+    for (;;) {
+        const long caret = sci(SCI_GETCURRENTPOS);
+        const long at = right ? caret : caret - 1;
+        if (!m_breaks.isBreak(at))
+            return;
+        const int after = wordClass(pageText(at + 1, sci(SCI_POSITIONAFTER, at + 1) - at - 1).toUcs4().value(0));
+        if (after != 0 &&
+            after != wordClass(pageText(sci(SCI_POSITIONBEFORE, at), at - sci(SCI_POSITIONBEFORE, at)).toUcs4().value(0)))
+            return;
+        const long from = right ? at + 1 : at;
+        sci(SCI_SETSEL, extend ? anchor : from, from);
+        QsciScintilla::keyPressEvent(e);
+    }
 }
 
 // The caret before a break and the caret after it are one place of the page.

@@ -144,6 +144,7 @@ private:
     qsizetype controlIndex(long bytePos) const;
     long stepOverBreak(long pos) const;
     void moveCaretOffBreak(int key, bool extend, bool word);
+    void continueWordMove(QKeyEvent *e);
     void tidyBreaks();
     void breakLongDisplayLine(long pos);
     void joinShortDisplayLine(long pos);
