@@ -46,13 +46,22 @@ qsizetype breakAfter(QByteArrayView page, qsizetype start, qsizetype end)
 
 } // namespace
 
-QByteArray DisplayBreaks::build(QByteArrayView page)
+QByteArray DisplayBreaks::build(QByteArrayView page, const std::function<void()> &pause)
 {
+    constexpr qsizetype pauseEvery = 4 << 20;
     m_positions.clear();
     QByteArray control;
     qsizetype copied = 0;
     qsizetype lineStart = 0;
+    qsizetype nextPause = pauseEvery;
+    const auto pauseAt = [&](qsizetype at) {
+        if (pause && at >= nextPause) {
+            pause();
+            nextPause = at + pauseEvery;
+        }
+    };
     while (lineStart < page.size()) {
+        pauseAt(lineStart);
         qsizetype lineEnd = lineStart;
         while (lineEnd < page.size() && !isLineEnd(page[lineEnd]))
             ++lineEnd;
@@ -65,6 +74,7 @@ QByteArray DisplayBreaks::build(QByteArrayView page)
                 m_positions.push_back(long(control.size()));
                 control.append('\n');
                 copied = at;
+                pauseAt(at);
             }
         }
         lineStart = lineEnd + 1;

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <functional>
 #include <vector>
 
 /// The display-only line breaks of a page: one LF byte each, put into the
@@ -27,8 +28,9 @@ public:
 
     /// Replaces the list with the breaks for \a page and returns the control
     /// text (the page with its breaks); a null array when no line is long
-    /// enough to break (the control then takes the page as it is).
-    QByteArray build(QByteArrayView page);
+    /// enough to break (the control then takes the page as it is). \a pause
+    /// runs after each few megabytes of the page (to let a window repaint).
+    QByteArray build(QByteArrayView page, const std::function<void()> &pause = {});
 
     bool isEmpty() const { return m_positions.empty(); }
     qsizetype count() const { return qsizetype(m_positions.size()); }

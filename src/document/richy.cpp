@@ -448,9 +448,14 @@ void richy::setAllBytes(QByteArrayView utf8)
 {
     DisplayBreaks breaks;
     breaks.setLongLine(m_breaks.longLine());
-    const QByteArray control = breaks.build(utf8);
+    const QByteArray shown = breaks.build(utf8);
+    setAllBytes(utf8, std::move(breaks), shown);
+}
+
+void richy::setAllBytes(QByteArrayView utf8, DisplayBreaks breaks, const QByteArray &shown)
+{
     sci(SCI_CLEARALL);
-    const QByteArrayView text = control.isNull() ? utf8 : QByteArrayView(control);
+    const QByteArrayView text = shown.isNull() ? utf8 : QByteArrayView(shown);
     sci(SCI_APPENDTEXT, text.size(), textPointer(text));
     m_breaks = std::move(breaks);
     m_pageBytesValid = false;
@@ -603,10 +608,18 @@ void richy::replaceAllUnrecorded(const QString &text)
 
 void richy::loadText(const QByteArray &utf8)
 {
+    DisplayBreaks breaks;
+    breaks.setLongLine(m_breaks.longLine());
+    const QByteArray shown = breaks.build(utf8);
+    loadText(utf8, std::move(breaks), shown);
+}
+
+void richy::loadText(const QByteArray &utf8, DisplayBreaks breaks, const QByteArray &shown)
+{
     removePreedit(PreeditSelection::Keep);
     commitPending();
     ++m_unrecordedDepth;
-    setAllBytes(utf8);
+    setAllBytes(utf8, std::move(breaks), shown);
     const qsizetype lineEnd = utf8.indexOf('\n');
     const qsizetype cr = utf8.indexOf('\r');
     int mode = SC_EOL_CRLF;

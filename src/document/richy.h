@@ -72,6 +72,10 @@ public:
     /// Replaces the whole page with \a utf8 without recording a step and
     /// sets the line ending that Enter writes from the text's first line break.
     void loadText(const QByteArray &utf8);
+    /// loadText() with the display breaks of \a utf8 and the control's text
+    /// \a shown found beforehand by DisplayBreaks::build() (which may run
+    /// events while a big page opens), for the displayBreakLength() limit.
+    void loadText(const QByteArray &utf8, DisplayBreaks breaks, const QByteArray &shown);
     /// Replaces \a length characters from \a start with \a text, not recorded;
     /// the caret ends after the text.
     void replaceUnrecorded(qsizetype start, qsizetype length, const QString &text);
@@ -82,6 +86,7 @@ public:
     /// bytes from the next whole-text change (loadText(), replaceAllUnrecorded())
     /// on; the page's text and positions never see these breaks.
     void setDisplayBreakLength(long bytes) { m_breaks.setLongLine(bytes); }
+    long displayBreakLength() const { return m_breaks.longLine(); }
 
     /// The line break Enter writes: "\r\n", "\n" or "\r".
     QString lineBreak() const;
@@ -169,6 +174,7 @@ private:
     void endAction();
     void notifySelectionIfMoved();
     void setAllBytes(QByteArrayView utf8);
+    void setAllBytes(QByteArrayView utf8, DisplayBreaks breaks, const QByteArray &shown);
     void replaceTarget(long from, long to, QByteArrayView utf8);
     void showPreedit(const QString &text, int cursor);
     enum class PreeditSelection

@@ -58,6 +58,21 @@ private slots:
         }
     }
 
+    // A big page is broken with a pause for events after each few megabytes
+    // (long line or short ones), and the pauses change nothing.
+    void pausesWhileBreakingABigPage()
+    {
+        // 10 MiB on one line, then 8 MB of short lines.
+        const QByteArray page =
+            QByteArray("<td>x</td>").repeated(1 << 20) + "\n" + QByteArray("short\n").repeated(1'400'000);
+        DisplayBreaks once;
+        DisplayBreaks paused;
+        int pauses = 0;
+        QCOMPARE(paused.build(page, [&pauses] { ++pauses; }), once.build(page));
+        QVERIFY(paused.positions() == once.positions());
+        QCOMPARE(pauses, 4); // after 4, 8, 12 and 16 MiB
+    }
+
     // The list follows insertions and removals in the control.
     void followsChanges()
     {
