@@ -12,7 +12,11 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
 #include <QStringDecoder>
+
+#include <cctype>
 
 namespace {
 
@@ -260,7 +264,7 @@ qsizetype richy::countedUnits(long bytePos, long byteLength) const
     return byteLength > kLongestCount ? -1 : sci(SCI_COUNTCODEUNITS, bytePos, bytePos + byteLength);
 }
 
-qsizetype richy::toIndex(long bytePos) const
+qsizetype richy::controlIndex(long bytePos) const
 {
     ensureLineIndex();
     updatePoints();
@@ -275,7 +279,7 @@ qsizetype richy::toIndex(long bytePos) const
     return index;
 }
 
-long richy::toBytePos(qsizetype index) const
+long richy::controlPosFromIndex(qsizetype index) const
 {
     ensureLineIndex();
     updatePoints();
@@ -309,16 +313,82 @@ qsizetype richy::textLength() const
     return toIndex(sci(SCI_GETLENGTH));
 }
 
+// A display break is one LF byte (one code unit) of the control: the page
+// index of a control position is its control index less the breaks before it.
+qsizetype richy::toIndex(long bytePos) const
+{
+    return controlIndex(bytePos) - m_breaks.before(bytePos);
+}
+
+// The control position of a page index counts the breaks before it, which
+// depend on the position found: counting again from the position the last
+// count gave only ever moves forward and stops at the first position that
+// fits (each round adds the breaks of the stretch just crossed, about one
+// in a display line's width, so a few rounds do). A position between a
+// break and the text before it goes after the break.
+long richy::toBytePos(qsizetype index) const
+{
+    if (m_breaks.isEmpty())
+        return controlPosFromIndex(index);
+    qsizetype breaks = 0;
+    for (;;) {
+        const long pos = controlPosFromIndex(index + breaks);
+        const qsizetype before = m_breaks.before(pos);
+        if (before == breaks)
+            return stepOverBreak(pos);
+        breaks = before;
+    }
+}
+
+long richy::stepOverBreak(long pos) const
+{
+    while (m_breaks.isBreak(pos))
+        ++pos;
+    return pos;
+}
+
+qsizetype richy::indexFromUtf8(qsizetype offset) const
+{
+    return toIndex(m_breaks.controlPos(long(offset)));
+}
+
+qsizetype richy::utf8FromIndex(qsizetype index) const
+{
+    const long pos = toBytePos(index);
+    return pos - m_breaks.before(pos);
+}
+
+// Each break adds one control line: a page line is the control line less
+// the breaks before it.
 qsizetype richy::lineFromIndex(qsizetype index) const
 {
     ensureLineIndex();
-    return sci(SCI_LINEFROMINDEXPOSITION, long(index), SC_LINECHARACTERINDEX_UTF16);
+    if (m_breaks.isEmpty())
+        return sci(SCI_LINEFROMINDEXPOSITION, long(index), SC_LINECHARACTERINDEX_UTF16);
+    const long pos = toBytePos(index);
+    return sci(SCI_LINEFROMPOSITION, pos) - m_breaks.before(pos);
 }
 
+// The first control line of a page line: as in toBytePos(), counting the
+// breaks again from the line the last count gave stops at the first fit.
 qsizetype richy::lineStartIndex(qsizetype line) const
 {
     ensureLineIndex();
-    return sci(SCI_INDEXPOSITIONFROMLINE, long(line), SC_LINECHARACTERINDEX_UTF16);
+    if (m_breaks.isEmpty())
+        return sci(SCI_INDEXPOSITIONFROMLINE, long(line), SC_LINECHARACTERINDEX_UTF16);
+    qsizetype breaks = 0;
+    for (;;) {
+        const long pos = sci(SCI_POSITIONFROMLINE, long(line + breaks));
+        const qsizetype before = m_breaks.before(pos);
+        if (before == breaks || pos < 0)
+            return toIndex(pos < 0 ? sci(SCI_GETLENGTH) : pos);
+        breaks = before;
+    }
+}
+
+qsizetype richy::pageLines() const
+{
+    return sci(SCI_GETLINECOUNT) - m_breaks.count();
 }
 
 // --- the passage between the control and the page ------------------------------
@@ -334,7 +404,10 @@ QString richy::pageText(long bytePos, long byteLength) const
     if (byteLength <= 0)
         return {};
     const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETRANGEPOINTER, bytePos, byteLength));
-    return fromUtf8(bytes, byteLength);
+    if (m_breaks.isEmpty())
+        return fromUtf8(bytes, byteLength);
+    const QByteArray page = m_breaks.pageBytes(QByteArrayView(bytes, byteLength), bytePos);
+    return fromUtf8(page.constData(), page.size());
 }
 
 QByteArray richy::controlBytes(QStringView text) const
@@ -345,12 +418,19 @@ QByteArray richy::controlBytes(QStringView text) const
 QByteArrayView richy::textBytes() const
 {
     const long length = sci(SCI_GETLENGTH);
-    return QByteArrayView(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), length);
+    const QByteArrayView control(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), length);
+    if (m_breaks.isEmpty())
+        return control;
+    if (!m_pageBytesValid) {
+        m_pageBytes = m_breaks.pageBytes(control, 0);
+        m_pageBytesValid = true;
+    }
+    return m_pageBytes;
 }
 
 bool richy::isPageText(QByteArrayView utf8) const
 {
-    return utf8.size() == sci(SCI_GETLENGTH);
+    return utf8.size() == sci(SCI_GETLENGTH) - m_breaks.count();
 }
 
 // Every text goes into the control with its length: a NUL is a character of
@@ -361,10 +441,24 @@ void richy::replaceTarget(long from, long to, QByteArrayView utf8)
     sci(SCI_REPLACETARGET, utf8.size(), textPointer(utf8));
 }
 
+// The breaks of long lines are put in on the way in, in one pass; the list
+// takes them once the text is in (the control's notices of the clearing and
+// the appending must not move them).
 void richy::setAllBytes(QByteArrayView utf8)
 {
+    DisplayBreaks breaks;
+    breaks.setLongLine(m_breaks.longLine());
+    const QByteArray shown = breaks.build(utf8);
+    setAllBytes(utf8, std::move(breaks), shown);
+}
+
+void richy::setAllBytes(QByteArrayView utf8, DisplayBreaks breaks, const QByteArray &shown)
+{
     sci(SCI_CLEARALL);
-    sci(SCI_APPENDTEXT, utf8.size(), textPointer(utf8));
+    const QByteArrayView text = shown.isNull() ? utf8 : QByteArrayView(shown);
+    sci(SCI_APPENDTEXT, text.size(), textPointer(text));
+    m_breaks = std::move(breaks);
+    m_pageBytesValid = false;
 }
 
 // --- text and selection ------------------------------------------------------
@@ -490,6 +584,7 @@ void richy::replaceBytes(long from, long to, const QString &text)
     const long caret = from + long(utf8.size());
     sci(SCI_SETSEL, caret, caret);
     --m_unrecordedDepth;
+    tidyBreaks();
     notifySelectionIfMoved();
 }
 
@@ -513,10 +608,18 @@ void richy::replaceAllUnrecorded(const QString &text)
 
 void richy::loadText(const QByteArray &utf8)
 {
+    DisplayBreaks breaks;
+    breaks.setLongLine(m_breaks.longLine());
+    const QByteArray shown = breaks.build(utf8);
+    loadText(utf8, std::move(breaks), shown);
+}
+
+void richy::loadText(const QByteArray &utf8, DisplayBreaks breaks, const QByteArray &shown)
+{
     removePreedit(PreeditSelection::Keep);
     commitPending();
     ++m_unrecordedDepth;
-    setAllBytes(utf8);
+    setAllBytes(utf8, std::move(breaks), shown);
     const qsizetype lineEnd = utf8.indexOf('\n');
     const qsizetype cr = utf8.indexOf('\r');
     int mode = SC_EOL_CRLF;
@@ -536,6 +639,7 @@ void richy::onModified(int position, int modificationType, const char *, int len
                        int)
 {
     m_textChangedSinceNotify = true;
+    m_pageBytesValid = false;
     updatePoints();
     if (m_unrecordedDepth == 0)
         recordChange(position, modificationType, length);
@@ -549,6 +653,89 @@ void richy::onModified(int position, int modificationType, const char *, int len
         // (nothing converts positions between this notice and the insertion).
         m_pointsInsert = PendingInsert{position, length, 0};
     }
+    // Breaks next to the change, and the display line it is in, are checked
+    // once the action is over.
+    const long delta = modificationType & SC_MOD_BEFOREDELETE ? -length : length;
+    for (long &check : m_breakChecks) {
+        if (check > position)
+            check = std::max<long>(position, check + delta);
+    }
+    m_breakChecks.push_back(position);
+    if (modificationType & SC_MOD_BEFOREDELETE) {
+        m_breaks.removed(position, length);
+    } else if (modificationType & SC_MOD_BEFOREINSERT) {
+        m_breaks.inserted(position, length);
+        m_breakChecks.push_back(position + length);
+    }
+}
+
+// A display line of a broken line that text typed or pasted into has made
+// long is broken again, as loading would have broken it (not recorded).
+void richy::breakLongDisplayLine(long pos)
+{
+    const long line = sci(SCI_LINEFROMPOSITION, pos);
+    const long start = sci(SCI_POSITIONFROMLINE, line);
+    const long end = sci(SCI_GETLINEENDPOSITION, line);
+    if (end - start <= 2 * DisplayBreaks::width())
+        return;
+    // Only lines shown broken, or a line that has just grown past the limit.
+    if (end - start <= m_breaks.longLine() && !m_breaks.isBreak(start - 1) && !m_breaks.isBreak(end))
+        return;
+    const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETRANGEPOINTER, start, end - start));
+    const std::vector<long> breaks = DisplayBreaks::breaksIn(QByteArrayView(bytes, end - start));
+    const char lineFeed = '\n';
+    for (auto it = breaks.rbegin(); it != breaks.rend(); ++it) {
+        replaceTarget(start + *it, start + *it, QByteArrayView(&lineFeed, 1));
+        m_breaks.add(start + *it);
+    }
+}
+
+// A display line that deletions have made short joins the display line
+// after it (or, the last of its line, the one before), so that a broken
+// line does not crumble into slivers; breakLongDisplayLine() breaks the
+// joined line again if it is now long.
+void richy::joinShortDisplayLine(long pos)
+{
+    const long line = sci(SCI_LINEFROMPOSITION, pos);
+    const long start = sci(SCI_POSITIONFROMLINE, line);
+    const long end = sci(SCI_GETLINEENDPOSITION, line);
+    if (end - start >= DisplayBreaks::width() / 4)
+        return;
+    if (m_breaks.isBreak(end))
+        replaceTarget(end, end + 1, {});
+    else if (m_breaks.isBreak(start - 1))
+        replaceTarget(start - 1, start, {});
+}
+
+// A break may only stand between two characters of one line: next to a line
+// end, the page's start or end, or another break, it would show an empty
+// display line, and after a CR the control would read it with the CR as one
+// CR LF line end. Such breaks leave the control once a change is over (not
+// recorded: they were never part of the page).
+void richy::tidyBreaks()
+{
+    if (m_breakChecks.empty())
+        return;
+    std::vector<long> checks = std::exchange(m_breakChecks, {});
+    std::sort(checks.begin(), checks.end(), std::greater<>());
+    const auto isEnd = [this](long pos) {
+        const char c = byteAt(pos);
+        return pos < 0 || pos >= sci(SCI_GETLENGTH) || c == '\r' || c == '\n';
+    };
+    ++m_unrecordedDepth;
+    for (long check : checks) {
+        const qsizetype at = m_breaks.before(check);
+        for (qsizetype i = std::min(at, m_breaks.count() - 1); i >= std::max<qsizetype>(at - 1, 0); --i) {
+            const long pos = m_breaks.positions()[std::size_t(i)];
+            if (isEnd(pos - 1) || isEnd(pos + 1))
+                replaceTarget(pos, pos + 1, {});
+        }
+        joinShortDisplayLine(std::min<long>(check, sci(SCI_GETLENGTH)));
+    }
+    for (long check : checks)
+        breakLongDisplayLine(std::min<long>(check, sci(SCI_GETLENGTH)));
+    --m_unrecordedDepth;
+    m_breakChecks.clear();
 }
 
 void richy::recordChange(int position, int modificationType, int length)
@@ -605,13 +792,16 @@ void richy::endAction()
     if (--m_actionDepth > 0)
         return;
     commitPending();
+    tidyBreaks();
     notifySelectionIfMoved();
 }
 
 void richy::onUpdateUi(int updated)
 {
-    if (m_actionDepth == 0)
+    if (m_actionDepth == 0) {
         commitPending();
+        tidyBreaks();
+    }
     if (updated & (SC_UPDATE_SELECTION | SC_UPDATE_CONTENT))
         notifySelectionIfMoved();
 }
@@ -650,7 +840,101 @@ void richy::keyPressEvent(QKeyEvent *e)
 {
     removePreedit(PreeditSelection::Restore);
     ActionScope action(this);
+    // Ctrl only with Left and Right: a word move steps over a break too.
+    const bool word = e->modifiers() & Qt::ControlModifier;
+    if (!m_breaks.isEmpty() && !(e->modifiers() & Qt::AltModifier) &&
+        (!word || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right))
+        moveCaretOffBreak(e->key(), e->modifiers() & Qt::ShiftModifier, word);
     QsciScintilla::keyPressEvent(e);
+    if (word && !m_breaks.isEmpty() && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right))
+        continueWordMove(e);
+}
+
+namespace {
+
+// How the control's word moves class a character: a blank, part of a word
+// (letters, digits, marks, '_'), a line end, or other (punctuation, symbols).
+int wordClass(char32_t c)
+{
+    if (c < 0x80)
+        return c == ' ' || c < 0x20 ? 0 : std::isalnum(int(c)) || c == '_' ? 1 : 2;
+    switch (QChar::category(c)) {
+    case QChar::Separator_Space:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+        return 0;
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return 3;
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Number_DecimalDigit:
+    case QChar::Number_Letter:
+    case QChar::Number_Other:
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Punctuation_Connector:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+} // namespace
+
+// A word move stops at the end of a display line, as at any line end. Where
+// the page goes on with the same kind of character beyond the break (a word
+// broken hard, a run of blanks), or with blanks that the move would skip, it
+// goes on from the break's far side, so that the caret lands where it would
+// on the page without its display breaks.
+void richy::continueWordMove(QKeyEvent *e)
+{
+    const bool right = e->key() == Qt::Key_Right;
+    const bool extend = e->modifiers() & Qt::ShiftModifier;
+    const long anchor = sci(SCI_GETANCHOR);
+    for (;;) {
+        const long caret = sci(SCI_GETCURRENTPOS);
+        const long at = right ? caret : caret - 1;
+        if (!m_breaks.isBreak(at))
+            return;
+        const int after = wordClass(pageText(at + 1, sci(SCI_POSITIONAFTER, at + 1) - at - 1).toUcs4().value(0));
+        if (after != 0 &&
+            after != wordClass(pageText(sci(SCI_POSITIONBEFORE, at), at - sci(SCI_POSITIONBEFORE, at)).toUcs4().value(0)))
+            return;
+        const long from = right ? at + 1 : at;
+        sci(SCI_SETSEL, extend ? anchor : from, from);
+        QsciScintilla::keyPressEvent(e);
+    }
+}
+
+// The caret before a break and the caret after it are one place of the page.
+// A key that moves or deletes one character starts from the side of the break
+// that makes it act on the page's character beyond the break, not on the break.
+void richy::moveCaretOffBreak(int key, bool extend, bool word)
+{
+    const long anchor = sci(SCI_GETANCHOR);
+    long caret = sci(SCI_GETCURRENTPOS);
+    const bool empty = anchor == caret;
+    // Without Shift, Left and Right only end a selection (a word move
+    // starts from the caret).
+    if (!empty && !extend && !word && (key == Qt::Key_Left || key == Qt::Key_Right))
+        return;
+    if ((key == Qt::Key_Left || (key == Qt::Key_Backspace && empty)) && m_breaks.isBreak(caret - 1)) {
+        while (m_breaks.isBreak(caret - 1))
+            --caret;
+    } else if ((key == Qt::Key_Right || (key == Qt::Key_Delete && empty)) && m_breaks.isBreak(caret)) {
+        caret = stepOverBreak(caret);
+    } else {
+        return;
+    }
+    sci(SCI_SETSEL, empty ? caret : anchor, caret);
 }
 
 // An input method composes its text in steps (n, に, にほ, 日本 ...). Each step
@@ -725,6 +1009,43 @@ void richy::endComposition()
     if (QInputMethod *inputMethod = QGuiApplication::inputMethod())
         inputMethod->commit();
     removePreedit(PreeditSelection::Keep);
+}
+
+// A display line that a break ends goes on in the next one: a grey hooked
+// arrow after its last character says so (it is no line end of the page).
+void richy::paintEvent(QPaintEvent *e)
+{
+    QsciScintilla::paintEvent(e);
+    if (m_breaks.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Disabled, QPalette::Text), 1.2));
+    const qreal height = qreal(sci(SCI_TEXTHEIGHT, 0));
+    const qreal width = height * 0.55;
+    const long first = sci(SCI_GETFIRSTVISIBLELINE);
+    const long rows = sci(SCI_LINESONSCREEN) + 1;
+    long lastLine = -1;
+    for (long row = first; row <= first + rows; ++row) {
+        const long line = sci(SCI_DOCLINEFROMVISIBLE, row);
+        if (line == lastLine || line >= sci(SCI_GETLINECOUNT))
+            continue;
+        lastLine = line;
+        const long end = sci(SCI_GETLINEENDPOSITION, line);
+        if (!m_breaks.isBreak(end))
+            continue;
+        const qreal x = qreal(sci(SCI_POINTXFROMPOSITION, 0, end)) + 2;
+        const qreal y = qreal(sci(SCI_POINTYFROMPOSITION, 0, end));
+        QPainterPath hook;
+        hook.moveTo(x, y + height * 0.3);
+        hook.lineTo(x + width, y + height * 0.3);
+        hook.lineTo(x + width, y + height * 0.75);
+        hook.lineTo(x + width * 0.2, y + height * 0.75);
+        hook.moveTo(x + width * 0.45, y + height * 0.58);
+        hook.lineTo(x + width * 0.2, y + height * 0.75);
+        hook.lineTo(x + width * 0.45, y + height * 0.92);
+        painter.drawPath(hook);
+    }
 }
 
 void richy::focusOutEvent(QFocusEvent *e)

@@ -1,6 +1,7 @@
 // Zevora - the edit control of a document window: a plain-text QScintilla.
 #pragma once
 
+#include "DisplayBreaks.h"
 #include "EditStep.h"
 #include "IndexPoints.h"
 #include "StepBuilder.h"
@@ -37,10 +38,10 @@ public:
     qsizetype textLength() const;
     /// The Text index of the character that starts at \a offset of
     /// textBytes().
-    qsizetype indexFromUtf8(qsizetype offset) const { return toIndex(long(offset)); }
+    qsizetype indexFromUtf8(qsizetype offset) const;
     /// The offset in textBytes() of the character at Text index \a index
     /// (the page's end for an index past it).
-    qsizetype utf8FromIndex(qsizetype index) const { return toBytePos(index); }
+    qsizetype utf8FromIndex(qsizetype index) const;
     /// \a length characters of the page from \a start.
     QString textRange(qsizetype start, qsizetype length) const;
 
@@ -61,6 +62,8 @@ public:
     qsizetype lineFromIndex(qsizetype index) const;
     /// The index of the first character of \a line.
     qsizetype lineStartIndex(qsizetype line) const;
+    /// The number of lines of the page (display breaks are not line ends).
+    qsizetype pageLines() const;
 
     /// The document's modified flag.
     bool DataChanged() const { return m_dataChanged; }
@@ -69,11 +72,21 @@ public:
     /// Replaces the whole page with \a utf8 without recording a step and
     /// sets the line ending that Enter writes from the text's first line break.
     void loadText(const QByteArray &utf8);
+    /// loadText() with the display breaks of \a utf8 and the control's text
+    /// \a shown found beforehand by DisplayBreaks::build() (which may run
+    /// events while a big page opens), for the displayBreakLength() limit.
+    void loadText(const QByteArray &utf8, DisplayBreaks breaks, const QByteArray &shown);
     /// Replaces \a length characters from \a start with \a text, not recorded;
     /// the caret ends after the text.
     void replaceUnrecorded(qsizetype start, qsizetype length, const QString &text);
     /// Replaces the whole page with \a text, not recorded; caret at the end.
     void replaceAllUnrecorded(const QString &text);
+
+    /// Lines longer than \a bytes are shown as display lines of about 120
+    /// bytes from the next whole-text change (loadText(), replaceAllUnrecorded())
+    /// on; the page's text and positions never see these breaks.
+    void setDisplayBreakLength(long bytes) { m_breaks.setLongLine(bytes); }
+    long displayBreakLength() const { return m_breaks.longLine(); }
 
     /// The line break Enter writes: "\r\n", "\n" or "\r".
     QString lineBreak() const;
@@ -121,6 +134,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void connectNotify(const QMetaMethod &signal) override;
     QMimeData *toMimeData(const QByteArray &text, bool rectangular) const override;
 
@@ -131,6 +145,14 @@ private:
     long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     long toBytePos(qsizetype index) const;
     qsizetype toIndex(long bytePos) const;
+    long controlPosFromIndex(qsizetype index) const;
+    qsizetype controlIndex(long bytePos) const;
+    long stepOverBreak(long pos) const;
+    void moveCaretOffBreak(int key, bool extend, bool word);
+    void continueWordMove(QKeyEvent *e);
+    void tidyBreaks();
+    void breakLongDisplayLine(long pos);
+    void joinShortDisplayLine(long pos);
     QString pageText(long bytePos, long byteLength) const;
     QByteArray controlBytes(QStringView text) const;
     void replaceBytes(long from, long to, const QString &text);
@@ -152,6 +174,7 @@ private:
     void endAction();
     void notifySelectionIfMoved();
     void setAllBytes(QByteArrayView utf8);
+    void setAllBytes(QByteArrayView utf8, DisplayBreaks breaks, const QByteArray &shown);
     void replaceTarget(long from, long to, QByteArrayView utf8);
     void showPreedit(const QString &text, int cursor);
     enum class PreeditSelection
@@ -177,6 +200,13 @@ private:
     mutable bool m_rebuildLineIndex = false;
     mutable long m_checkInsertPos = -1;
     mutable long m_checkInsertLength = 0;
+
+    // The display-only line breaks of long lines, and the page's bytes
+    // without them (built when asked for, dropped at each change).
+    DisplayBreaks m_breaks;
+    std::vector<long> m_breakChecks;
+    mutable QByteArray m_pageBytes;
+    mutable bool m_pageBytesValid = false;
 
     // Known indexes, and an insertion whose code units are counted once the
     // text is in.

@@ -75,7 +75,7 @@ void frmGoTo::cmdOK_Click()
         return;
     }
     const GoToLine::Target target =
-        GoToLine::resolve(txtLineNum->text(), m_page->lines(), m_page->lineFromIndex(m_page->SelStart()));
+        GoToLine::resolve(txtLineNum->text(), m_page->pageLines(), m_page->lineFromIndex(m_page->SelStart()));
     switch (target.kind) {
     case GoToLine::Target::Empty:
         note(QStringLiteral("Zevora Note:"), QStringLiteral("Enter a line number..."));
@@ -92,9 +92,13 @@ void frmGoTo::cmdOK_Click()
     }
     m_page->setSelStart(m_page->lineStartIndex(target.line));
     // The line goes to the top of the view, or as near as the end of the
-    // page allows; with word wrap the view counts wrapped rows.
+    // page allows; with word wrap the view counts wrapped rows. The view
+    // counts the control's lines, which a long line's display breaks add
+    // to: the caret, just put at the line's start, gives its control line.
+    const long controlLine = m_page->SendScintilla(
+        QsciScintillaBase::SCI_LINEFROMPOSITION, m_page->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS));
     const long row =
-        m_page->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, (unsigned long)target.line);
+        m_page->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, (unsigned long)controlLine);
     m_page->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, (unsigned long)row);
     accept();
 }

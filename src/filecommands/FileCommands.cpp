@@ -184,7 +184,15 @@ bool FileCommands::LoadFile(const QString &path, frmKid *target)
         document->setSaveAsRequired(true);
     } else {
         const PageEncoding encoding = TextCodec::detectEncoding(*bytes);
-        editor->loadText(encoding == PageEncoding::Utf8 ? *bytes : TextCodec::utf8FromWindows1252(*bytes));
+        const QByteArray utf8 = encoding == PageEncoding::Utf8 ? *bytes : TextCodec::utf8FromWindows1252(*bytes);
+        // Breaking the long lines of a minified page for display takes a
+        // while too: events run meanwhile, as while reading.
+        DisplayBreaks breaks;
+        breaks.setLongLine(editor->displayBreakLength());
+        const QByteArray shown = breaks.build(utf8, [] { QCoreApplication::processEvents(); });
+        if (!document)
+            return false;
+        document->richy->loadText(utf8, std::move(breaks), shown);
         document->setEncoding(encoding);
     }
     document->setFileOnDisk(onDisk);
