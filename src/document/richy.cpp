@@ -845,6 +845,15 @@ void richy::keyPressEvent(QKeyEvent *e)
     if (!m_breaks.isEmpty() && !(e->modifiers() & Qt::AltModifier) &&
         (!word || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right))
         moveCaretOffBreak(e->key(), e->modifiers() & Qt::ShiftModifier, word);
+    // The control drops a typed character beyond the 16-bit range (an emoji
+    // from a keyboard layout); it goes in here like any typed text.
+    const QString typed = e->text();
+    if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && typed.size() >= 2 &&
+        typed.front().isHighSurrogate()) {
+        setSelText(typed);
+        sci(SCI_SCROLLCARET);
+        return;
+    }
     QsciScintilla::keyPressEvent(e);
     if (word && !m_breaks.isEmpty() && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right))
         continueWordMove(e);

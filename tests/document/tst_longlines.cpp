@@ -195,7 +195,7 @@ private:
     {
         // How often each kind of action comes, out of 50.
         static const int weights[] = {8, 1, 4, 4, 3, 2, 2, 3, 3, 3, 5, 3, 1, 8};
-        static const char *const typed[] = {"a", " ", ">", "é", "€", "<b"};
+        static const char *const typed[] = {"a", " ", ">", "é", "€", "😀", "<b"};
         static const char *const fragments[] = {"<BR>", "<p>é</p>", "x\ny", "\t", "😀€"};
         const QByteArray fragment = fragments[m_random.bounded(5)];
         m_kind = 0;
@@ -226,7 +226,7 @@ private:
         select();
         switch (m_kind) {
         case Type: {
-            const QByteArray text = typed[m_random.bounded(6)];
+            const QByteArray text = typed[m_random.bounded(7)];
             QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString::fromUtf8(text));
             QCoreApplication::sendEvent(m_kid->richy, &press);
             replace(m_start, m_end - m_start, text);
