@@ -163,32 +163,6 @@ private slots:
         QVERIFY(!m_host.tools[Tool::Redo]);
     }
 
-    void kidPasteReplacesTheSelectionOrTheGivenRange()
-    {
-        m_kid->richy->loadText("ab xyz cd");
-        m_kid->richy->select(3, 3);
-        m_kid->kidPaste("<BR>");
-        QCOMPARE(m_kid->richy->Text(), QString("ab <BR> cd"));
-        QCOMPARE(m_kid->undoStack().top(), (EditStep{3, "xyz", "<BR>"}));
-        QCOMPARE(m_kid->richy->SelStart(), 7);
-        QCOMPARE(m_kid->richy->SelLength(), 0);
-
-        m_kid->kidPaste("xy", "ab", 0);
-        QCOMPARE(m_kid->richy->Text(), QString("xy <BR> cd"));
-        QCOMPARE(m_kid->undoStack().top(), (EditStep{0, "ab", "xy"}));
-
-        // Without arguments, the clipboard; an empty clipboard records nothing.
-        m_services->clipboard.setText("clip");
-        m_kid->kidPaste();
-        QCOMPARE(m_kid->richy->Text(), QString("xyclip <BR> cd"));
-        m_services->clipboard.clear();
-        m_kid->kidPaste();
-        QCOMPARE(m_kid->undoStack().stackLevel(), 3);
-        while (m_kid->checkUndoFromTop())
-            m_kid->cmdUndo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("ab xyz cd"));
-    }
-
     // A whole-text change given up half way puts the text back, and changes
     // are recorded one by one again.
     void aWholeTextChangeGivenUpPutsTheTextBack()
