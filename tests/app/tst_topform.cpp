@@ -252,7 +252,6 @@ private slots:
         trigger("mnuTagsInputList(0)");
         QCOMPARE(kid->richy->Text(),
                  QString("[<INPUT TYPE=\"TEXT\" NAME=\"\" SIZE=\"24\" MAXLENGTH=\"80\">]"));
-        QCOMPARE(kid->undoStack().top().first, QString("sel"));
 
         kid->richy->setSelStart(0);
         trigger("mnuTagsFormList(5)");
@@ -306,7 +305,6 @@ private slots:
         trigger("mnuHelpMacros");
         QPointer<QWidget> macros = m_frame->findChild<QWidget *>("frmShortcuts");
         QVERIFY(macros && macros->isVisible() && macros->isWindow() && !macros->isModal());
-        QCOMPARE(macros->windowTitle(), QString("Macro Keys & Tag Info"));
         trigger("mnuHelpMacros");
         QCOMPARE(m_frame->findChildren<QWidget *>("frmShortcuts").size(), 1);
         macros->close();
