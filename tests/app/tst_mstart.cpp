@@ -79,7 +79,6 @@ private slots:
         QCOMPARE(kid->Tag(), file);
         QVERIFY2(kid->windowTitle().startsWith(caption), qPrintable(kid->windowTitle()));
         QVERIFY(!kid->richy->DataChanged());
-        QVERIFY(m_services->messages.shown.isEmpty());
         QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "none"), recent ? file : "none");
     }
 

@@ -42,37 +42,6 @@ private slots:
         m_settings.reset();
     }
 
-    void typingUndoAndRedo()
-    {
-        m_kid->richy->loadText("Hello there, world");
-        QVERIFY(!m_kid->richy->DataChanged());
-        m_kid->richy->setSelStart(12);
-        QTest::keyClicks(m_kid->richy, "a");
-        QCOMPARE(m_kid->richy->Text(), QString("Hello there,a world"));
-        QCOMPARE(m_kid->undoStack().stackLevel(), 1);
-        QCOMPARE(m_kid->undoStack().top(), (EditStep{12, "", "a"}));
-        QVERIFY(m_kid->richy->DataChanged() && m_host.tools[Tool::Save] && m_host.tools[Tool::Undo]);
-
-        m_kid->cmdUndo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("Hello there, world"));
-        QCOMPARE(m_kid->redoStack().top(), (EditStep{12, "a", ""}));
-        QVERIFY(!m_kid->checkUndoFromTop() && m_kid->checkRedoFromTop());
-        QVERIFY(!m_host.tools[Tool::Undo] && m_host.tools[Tool::Redo] && m_kid->richy->DataChanged());
-
-        m_kid->cmdRedo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("Hello there,a world"));
-        QCOMPARE(m_kid->undoStack().top(), (EditStep{12, "", "a"}));
-        QVERIFY(!m_host.tools[Tool::Redo] && m_host.tools[Tool::Undo]);
-        QCOMPARE(m_kid->richy->SelStart(), 13);
-
-        // A new edit clears what there was to redo.
-        m_kid->cmdUndo_Click();
-        QTest::keyClicks(m_kid->richy, "X");
-        QVERIFY(!m_kid->checkRedoFromTop() && !m_host.tools[Tool::Redo]);
-        m_kid->cmdRedo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("Hello there,X world"));
-    }
-
     // Text pasted into a line shown broken is shown broken too; a display
     // line never ends next to a line end of the page; the page and the
     // caret label's line see none of it.
@@ -177,64 +146,34 @@ private slots:
         }
         QCOMPARE(m_kid->undoStack().stackLevel(), 1);
         QCOMPARE(m_kid->undoStack().top(), step);
-        QCOMPARE(m_kid->richy->Text(), QString(text).replace(step.start, step.first.size(), step.second));
+        const QString after = QString(text).replace(step.start, step.first.size(), step.second);
+        QCOMPARE(m_kid->richy->Text(), after);
+        QVERIFY(m_kid->richy->DataChanged() && m_host.tools[Tool::Save] && m_host.tools[Tool::Undo]);
         m_kid->cmdUndo_Click();
         QCOMPARE(m_kid->richy->Text(), text);
+        QVERIFY(!m_host.tools[Tool::Undo] && m_host.tools[Tool::Redo] && m_kid->richy->DataChanged());
+        // Redo puts the caret behind the text it puts back.
+        m_kid->cmdRedo_Click();
+        QCOMPARE(m_kid->richy->Text(), after);
+        QCOMPARE(m_kid->richy->SelStart(), caretAfter);
+        QVERIFY(!m_host.tools[Tool::Redo] && m_host.tools[Tool::Undo]);
+        // A new edit leaves nothing to redo.
+        m_kid->cmdUndo_Click();
+        QTest::keyClicks(m_kid->richy, "X");
+        QVERIFY(!m_host.tools[Tool::Redo]);
     }
 
-    void kidPasteReplacesTheSelectionOrTheGivenRange()
-    {
-        m_kid->richy->loadText("ab xyz cd");
-        m_kid->richy->select(3, 3);
-        m_kid->kidPaste("<BR>");
-        QCOMPARE(m_kid->richy->Text(), QString("ab <BR> cd"));
-        QCOMPARE(m_kid->undoStack().top(), (EditStep{3, "xyz", "<BR>"}));
-        QCOMPARE(m_kid->richy->SelStart(), 7);
-        QCOMPARE(m_kid->richy->SelLength(), 0);
-
-        m_kid->kidPaste("xy", "ab", 0);
-        QCOMPARE(m_kid->richy->Text(), QString("xy <BR> cd"));
-        QCOMPARE(m_kid->undoStack().top(), (EditStep{0, "ab", "xy"}));
-
-        // Without arguments, the clipboard; an empty clipboard records nothing.
-        m_services->clipboard.setText("clip");
-        m_kid->kidPaste();
-        QCOMPARE(m_kid->richy->Text(), QString("xyclip <BR> cd"));
-        m_services->clipboard.clear();
-        m_kid->kidPaste();
-        QCOMPARE(m_kid->undoStack().stackLevel(), 3);
-        while (m_kid->checkUndoFromTop())
-            m_kid->cmdUndo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("ab xyz cd"));
-    }
-
-    void wholeTextStepsUndoInOneStep()
+    // A whole-text change given up half way puts the text back, and changes
+    // are recorded one by one again.
+    void aWholeTextChangeGivenUpPutsTheTextBack()
     {
         m_kid->richy->loadText("red green red");
-        QTest::keyClicks(m_kid->richy, "!");
-        m_kid->preReplace();
-        m_kid->richy->replaceAllUnrecorded("blue green blue!");
-        m_kid->repChange();
-        QCOMPARE(m_kid->undoStack().stackLevel(), 2);
-        QCOMPARE(m_kid->undoStack().top(), (EditStep{-1, "!red green red", "blue green blue!"}));
-
-        m_kid->cmdUndo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("!red green red"));
-        QCOMPARE(m_kid->redoStack().top(), (EditStep{-1, "blue green blue!", "!red green red"}));
-        m_kid->cmdRedo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("blue green blue!"));
-        m_kid->cmdUndo_Click();
-        m_kid->cmdUndo_Click();
-        QCOMPARE(m_kid->richy->Text(), QString("red green red"));
-
-        // A whole-text change given up half way puts the text back, and changes
-        // are recorded one by one again.
-        const qsizetype steps = m_kid->undoStack().stackLevel();
         m_kid->preReplace();
         m_kid->richy->replaceAllUnrecorded("half");
         m_kid->cancelReplace();
         QCOMPARE(m_kid->richy->Text(), QString("red green red"));
-        QCOMPARE(m_kid->undoStack().stackLevel(), steps);
+        QVERIFY(m_kid->undoStack().isEmpty());
+        m_kid->richy->setSelStart(13);
         QTest::keyClicks(m_kid->richy, "?");
         QCOMPARE(m_kid->undoStack().top(), (EditStep{13, "", "?"}));
     }
@@ -550,7 +489,6 @@ private slots:
 
         // An unchanged page closes without a word.
         QVERIFY(newPage("same")->close());
-        QCOMPARE(m_services->messages.shown.size(), 2);
     }
 
     void maximisingAndMinimisingPlaySounds()

@@ -66,11 +66,6 @@ private slots:
         row("a change past the span extends it to the right", "0123456789", {{8, 0, "X"}, {8, 2, ""}},
             "012345679", EditStep{8, "8", ""});
         row("changes that cancel out give no step", "abc", {{1, 1, ""}, {1, 0, "b"}}, "abc", std::nullopt);
-        row("four changes", "The quick brown fox jumps over the lazy dog",
-            {{4, 6, ""}, {30, 0, "very "}, {0, 0, ">> "}, {42, 3, ""}},
-            ">> The brown fox jumps over the lvery azy ",
-            EditStep{0, "The quick brown fox jumps over the lazy dog",
-                     ">> The brown fox jumps over the lvery azy "});
     }
 
     void theChangesOfOneActionMergeIntoOneStep()
