@@ -1,22 +1,33 @@
-// Zevora tests - the list builder dialog, driven through its named controls.
+// Zevora tests - the list builder: its list text, the bullet icon files
+// written beside a page, and the dialog driven through its named controls.
 #include "TestControls.h"
 #include "TestFiles.h"
 #include "TestFrame.h"
 
+#include "BulletFiles.h"
 #include "BulletIcons.h"
+#include "FileIdentity.h"
+#include "ListBuilder.h"
 #include "frmLists.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace Platform;
+
+Q_DECLARE_METATYPE(ListBuilder::Kind)
 
 namespace {
 
@@ -31,6 +42,15 @@ QString inBody(const QString &list)
 {
     return "<BODY>\r\n" + list + "\r\n</BODY>";
 }
+
+QString linkedTopic(const QString &name)
+{
+    return "<img src=\"images/" + name + "\" width=6 height=11 hspace=8>";
+}
+
+const QString Sorry = "Sorry, images could not be created...";
+const QString GenericTopic = "<img src=\"\" width=XX height=XX hspace=8>";
+const QString GenericDetail = "<img src=\"\" width=XX height=XX hspace=5 align=middle>";
 
 QString definitionList(const QString &topicTag, const QString &detailTag)
 {
@@ -51,6 +71,7 @@ private slots:
         m_services = &m_test->services;
         m_frame = &m_test->frame;
         m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(writeFile(pagePath(), "<HTML></HTML>\r\n"));
     }
 
     void cleanup()
@@ -58,6 +79,38 @@ private slots:
         delete m_dialog;
         m_test.reset();
         m_dir.reset();
+    }
+
+    // The list text on its own; the ordered list and the definition lists
+    // with pictures are written through the dialog below.
+    void theListIsWrittenExactly_data()
+    {
+        QTest::addColumn<ListBuilder::Kind>("kind");
+        QTest::addColumn<int>("styleEntry");
+        QTest::addColumn<QStringList>("items"); // a leading "+" marks a sub-item
+        QTest::addColumn<QString>("expected");
+
+        QTest::addRow("unordered square: HTML as typed, an empty item")
+            << ListBuilder::Unordered << 3 << QStringList{"&", "+<b>bold</b>", ""}
+            << "<UL type=square>\r\n    <LI>&\r\n    <LI><b>bold</b>\r\n    <LI>\r\n</UL>\r\n";
+        QTest::addRow("definition, blank, with sub-items")
+            << ListBuilder::Definition << 1 << QStringList{"x", "+y", "z"}
+            << "<DL><B>H</B>\r\n        <DT>x\r\n                <DD>y\r\n        <DT>z\r\n</DL>\r\n";
+    }
+
+    void theListIsWrittenExactly()
+    {
+        QFETCH(ListBuilder::Kind, kind);
+        QFETCH(int, styleEntry);
+        QFETCH(QStringList, items);
+
+        ListBuilder list;
+        list.ListKind = kind;
+        QVERIFY(!list.chooseStyle(styleEntry));
+        list.heading = "H";
+        for (const QString &item : items)
+            list.items.append({item.startsWith('+') ? item.mid(1) : item, item.startsWith('+')});
+        QTEST(list.listText(), "expected");
     }
 
     void theListGoesIntoThePageItWasOpenedOnAsOneUndoStep()
@@ -135,7 +188,10 @@ private slots:
 
         const QString style = "You must choose a List Style to continue.";
         const QList<MessageBox> expected = {
-            note(style), note("You must choose the Number of Items to continue."), note(style), note(style),
+            note(style),
+            note("You must choose the Number of Items to continue."),
+            note(style),
+            note(style),
             note("\"Definition List Header\" (lower, left of page)\nmust be entered for the Definition List.",
                  MsgIcon::Exclamation),
             note("You must choose a List Type to continue.")};
@@ -197,19 +253,16 @@ private slots:
 
         const QString list =
             saved ? definitionList(
-                        "<img src=\"images/listTri_Red.gif\" width=6 height=11 hspace=8>",
+                        linkedTopic("listTri_Red.gif"),
                         "<img src=\"images/listDot_Red.gif\" width=5 height=5 hspace=5 align=middle>")
-                  : definitionList("<img src=\"\" width=XX height=XX hspace=8>",
-                                   "<img src=\"\" width=XX height=XX hspace=5 align=middle>");
+                  : definitionList(GenericTopic, GenericDetail);
         QVERIFY(kid->richy->Text().contains(list));
         // The two pictures of the chosen set, and nothing else, beside the page.
         const QDir images(m_dir->filePath("images"));
         QCOMPARE(images.entryList(QDir::Files | QDir::Hidden),
                  saved ? QStringList({"listDot_Red.gif", "listTri_Red.gif"}) : QStringList());
-        if (saved) {
-            QCOMPARE(readFile(images.filePath("listTri_Red.gif")), Resources::bulletGif(715));
+        if (saved)
             QCOMPARE(readFile(images.filePath("listDot_Red.gif")), Resources::bulletGif(815));
-        }
     }
 
     void closeAndAClosedPageWriteNothing()
@@ -231,6 +284,96 @@ private slots:
                 QCOMPARE(kid->richy->Text(), Body);
             delete m_dialog;
         }
+    }
+
+    void anExistingFileIsNeverWrittenOver_data()
+    {
+        QTest::addColumn<QStringList>("users");
+        QTest::addColumn<QStringList>("ours");
+        QTest::addColumn<QString>("linked");
+        QTest::addRow("ours is there: left untouched")
+            << QStringList() << QStringList{"listTri_Red.gif"} << "listTri_Red.gif";
+        QTest::addRow("the user's picture has the name")
+            << QStringList{"listTri_Red.gif"} << QStringList() << "listTri_Red2.gif";
+        QTest::addRow("two names are taken")
+            << QStringList{"listTri_Red.gif", "listTri_Red2.gif"} << QStringList() << "listTri_Red3.gif";
+        QTest::addRow("ours is already under the second name")
+            << QStringList{"listTri_Red.gif"} << QStringList{"listTri_Red2.gif"} << "listTri_Red2.gif";
+    }
+
+    void anExistingFileIsNeverWrittenOver()
+    {
+        QFETCH(QStringList, users);
+        QFETCH(QStringList, ours);
+        QFETCH(QString, linked);
+
+        QVERIFY(QDir(m_dir->path()).mkdir("images"));
+        QList<Platform::FileIdentity> before;
+        for (const QString &name : users + ours) {
+            QVERIFY(
+                writeFile(images(name), users.contains(name) ? "the user's own" : Resources::bulletGif(715)));
+            QVERIFY(setModified(images(name), QDateTime(QDate(2001, 7, 5), QTime(15, 7, 9))));
+            before.append(Platform::fileIdentity(images(name)));
+        }
+
+        QCOMPARE(BulletFiles::create(pagePath(), 15).topicTag, linkedTopic(linked));
+        for (qsizetype i = 0; i < before.size(); ++i)
+            QVERIFY(before.at(i).sameFileUnchanged(Platform::fileIdentity(images((users + ours).at(i)))));
+        QCOMPARE(readFile(images(linked)), Resources::bulletGif(715));
+        QCOMPARE(QDir(images()).entryList(QDir::Files).size(), users.size() + qMax(ours.size(), 1) + 1);
+    }
+
+    void whatCannotBeWrittenGivesTheGenericTags_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addRow("a file named images") << "images file";
+        // Every name the dot could take is a folder: the triangle written first
+        // must not stay behind on its own.
+        QTest::addRow("the dot cannot be written") << "dot names";
+        // A file size limit makes the write fail part way, as a full disk does:
+        // no cut-off picture may stand under the name.
+        QTest::addRow("the disk fills up") << "size limit";
+    }
+
+    void whatCannotBeWrittenGivesTheGenericTags()
+    {
+        QFETCH(QString, obstacle);
+
+        QDir folder(m_dir->path());
+        struct rlimit old;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        if (obstacle == "images file") {
+            QVERIFY(writeFile(images().chopped(1), "mine"));
+        } else if (obstacle == "dot names") {
+            QVERIFY(folder.mkpath("images/listDot_Red.gif"));
+            for (int n = 2; n <= 99; ++n)
+                QVERIFY(folder.mkdir(QString("images/listDot_Red%1.gif").arg(n)));
+        } else {
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit small = old;
+            small.rlim_cur = rlim_t(Resources::bulletGif(715).size() - 1);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        }
+        const BulletFiles::Result result = BulletFiles::create(pagePath(), 15);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_DFL);
+
+        QCOMPARE(result.message, Sorry);
+        QCOMPARE(result.topicTag, GenericTopic);
+        QCOMPARE(result.detailTag, GenericDetail);
+        QCOMPARE(QDir(images()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        if (obstacle == "images file")
+            QCOMPARE(readFile(images().chopped(1)), QByteArray("mine"));
+    }
+
+    void aPageWithoutAFolderHasNoImagePath()
+    {
+        for (const QString &path : {QString(), m_dir->filePath("gone/index.htm")}) {
+            const BulletFiles::Result result = BulletFiles::create(path, 15);
+            QCOMPARE(result.message, QString("Could not create image path..."));
+            QCOMPARE(result.topicTag, QString());
+        }
+        QVERIFY(!QFileInfo::exists(m_dir->filePath("gone")));
     }
 
 private:
@@ -291,6 +434,9 @@ private:
         control<QLineEdit>("txtDLHead")->setText("H");
         click("cmdOK");
     }
+
+    QString pagePath() const { return m_dir->filePath("index.htm"); }
+    QString images(const QString &name = QString()) const { return m_dir->filePath("images/" + name); }
 
     template <typename T = QWidget> T *control(const QString &name) const
     {

@@ -1,6 +1,8 @@
-// Zevora tests - the table designer's width and span rules and its preview.
+// Zevora tests - the table designer's logic: its width and span rules, its
+// preview and its HTML text.
 #include "TableGenerator.h"
-#include "TableScript.h"
+#include "TableModel.h"
+#include "TableRules.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -9,6 +11,67 @@
 using namespace TableRules;
 
 namespace {
+
+// Runs \a script on \a model: commands separated by ";", each a word and
+// its numbers. "rows N", "cols N"; "pct C R V", "px C R V", "cspan C R V",
+// "rspan C R V" (select the cell, open the command and apply V); "select C
+// R", "open MODE", "apply V" (must be refused), "resetw", "resets"; "cell C
+// R COLOUR", "table COLOUR", "header [COLOUR]", "align C R WORD", "valign C
+// R WORD"; "caption", "bottom", "attrs" (every other table fragment set).
+void runScript(TableModel &model, const QString &script)
+{
+    const QStringList commands = script.split(u';', Qt::SkipEmptyParts);
+    for (const QString &command : commands) {
+        const QStringList w = command.simplified().split(u' ');
+        const auto n = [&w](int i) { return w.value(i).toInt(); };
+        const QString &verb = w.first();
+        if (verb == "rows") {
+            model.setRowCount(n(1));
+        } else if (verb == "cols") {
+            model.setColCount(n(1));
+        } else if (verb == "pct" || verb == "px" || verb == "cspan" || verb == "rspan") {
+            const int mode = verb == "pct" ? 1 : verb == "px" ? 2 : verb == "cspan" ? 3 : 5;
+            model.select(n(1), n(2));
+            QVERIFY2(std::holds_alternative<TableRules::Bar>(TableRules::open(model, mode)),
+                     qPrintable(command));
+            QVERIFY2(TableRules::apply(model, n(3)), qPrintable(command));
+        } else if (verb == "select") {
+            model.select(n(1), n(2));
+        } else if (verb == "open") {
+            TableRules::open(model, n(1));
+        } else if (verb == "apply") {
+            QVERIFY2(!TableRules::apply(model, n(1)), qPrintable(command));
+        } else if (verb == "resetw") {
+            TableRules::resetColumnWidth(model);
+        } else if (verb == "resets") {
+            TableRules::resetSpans(model);
+        } else if (verb == "cell") {
+            model.setCellColour(n(1), n(2), TableModel::Colour(n(3)));
+        } else if (verb == "table") {
+            model.setTableColour(TableModel::Colour(n(1)));
+        } else if (verb == "header") {
+            model.setHeaderRow(true);
+            if (w.size() > 1)
+                model.setHeaderColour(TableModel::Colour(n(1)));
+        } else if (verb == "align" || verb == "valign") {
+            QString &attr =
+                verb == "align" ? model.cell(n(1), n(2)).AlignAttr : model.cell(n(1), n(2)).VAlignAttr;
+            attr = " " + verb + "=" + w.value(3);
+        } else if (verb == "caption") {
+            model.setCaption(true);
+        } else if (verb == "bottom") {
+            model.CaptionAlignAttr = " align=bottom>";
+        } else if (verb == "attrs") {
+            model.BorderAttr = " border=0";
+            model.WidthAttr = " width=5%";
+            model.PaddingAttr = " cellpadding=3";
+            model.SpacingAttr = " cellspacing=12";
+            model.TableAlignAttr = " align=right";
+        } else {
+            QFAIL(qPrintable("unknown command " + command));
+        }
+    }
+}
 
 QString describe(const Outcome &outcome)
 {
@@ -87,11 +150,76 @@ const QString ColumnAdvice =
 
 } // namespace
 
-class tst_TableRules : public QObject
+class tst_TableLogic : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void theTableIsWrittenExactly_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("lines"); // the text, "|" for each CR LF
+
+        const QString open = "<TABLE border=1 width=100%>|";
+        const QString cell = "   <TD>&nbsp;</TD>|";
+        // Blocks: both spans in their order, covered cells skipped in later rows.
+        QTest::addRow("a 2 x 2 block in a 3 x 3 table")
+            << "rows 3; cols 3; cspan 0 0 2; rspan 0 0 2"
+            << open + "<TR><!-- Row 1 -->|   <TD RowSpan=2 ColSpan=2>&nbsp;</TD>|" + cell +
+                   "</TR>|<TR><!-- Row 2 -->|" + cell + "</TR>|<TR><!-- Row 3 -->|" + cell + cell + cell +
+                   "</TR>|</TABLE>";
+        QTest::addRow("a block over the whole table leaves the second row empty")
+            << "rows 2; cols 2; rspan 0 0 2; cspan 0 0 2"
+            << open +
+                   "<TR><!-- Row 1 -->|   <TD RowSpan=2 ColSpan=2>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|</TR>|"
+                   "</TABLE>";
+        QTest::addRow("widths on the first cell from the top without a ColSpan")
+            << "rows 2; cols 3; cspan 0 0 2; pct 0 1 30; px 2 0 100"
+            << open +
+                   "<TR><!-- Row 1 -->|   <TD ColSpan=2>&nbsp;</TD>|   <TD width=100>&nbsp;</TD>|</TR>|"
+                   "<TR><!-- Row 2 -->|   <TD width=30%>&nbsp;</TD>|" +
+                   cell + cell + "</TR>|</TABLE>";
+        QTest::addRow("caption at the top")
+            << "caption"
+            << open + "<CAPTION align=top>Table Caption</CAPTION>|<TR><!-- Row 1 -->|" + cell +
+                   "</TR>|</TABLE>";
+        QTest::addRow("caption at the bottom, every table fragment, table colour")
+            << "caption; bottom; attrs; table 16711680"
+            << "<TABLE border=0 width=5% cellpadding=3 cellspacing=12 align=right bgColor=\"#0000FF\">|"
+               "<CAPTION align=bottom>Table Caption</CAPTION>|<TR><!-- Row 1 -->|" +
+                   cell + "</TR>|</TABLE>";
+        QTest::addRow("header row without a colour")
+            << "rows 2; header; cell 0 0 255"
+            << open + "<TR><!-- Row 1 -->|   <TH bgColor=\"#FF0000\">&nbsp;</TH>|</TR>|<TR><!-- Row 2 -->|" +
+                   cell + "</TR>|</TABLE>";
+        QTest::addRow("header colour replaces the comment and row 0's own colours")
+            << "rows 2; cell 0 0 255; cell 0 1 10; header 65280"
+            << open + "<TR bgColor=\"#00FF00\">|   <TH>&nbsp;</TH>|</TR>|<TR><!-- Row 2 -->|"
+                      "   <TD bgColor=\"#0A0000\">&nbsp;</TD>|</TR>|</TABLE>";
+        QTest::addRow("colour, align and valign in this order")
+            << "rows 2; rspan 0 0 2; cell 0 0 1193046; align 0 0 center; valign 0 0 bottom"
+            << open + "<TR><!-- Row 1 -->|   <TD RowSpan=2 bgColor=\"#563412\" align=center "
+                      "valign=bottom>&nbsp;</TD>|"
+                      "</TR>|<TR><!-- Row 2 -->|</TR>|</TABLE>";
+        QTest::addRow("spans cut off by a smaller table")
+            << "rows 3; cols 3; cspan 0 0 3; rspan 0 1 2; cspan 1 1 2; rows 2; cols 2"
+            << open + "<TR><!-- Row 1 -->|   <TD ColSpan=2>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|" + cell +
+                   cell + "</TR>|</TABLE>";
+        QTest::addRow("a span cut off to one cell is an ordinary cell with its width")
+            << "rows 2; cols 2; cspan 0 0 2; pct 0 1 30; cols 1"
+            << open + "<TR><!-- Row 1 -->|   <TD width=30%>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|" + cell +
+                   "</TR>|</TABLE>";
+    }
+
+    void theTableIsWrittenExactly()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, lines);
+        TableModel model;
+        runScript(model, script);
+        QCOMPARE(TableGenerator::tableText(model), lines.replace('|', "\r\n"));
+    }
+
     void eachCommandGivesItsBoxOrItsBar_data()
     {
         QTest::addColumn<QString>("script");
@@ -251,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_TableRules)
-#include "tst_tablerules.moc"
+QTEST_APPLESS_MAIN(tst_TableLogic)
+#include "tst_tablelogic.moc"
