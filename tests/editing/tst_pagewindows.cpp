@@ -266,34 +266,23 @@ private slots:
         QVERIFY(!QtPrintService::printText(unwritable, "text", {"DejaVu Sans Mono", 10}));
     }
 
-    void printsTheSelectionOrTheWholeTextOnceACopy_data()
+    // The whole text, one copy, is printed in the frame's tests.
+    void printsTheSelectionOnceACopy()
     {
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<int>("copies");
-        QTest::addRow("the selection, three copies") << true << 3;
-        QTest::addRow("the whole text, one copy") << false << 1;
-    }
-
-    void printsTheSelectionOrTheWholeTextOnceACopy()
-    {
-        QFETCH(bool, selected);
-        QFETCH(int, copies);
-
         const QString whole = "<html>\r\n<p>Prix : 12 € – café</p>\r\n</html>\r\n";
         m_page->loadText(whole.toUtf8());
-        if (selected)
-            m_page->select(8, 25);
+        m_page->select(8, 25);
         openPrint();
         m_print->cboPrinters->setCurrentIndex(2);
-        QTest::keyClicks(m_print->txtCopies, QString::number(copies));
+        QTest::keyClicks(m_print->txtCopies, "3");
         m_print->cmdPrint->click();
 
         QVERIFY(m_services->messages.shown.isEmpty());
         QCOMPARE(m_print->result(), int(QDialog::Accepted));
         QCOMPARE(m_print->currentPrinter(), QString("Gamma"));
-        const QString text = selected ? whole.mid(8, 25) : whole;
-        const FakePrintService::Job job{"Gamma", text, PrintFont{"DejaVu Sans Mono", 11}, "index.htm"};
-        QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>(copies, job));
+        const FakePrintService::Job job{"Gamma", whole.mid(8, 25), PrintFont{"DejaVu Sans Mono", 11},
+                                        "index.htm"};
+        QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>(3, job));
     }
 
     void theCopiesBoxHoldsOneDigitFrom1To9_data()
