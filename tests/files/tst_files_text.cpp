@@ -67,8 +67,6 @@ private slots:
         QTest::addRow("UTF-8 letters") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC") << text16(u"café €") << utf8;
         QTest::addRow("UTF-8 beyond the BMP")
             << QByteArray("\xF0\x9F\x98\x80") << text16(u"\U0001F600") << utf8;
-        QTest::addRow("byte-order mark in the middle")
-            << QByteArray("a\xEF\xBB\xBF") << text16(u"a\uFEFF") << utf8;
         QTest::addRow("byte-order mark kept")
             << QByteArray("\xEF\xBB\xBF<HTML>") << text16(u"\uFEFF<HTML>") << utf8;
         QTest::addRow("Windows-1252 letter") << QByteArray("caf\xE9") << text16(u"café") << ansi;
