@@ -256,6 +256,14 @@ private slots:
         unwritable.setOutputFormat(QPrinter::PdfFormat);
         unwritable.setOutputFileName(m_dir.filePath("no such folder/out.pdf"));
         QVERIFY(!QtPrintService::printText(unwritable, "text", {"DejaVu Sans Mono", 10}));
+
+        // A long text goes on over pages and loses no line.
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines.append(QString("Line %1 é €").arg(i, 3, 10, QChar('0')));
+        const QString pdf2 = printToPdf(lines.join("\r\n"), "long.pdf");
+        QVERIFY(PdfTools::pages(pdf2).size() > 1);
+        QCOMPARE(PdfTools::lines(pdf2), lines);
     }
 
     // The whole text, one copy, is printed in the frame's tests.
