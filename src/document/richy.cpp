@@ -908,14 +908,16 @@ void richy::continueWordMove(QKeyEvent *e)
     const bool right = e->key() == Qt::Key_Right;
     const bool extend = e->modifiers() & Qt::ShiftModifier;
     const long anchor = sci(SCI_GETANCHOR);
+    const auto classBetween = [this](long from, long to) {
+        return wordClass(pageText(from, to - from).toUcs4().value(0));
+    };
     for (;;) {
         const long caret = sci(SCI_GETCURRENTPOS);
         const long at = right ? caret : caret - 1;
         if (!m_breaks.isBreak(at))
             return;
-        const int after = wordClass(pageText(at + 1, sci(SCI_POSITIONAFTER, at + 1) - at - 1).toUcs4().value(0));
-        if (after != 0 &&
-            after != wordClass(pageText(sci(SCI_POSITIONBEFORE, at), at - sci(SCI_POSITIONBEFORE, at)).toUcs4().value(0)))
+        const int after = classBetween(at + 1, sci(SCI_POSITIONAFTER, at + 1));
+        if (after != 0 && after != classBetween(sci(SCI_POSITIONBEFORE, at), at))
             return;
         const long from = right ? at + 1 : at;
         sci(SCI_SETSEL, extend ? anchor : from, from);
