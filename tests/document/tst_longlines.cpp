@@ -1,6 +1,6 @@
-// Zevora tests - pages with lines of megabytes, shown as short display lines:
-// random editing against a plain byte model of the page, search and the caret
-// label, and the page's bytes after saving.
+// Zevora tests - random editing against a plain byte model of the page, on an
+// ordinary page and on pages with lines of megabytes shown as short display
+// lines; search and the caret label, and the page's bytes after saving.
 #include "FileCommands.h"
 #include "PageFinder.h"
 #include "RichyText.h"
@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -81,6 +82,7 @@ private slots:
                                                 << false;
         QTest::addRow("long lines between short ones, CRLF, wrapped")
             << quint32(21) << QByteArray("\r\n") << 3 << 200'000 << 600 << true;
+        QTest::addRow("short lines, CRLF") << quint32(1) << QByteArray("\r\n") << 40 << 600 << 1500 << false;
     }
 
     void randomEditingKeepsThePagesBytes()
@@ -105,7 +107,8 @@ private slots:
         m_frame = &frame;
         m_kid = frame.frame.files()->OpenDocument(path);
         QVERIFY(m_kid);
-        QVERIFY(m_kid->richy->SendScintilla(QsciScintilla::SCI_GETLINECOUNT) > m_kid->richy->pageLines() * 50);
+        const long shownLines = m_kid->richy->SendScintilla(QsciScintilla::SCI_GETLINECOUNT);
+        QVERIFY(lineBytes > 65'536 ? shownLines > m_kid->richy->pageLines() * 50 : shownLines == 2 * lines + 1);
         if (wrap)
             m_kid->richy->setWrapMode(QsciScintilla::WrapWord);
         m_model = original;
@@ -130,6 +133,7 @@ private slots:
             }
             if (i % 16 == 0) {
                 QCOMPARE(m_kid->richy->pageLines(), lineEnds(m_model) + 1);
+                QCOMPARE(m_kid->richy->textLength(), units(m_model));
                 checkDisplayBreaks();
             }
             if (i % 40 == 0)
@@ -189,17 +193,17 @@ private slots:
     }
 
 private:
-    enum Kind { Type, Enter, Back, Del, KidPaste, Cut, Copy, Paste, Macro, Word, Undo, Redo, Whole, Step };
+    enum Kind { Type, Enter, Back, Del, KidPaste, Cut, Copy, Paste, Macro, Word, Undo, Redo, Whole, Tab, Compose, Form, Step };
 
     void act()
     {
-        // How often each kind of action comes, out of 50.
-        static const int weights[] = {8, 1, 4, 4, 3, 2, 2, 3, 3, 3, 5, 3, 1, 8};
+        // How often each kind of action comes, out of 55.
+        static const int weights[] = {8, 1, 4, 4, 3, 2, 2, 3, 3, 3, 5, 3, 1, 1, 2, 2, 8};
         static const char *const typed[] = {"a", " ", ">", "é", "€", "😀", "<b"};
-        static const char *const fragments[] = {"<BR>", "<p>é</p>", "x\ny", "\t", "😀€"};
-        const QByteArray fragment = fragments[m_random.bounded(5)];
+        static const char *const fragments[] = {"<BR>", "<p>é</p>", "x\ny", "\t", "😀€", "a|^|b\r\n"};
+        const QByteArray fragment = fragments[m_random.bounded(6)];
         m_kind = 0;
-        for (int roll = m_random.bounded(50); roll >= weights[m_kind]; roll -= weights[m_kind])
+        for (int roll = m_random.bounded(55); roll >= weights[m_kind]; roll -= weights[m_kind])
             ++m_kind;
         if (m_kind == Undo || m_kind == Redo) {
             const qsizetype level = m_kid->undoStack().stackLevel();
@@ -249,6 +253,32 @@ private:
             m_kid->kidPaste(QString::fromUtf8(fragment));
             replace(m_start, m_end - m_start, pageBreaks(fragment));
             break;
+        case Form:
+            // A dialog that edits a tag gives the tag's old text and place.
+            m_kid->kidPaste(QString::fromUtf8(fragment), QString::fromUtf8(m_model.mid(m_start, m_end - m_start)),
+                            indexOf(m_start));
+            replace(m_start, m_end - m_start, pageBreaks(fragment));
+            break;
+        case Tab:
+            QTest::keyClick(m_kid->richy, Qt::Key_Tab);
+            replace(m_start, m_end - m_start, m_kid->tabString().toUtf8());
+            break;
+        case Compose: {
+            // An input method composes a text piece by piece, then commits it
+            // or (one time in three) gives up.
+            const QString text = QString::fromUtf8(typed[m_random.bounded(7)]) + "ñ";
+            const bool commit = m_random.bounded(3) != 0;
+            for (qsizetype length = 1; length <= text.size(); ++length) {
+                QInputMethodEvent composing(text.left(length), {});
+                QCoreApplication::sendEvent(m_kid->richy, &composing);
+            }
+            QInputMethodEvent done(QString(), {});
+            done.setCommitString(commit ? text : QString());
+            QCoreApplication::sendEvent(m_kid->richy, &done);
+            if (commit)
+                replace(m_start, m_end - m_start, text.toUtf8());
+            break;
+        }
         case Cut:
         case Copy: {
             // Cutting nothing would leave the clipboard as it was.
@@ -359,8 +389,8 @@ private:
     // the caret there; half of the time at the end of a display line.
     void select()
     {
-        m_start = boundary(m_focus + 512 + m_random.bounded(3072));
-        m_end = m_random.bounded(3) ? m_start : boundary(m_start + m_random.bounded(300));
+        m_start = boundary(m_focus + 512 + m_random.bounded(3072), true);
+        m_end = m_random.bounded(3) ? m_start : boundary(m_start + m_random.bounded(300), true);
         m_kid->richy->select(indexOf(m_start), indexOf(m_end) - indexOf(m_start));
         if (m_start == m_end && m_random.bounded(2)) {
             QTest::keyClick(m_kid->richy, m_random.bounded(2) ? Qt::Key_End : Qt::Key_Home);
@@ -390,12 +420,13 @@ private:
         return byte;
     }
 
-    // The start of the character at or before \a byte, never inside a CRLF.
-    qsizetype boundary(qsizetype byte) const
+    // The start of the character at or before \a byte, inside a CRLF only if
+    // \a inBreak: typing there splits the line break in two.
+    qsizetype boundary(qsizetype byte, bool inBreak = false) const
     {
         while (byte > 0 && (uchar(m_model.at(byte)) & 0xC0) == 0x80)
             --byte;
-        return byte > 0 && m_model.at(byte) == '\n' && m_model.at(byte - 1) == '\r' ? byte - 1 : byte;
+        return !inBreak && byte > 0 && m_model.at(byte) == '\n' && m_model.at(byte - 1) == '\r' ? byte - 1 : byte;
     }
 
     qsizetype characterAfter(qsizetype byte, bool lineBreakAsOne = true) const
