@@ -73,8 +73,6 @@ private slots:
             {"see", "and", "mail", "or", "now"});
         row("a range starting inside a tag's read value", "<a title=\"Hello wrld\" href=\"x y\">text</a>",
             {"wrld", "text"}, 16);
-        row("a range starting inside a tag's other value", "<a href=\"x y\" class=z>text</a>", {"text"}, 10);
-        row("a range starting inside a script", "<script>var x = \"teh\";</script>after", {"after"}, 12);
         row("a range cuts the words at its edges", "hello world again", {"llo", "wo"}, 2, 8);
         row("edges inside references keep whole characters", "caf&eacute;s na&iuml;ve", {"s", "na"}, 6, 18);
     }
