@@ -172,7 +172,6 @@ private slots:
         find->cmdFind->click();
         QCOMPARE(m_frame->activeDocument(), first);
         QCOMPARE(first->richy->SelStart(), 5);
-        QCOMPARE(second->richy->SelLength(), 0);
 
         // Opened again, the one window of the frame takes the active page, and
         // closes with it.
@@ -351,11 +350,6 @@ private slots:
         QCOMPARE(kid->undoStack().stackLevel(), 1);
         QCOMPARE(kid->undoStack().top(), (EditStep{-1, QString::fromUtf8(before), after}));
         QTRY_VERIFY_WITH_TIMEOUT(!watched, 2000);
-
-        kid->cmdUndo_Click();
-        QCOMPARE(kid->richy->Text(), QString::fromUtf8(before));
-        kid->cmdRedo_Click();
-        QCOMPARE(kid->richy->Text(), after);
     }
 
     void aFailureLeavesThePageAsItWas()
