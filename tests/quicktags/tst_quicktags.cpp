@@ -79,7 +79,6 @@ private slots:
         QTest::addRow("JavaScript, CR LF") << 0 << "\r\n" << 11;
         QTest::addRow("Style, CR LF") << 2 << "\r\n" << 10;
         QTest::addRow("JavaScript, LF") << 0 << "\n" << 10;
-        QTest::addRow("Style, LF") << 2 << "\n" << 9;
         QTest::addRow("VBScript, CR") << 1 << "\r" << 10;
     }
 
