@@ -103,29 +103,25 @@ private slots:
         QTest::addColumn<QStringList>("stops");
         QTest::addColumn<QString>("after");
 
-        QTest::addRow("Ignore") << "teh cat teh" << QStringList{"cmdIgnore", "cmdIgnore"}
-                                << QStringList{"teh", "teh"} << "teh cat teh";
-        QTest::addRow("Ignore All") << "teh cat teh" << QStringList{"cmdIgnoreAll"} << QStringList{"teh"}
-                                    << "teh cat teh";
-        QTest::addRow("a change holding the word is not checked again")
-            << "teh cat teh" << QStringList{"cmdChange:teh the", "cmdIgnore"} << QStringList{"teh", "teh"}
-            << "teh the cat teh";
-        QTest::addRow("Change All, letter case counting")
-            << "teh Teh cat teh" << QStringList{"cmdChangeAll:the", "cmdChange:The"}
-            << QStringList{"teh", "Teh"} << "the The cat the";
-        QTest::addRow("Add") << "zork cat zork" << QStringList{"cmdAdd"} << QStringList{"zork"}
-                             << "zork cat zork";
-        QTest::addRow("Close keeps the changes made")
-            << "teh cat wrod" << QStringList{"cmdChange:the", "cmdClose"} << QStringList{"teh", "wrod"}
-            << "the cat wrod";
-        QTest::addRow("a picked suggestion") << "teh" << QStringList{"pick:1"} << QStringList{"teh"} << "the";
-        QTest::addRow("a double-clicked suggestion")
-            << "teh" << QStringList{"double:0"} << QStringList{"teh"} << "ten";
-        QTest::addRow("a change replaces the references too")
-            << "caf&eacute; ok" << QStringList{"cmdChange:cafe"} << QStringList{"caf&eacute;"} << "cafe ok";
-        QTest::addRow("markup is passed over")
-            << "<p class=\"teh\" title=\"a teh\">teh</p>" << QStringList{"cmdChangeAll:the"}
-            << QStringList{"teh"} << "<p class=\"teh\" title=\"a the\">the</p>";
+        const auto row = [](const char *name, const QString &page, const QStringList &answers,
+                            const QStringList &stops, const QString &after) {
+            QTest::newRow(name) << page << answers << stops << after;
+        };
+        row("Ignore", "teh cat teh", {"cmdIgnore", "cmdIgnore"}, {"teh", "teh"}, "teh cat teh");
+        row("Ignore All", "teh cat teh", {"cmdIgnoreAll"}, {"teh"}, "teh cat teh");
+        row("a change holding the word is not checked again", "teh cat teh",
+            {"cmdChange:teh the", "cmdIgnore"}, {"teh", "teh"}, "teh the cat teh");
+        row("Change All, letter case counting", "teh Teh cat teh", {"cmdChangeAll:the", "cmdChange:The"},
+            {"teh", "Teh"}, "the The cat the");
+        row("Add", "zork cat zork", {"cmdAdd"}, {"zork"}, "zork cat zork");
+        row("Close keeps the changes made", "teh cat wrod", {"cmdChange:the", "cmdClose"}, {"teh", "wrod"},
+            "the cat wrod");
+        row("a picked suggestion", "teh", {"pick:1"}, {"teh"}, "the");
+        row("a double-clicked suggestion", "teh", {"double:0"}, {"teh"}, "ten");
+        row("a change replaces the references too", "caf&eacute; ok", {"cmdChange:cafe"}, {"caf&eacute;"},
+            "cafe ok");
+        row("markup is passed over", "<p class=\"teh\" title=\"a teh\">teh</p>", {"cmdChangeAll:the"},
+            {"teh"}, "<p class=\"teh\" title=\"a the\">the</p>");
     }
 
     void eachAnswerLeavesItsText()
@@ -284,14 +280,14 @@ private slots:
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("chosen");
-        QTest::addRow("the locale's") << QStringList{"de_DE", "en_US"} << "de_DE"
-                                      << "de_DE";
-        QTest::addRow("else en_US") << QStringList{"de_DE", "en_US"} << "fr_FR"
-                                    << "en_US";
-        QTest::addRow("else the first") << QStringList{"de_DE", "nl_NL"} << "C"
-                                        << "de_DE";
-        QTest::addRow("none") << QStringList{} << "en_US"
-                              << "";
+        const auto row = [](const char *name, const QStringList &installed, const char *locale,
+                            const char *chosen) {
+            QTest::newRow(name) << installed << QString(locale) << QString(chosen);
+        };
+        row("the locale's", {"de_DE", "en_US"}, "de_DE", "de_DE");
+        row("else en_US", {"de_DE", "en_US"}, "fr_FR", "en_US");
+        row("else the first", {"de_DE", "nl_NL"}, "C", "de_DE");
+        row("none", {}, "en_US", "");
     }
 
     void theLocaleLanguageElseEnUsElseTheFirst()
