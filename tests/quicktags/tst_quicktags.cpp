@@ -99,10 +99,8 @@ private slots:
 
     void theDateIsWrittenWithTheLocalesMonthNames()
     {
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        QCOMPARE(QuickTags::dateSnippet(QDate(2001, 7, 4), english), QString("July 04, 2001"));
-        QCOMPARE(QuickTags::dateSnippet(QDate(2010, 3, 9), QLocale(QLocale::German, QLocale::Germany)),
-                 QString::fromUtf8("M\u00e4rz 09, 2010"));
+        QCOMPARE(QuickTags::dateSnippet(QDate(2010, 2, 9), QLocale(QLocale::French, QLocale::France)),
+                 QString::fromUtf8("f\u00e9vrier 09, 2010"));
     }
 };
 
