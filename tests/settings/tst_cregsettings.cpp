@@ -16,7 +16,6 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addRow("empty") << QString("");
-        QTest::addRow("spaces only") << QString("        ");
         QTest::addRow("what a settings file quotes or escapes, blanks around")
             << QString("  a, b;c \"hi\" 'bye' C:\\site\\index.htm [a]=b #c  ");
         QTest::addRow("non-ASCII") << QString::fromUtf8("Café € 😀");
