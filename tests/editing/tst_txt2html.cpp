@@ -153,9 +153,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("html");
         QTest::addRow("UTF-8 with CR LF lines")
-            << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nsee http://zevora.example/ now\r\n")
-            << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nsee "
-                          "<a href=\"http://zevora.example/\">http://zevora.example/</a> now<br>\r\n");
+            << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nnow\r\n")
+            << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nnow<br>\r\n");
         QTest::addRow("a byte-order mark is kept")
             << QByteArray("\xef\xbb\xbf<p>") << QByteArray("\xef\xbb\xbf&lt;p&gt;");
         QTest::addRow("a Windows-1252 file")
