@@ -92,7 +92,7 @@ private slots:
             };
             row("line 3", "3", third);
             row("the last line", "5", fifth);
-            row("leading zeros", "0005", fifth);
+            row("more leading zeros than a number has digits", QString(30, u'0') + "5", fifth);
             row("line 0 is the caret's own line", "0", third);
             row("one past the last", "6", -1);
             row("2^64 + 1", "18446744073709551617", -1);
