@@ -12,7 +12,7 @@ public:
     void setToolEnabled(int index, bool enabled) override { tools[index] = enabled; }
     bool isToolEnabled(int index) const override { return tools[index]; }
     void setCaretText(const QString &text) override { caretText = text; }
-    void setSelectAllEnabled(bool enabled) override { selectAllEnabled = enabled; }
+    void setSelectAllEnabled(bool) override {}
     void setDocumentMenusEnabled(bool enabled) override { documentMenusEnabled = enabled; }
     void popupEditMenu(const QPoint &, const EditMenuState &state) override
     {
@@ -22,17 +22,15 @@ public:
     bool saveDocument(frmKid *document) override
     {
         saveRequests.append(document);
-        return saveSucceeds;
+        return false; // no file is written here
     }
     void documentClosed(frmKid *document) override { closed.append(document); }
 
     bool tools[Tool::Count] = {};
     QString caretText;
-    bool selectAllEnabled = false;
     bool documentMenusEnabled = false;
     EditMenuState lastMenu;
     int menuPopups = 0;
-    bool saveSucceeds = false;
     QList<frmKid *> saveRequests;
     QList<frmKid *> closed;
 };

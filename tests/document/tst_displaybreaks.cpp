@@ -72,21 +72,6 @@ private slots:
         QVERIFY(paused.positions() == once.positions());
         QCOMPARE(pauses, 4); // after 4, 8, 12 and 16 MiB
     }
-
-    // The list follows insertions and removals in the control.
-    void followsChanges()
-    {
-        DisplayBreaks breaks;
-        breaks.build(QByteArray("<a> ").repeated(20000));
-        const std::vector<long> at = breaks.positions();
-        breaks.inserted(at[1], 3);
-        breaks.removed(at[2] + 3 - 5, 10);
-        breaks.removed(0, 1);
-        QCOMPARE(breaks.count(), qsizetype(at.size() - 1));
-        QCOMPARE(breaks.positions()[0], at[0] - 1);
-        QCOMPARE(breaks.positions()[1], at[1] + 2);
-        QCOMPARE(breaks.positions()[2], at[3] - 8);
-    }
 };
 
 QTEST_APPLESS_MAIN(tst_DisplayBreaks)

@@ -72,25 +72,17 @@ private slots:
             QTest::newRow(name) << text << html;
         };
         row("empty text", "", "");
-        row("a single space stays", "a b", "a b");
         row("three spaces between two letters", "a   b", "a &nbsp;&nbsp;b");
-        row("a run at the start", "   x", " &nbsp;&nbsp;x");
         row("a run at the end", "x    ", "x &nbsp;&nbsp;&nbsp;");
-        row("two runs", "a  b  c", "a &nbsp;b &nbsp;c");
-        row("spaces around a tab", "a \t b", "a " + Tab + " b");
         row("less-than and ampersand", "if a < b & c then", "if a &lt; b &amp; c then");
         row("an entity is not taken as one", "&amp;", "&amp;amp;");
         row("CR LF lines", "a\r\nb\r\n", "a<br>\r\nb<br>\r\n");
-        row("LF lines", "a\nb\n", "a<br>\nb<br>\n");
-        row("CR lines", "a\rb\r", "a<br>\rb<br>\r");
-        row("an empty CR LF line", "a\r\n\r\nb", "a<br>\r\n<br>\r\nb");
         row("LF CR is two line ends", "a\n\rb", "a<br>\n<br>\rb");
         row("e acute and the first, a gapped and the last entity", QString::fromUtf8("café ¡®×ÿ"),
             "caf&eacute; &iexcl;&reg;&times;&yuml;");
         row("beyond Latin-1", QString::fromUtf8("5 € Ω \U0001F600 “x” \ufeff"),
             QString::fromUtf8("5 € Ω \U0001F600 “x” \ufeff"));
 
-        row("a link closed by CR", url + "\rnext", link(url) + "<br>\rnext");
         row("a link closed by LF", url + "\nnext", link(url) + "<br>\nnext");
         row("a link closed by a tab", "a " + url + "\tb", "a " + link(url) + "<br>" + Tab + "b");
         row("an ftp link", "a " + ftp + " b", "a " + link(ftp) + " b");
@@ -100,7 +92,6 @@ private slots:
         row("too short to be a link", "http:", "http:");
         row("inside a word", "xhttp://y z", "x" + link("http://y") + " z");
         row("a run of spaces after it", url + "   b", link(url) + " &nbsp;&nbsp;b");
-        row("a tab before a later CR", url + "\tb\rc", link(url) + "<br>" + Tab + "b<br>\rc");
         row("a link on each line", url + "\r\n" + ftp + "\r\n",
             link(url) + "<br>\r\n" + link(ftp) + "<br>\r\n");
         row("reserved characters inside are escaped", "http://x/?a=1&b=<2> c",
@@ -110,6 +101,11 @@ private slots:
         row("Latin-1 letters inside stay as written", QString::fromUtf8("http://x/café é"),
             link(QString::fromUtf8("http://x/café")) + " &eacute;");
         row("text before it is converted", "a&b\t<http://x", "a&amp;b" + Tab + "&lt;" + link("http://x"));
+        // A link running to the end may have at most 120 characters; one closed by a blank has no limit.
+        const QString url120 = "http://" + QString(113, u'a'), url121 = url120 + 'a';
+        row("a link of 120 characters at the end", "see " + url120, "see " + link(url120));
+        row("a link of 121 characters at the end", "see " + url121, "<failed>");
+        row("a link of 121 characters closed by a blank", url121 + " ", link(url121) + " ");
     }
 
     void textBecomesHtml()
@@ -138,30 +134,14 @@ private slots:
         }
     }
 
-    void aLinkRunningToTheEndMayHaveAtMost120Characters_data()
+    // A refused text stays as it was, and the next conversion forgets the note.
+    void aRefusedTextStaysAndItsNoteGoesWithTheNextConversion()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("linkLength");
-        QTest::addColumn<bool>("converts");
-        QTest::addRow("120 characters") << "see " << 120 << true;
-        QTest::addRow("121 characters") << "see " << 121 << false;
-        QTest::addRow("500 characters after a line") << "line\r\n" << 500 << false;
-    }
-
-    void aLinkRunningToTheEndMayHaveAtMost120Characters()
-    {
-        QFETCH(QString, before);
-        QFETCH(int, linkLength);
-        QFETCH(bool, converts);
-        const QString url = "http://" + QString(linkLength - 7, QChar('a'));
-        cTxt2HTML converter(before + url);
-        QCOMPARE(converter.toHTML(), converts);
-        QCOMPARE(converter.note().has_value(), !converts); // its words: tst_topform and the tool's test below
-        QCOMPARE(converter.txt1(),
-                 converts ? QString(before).replace("\r", "<br>\r") + link(url) : before + url);
-        // The same address closed by a blank has no limit.
-        QCOMPARE(converted(url + " "), link(url) + " ");
-        // The next conversion forgets the note.
+        const QString text = "see http://" + QString(114, u'a');
+        cTxt2HTML converter(text);
+        QVERIFY(!converter.toHTML());
+        QVERIFY(converter.note().has_value()); // its words: tst_topform and the tool's test below
+        QCOMPARE(converter.txt1(), text);
         converter.setTxt1("a<b");
         QVERIFY(converter.toHTML());
         QCOMPARE(converter.txt1(), QString("a&lt;b"));
@@ -173,9 +153,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("html");
         QTest::addRow("UTF-8 with CR LF lines")
-            << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nsee http://zevora.example/ now\r\n")
-            << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nsee "
-                          "<a href=\"http://zevora.example/\">http://zevora.example/</a> now<br>\r\n");
+            << QByteArray("Caf\xc3\xa9 & \"tea\"\r\nnow\r\n")
+            << QByteArray("Caf&eacute; &amp; &quot;tea&quot;<br>\r\nnow<br>\r\n");
         QTest::addRow("a byte-order mark is kept")
             << QByteArray("\xef\xbb\xbf<p>") << QByteArray("\xef\xbb\xbf&lt;p&gt;");
         QTest::addRow("a Windows-1252 file")

