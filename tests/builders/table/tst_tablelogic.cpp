@@ -168,11 +168,6 @@ private slots:
             << open + "<TR><!-- Row 1 -->|   <TD RowSpan=2 ColSpan=2>&nbsp;</TD>|" + cell +
                    "</TR>|<TR><!-- Row 2 -->|" + cell + "</TR>|<TR><!-- Row 3 -->|" + cell + cell + cell +
                    "</TR>|</TABLE>";
-        QTest::addRow("a block over the whole table leaves the second row empty")
-            << "rows 2; cols 2; rspan 0 0 2; cspan 0 0 2"
-            << open +
-                   "<TR><!-- Row 1 -->|   <TD RowSpan=2 ColSpan=2>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|</TR>|"
-                   "</TABLE>";
         QTest::addRow("widths on the first cell from the top without a ColSpan")
             << "rows 2; cols 3; cspan 0 0 2; pct 0 1 30; px 2 0 100"
             << open +
