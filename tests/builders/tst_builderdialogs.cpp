@@ -53,9 +53,7 @@ private slots:
     {
         QTest::addColumn<int>("swatch");
         QTest::addColumn<QString>("tag");
-        QTest::addRow("first") << 0 << "\"#000000\"";
         QTest::addRow("end of row 0") << 11 << "\"#3300FF\"";
-        QTest::addRow("row 12, column 6") << 150 << "\"#FF0000\"";
         QTest::addRow("row 17, column 0") << 204 << "\"#CCFF00\"";
         QTest::addRow("last") << 215 << "\"#FFFFFF\"";
         QTest::addRow("its page closed: nothing, at once") << -1 << "";
