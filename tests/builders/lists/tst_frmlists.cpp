@@ -377,12 +377,7 @@ private slots:
     }
 
 private:
-    frmKid *page(const QString &tag = QString())
-    {
-        frmKid *kid = m_test->page(Body.toUtf8(), 8);
-        kid->setTag(tag);
-        return kid;
-    }
+    frmKid *page() { return m_test->page(Body.toUtf8(), 8); }
 
     void open(frmKid *kid)
     {

@@ -81,28 +81,28 @@ private slots:
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("shown"); // title of the box, or "" for none
+        QTest::addColumn<QList<MessageBox>>("boxes");
         QTest::addColumn<QString>("fragment");
 
-        QTest::addRow("two digits as border, backspace") << 0 << "42\b7"
-                                                         << ""
-                                                         << "<TABLE border=47 width=100%>";
+        QTest::addRow("two digits as border, backspace")
+            << 0 << "42\b7" << QList<MessageBox>{} << "<TABLE border=47 width=100%>";
         QTest::addRow("a third key") << 1 << "12x"
-                                     << "TOO BIG"
+                                     << QList<MessageBox>{box("TOO BIG",
+                                                              "The size is limited to less than 100 Pixels.")}
                                      << "<TABLE border=1 width=100% cellspacing=12>";
         QTest::addRow("a letter") << 2 << "5x"
-                                  << "Numbers only..."
+                                  << QList<MessageBox>{box("Numbers only...",
+                                                           "Input is limited to the numbers 0-9")}
                                   << "<TABLE border=1 width=100% cellpadding=5>";
-        QTest::addRow("the reminder text is never written") << 0 << ""
-                                                            << ""
-                                                            << "<TABLE border=1 width=100%>";
+        QTest::addRow("the reminder text is never written")
+            << 0 << "" << QList<MessageBox>{} << "<TABLE border=1 width=100%>";
     }
 
     void attributeKeysAndTheEnterButton()
     {
         QFETCH(int, option);
         QFETCH(QString, keys);
-        QFETCH(QString, shown);
+        QFETCH(QList<MessageBox>, boxes);
         frmKid *kid = m_test->page();
         open(kid);
         QVERIFY(!control("cmdEnterAtt")->isVisible());
@@ -112,19 +112,13 @@ private slots:
         QVERIFY(!control("cmdEnterAtt")->isVisible());
         if (!keys.isEmpty())
             entry->selectAll();
-        if (!shown.isEmpty())
+        for (qsizetype i = 0; i < boxes.size(); ++i)
             m_test->services.messages.answerNext(MsgAnswer::Ok);
         QTest::keyClicks(entry, keys);
         QCOMPARE(control("cmdEnterAtt")->isVisible(), !keys.isEmpty());
         if (!keys.isEmpty())
             control<QAbstractButton>("cmdEnterAtt")->click();
-        if (!shown.isEmpty()) {
-            const QString text = shown == "TOO BIG" ? "The size is limited to less than 100 Pixels."
-                                                    : "Input is limited to the numbers 0-9";
-            QCOMPARE(m_test->services.messages.shown, QList<MessageBox>{box(shown, text)});
-        } else {
-            QVERIFY(m_test->services.messages.shown.isEmpty());
-        }
+        QCOMPARE(m_test->services.messages.shown, boxes);
         control<QAbstractButton>("cmdCreate")->click();
         QTEST(kid->richy->Text().section("\r\n", 0, 0), "fragment");
     }
