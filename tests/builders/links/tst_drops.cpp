@@ -194,7 +194,6 @@ private slots:
         QCoreApplication::sendEvent(on, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
-        QCOMPARE(drop.proposedAction(), Qt::MoveAction);
         QCoreApplication::sendEvent(on, &drop);
         QCOMPARE(drop.dropAction(), Qt::CopyAction); // the file manager keeps its file
         QCoreApplication::processEvents();

@@ -293,8 +293,6 @@ private slots:
         QTest::addColumn<QString>("linked");
         QTest::addRow("ours is there: left untouched")
             << QStringList() << QStringList{"listTri_Red.gif"} << "listTri_Red.gif";
-        QTest::addRow("the user's picture has the name")
-            << QStringList{"listTri_Red.gif"} << QStringList() << "listTri_Red2.gif";
         QTest::addRow("two names are taken")
             << QStringList{"listTri_Red.gif", "listTri_Red2.gif"} << QStringList() << "listTri_Red3.gif";
         QTest::addRow("ours is already under the second name")

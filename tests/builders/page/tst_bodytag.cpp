@@ -190,8 +190,6 @@ void tst_BodyTag::selectWritesOverTheTagItReadOnly_data()
     QTest::addColumn<QString>("expected"); // "" when nothing may be written
 
     const QString tag = R"~(<body text="#000000">)~";
-    QTest::addRow("an empty tag, no pick: the default tag") << "<body>\r\n"
-                                                            << QString() << 0 << "" << Defaults + "\r\n";
     QTest::addRow("a pick keeps what was read, in order")
         << "x<BODY BGCOLOR=\"#ffffff\" onload=\"init()\">y" << QString() << 0 << "1 #CC3300"
         << "x<BODY BGCOLOR=\"#ffffff\" text=\"#CC3300\" onload=\"init()\">y";
