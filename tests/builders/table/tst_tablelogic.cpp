@@ -196,10 +196,6 @@ private slots:
             << open + "<TR><!-- Row 1 -->|   <TD RowSpan=2 bgColor=\"#563412\" align=center "
                       "valign=bottom>&nbsp;</TD>|"
                       "</TR>|<TR><!-- Row 2 -->|</TR>|</TABLE>";
-        QTest::addRow("spans cut off by a smaller table")
-            << "rows 3; cols 3; cspan 0 0 3; rspan 0 1 2; cspan 1 1 2; rows 2; cols 2"
-            << open + "<TR><!-- Row 1 -->|   <TD ColSpan=2>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|" + cell +
-                   cell + "</TR>|</TABLE>";
         QTest::addRow("a span cut off to one cell is an ordinary cell with its width")
             << "rows 2; cols 2; cspan 0 0 2; pct 0 1 30; cols 1"
             << open + "<TR><!-- Row 1 -->|   <TD width=30%>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|" + cell +
