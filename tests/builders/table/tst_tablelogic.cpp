@@ -253,16 +253,9 @@ private slots:
         QTest::addRow("ColSpan on a percent column")
             << "cols 2; pct 0 0 40; select 0 0" << 3 << previous("PERCENTAGE", "Percentage", "ColSpan");
         const QString noColSpace = "NO SPACE... | No space available to set ColSpans in this column...";
-        const QString noRowSpace = "NO SPACE... | No space available to set RowSpans in this column...";
         QTest::addRow("ColSpan in one column") << "select 0 0" << 3 << noColSpace;
-        QTest::addRow("ColSpan up to a RowSpan")
-            << "rows 2; cols 3; rspan 1 0 2; select 0 0" << 3 << noColSpace;
-        QTest::addRow("ColSpan room over every spanned row")
-            << "rows 2; cols 3; cspan 1 1 2; rspan 0 0 2; select 0 0" << 3 << noColSpace;
         QTest::addRow("ColSpan up to the table's edge")
             << "cols 4; select 1 0" << 3 << "bar 3: 2..3 at 2, Choose # of ColSpans";
-        QTest::addRow("RowSpan room over every spanned column")
-            << "rows 2; cols 3; cspan 1 1 2; cspan 0 0 2; select 0 0" << 5 << noRowSpace;
         QTest::addRow("RowSpan again")
             << "rows 2; rspan 0 0 2; select 0 0" << 5
             << "RESET NEEDED | Please reset the current column setting before proceeding...";
