@@ -165,8 +165,6 @@ void tst_BodyTag::readingGivesTheTagItsColoursAndWhatToSay_data()
     QTest::addRow("others squeezed between, not inside")
         << "<body  onload=\"a  b\"\t\tclass=x   id='y  z'>" << 42
         << R"~(||||| onload="a  b" class=x id='y  z'|)~";
-    QTest::addRow("the first tag, CR page")
-        << "<p>\r<body text=\"#111111\">\r<body text=\"#222222\">" << 21 << R"~(| text="#111111"|||||)~";
     QTest::addRow("beyond the BMP before it")
         << "\U0001F600<body vlink=\"#010203\">" << 22 << R"~(|||| vlink="#010203"||)~";
     QTest::addRow("bad codes: a note each, kept")
