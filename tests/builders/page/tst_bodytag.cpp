@@ -233,12 +233,6 @@ void tst_BodyTag::theBackgroundGoesRightAfterBody_data()
         << 0 << "x"
         << R"~(<head background="h"><body background="x" backgroundx="a" data-background="b"><table background="t">)~"
         << 41;
-    QTest::addRow("a quote never closed ends with the tag")
-        << "<body background=\"old.gif>\r\n<p class=\"c\">" << 0 << 0 << ""
-        << "<body background=\"\">\r\n<p class=\"c\">" << 19;
-    QTest::addRow("a tag without >: its own line")
-        << "<body text=1\nbackground=\"x\">" << 0 << 0 << "n"
-        << "<body background=\"n\" text=1\nbackground=\"x\">" << 20;
     QTest::addRow("no tag: over the selection") << "abXYcd" << 2 << 2 << "n"
                                                 << R"~(ab background="n"cd)~" << 17;
 }
