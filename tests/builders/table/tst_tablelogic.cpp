@@ -286,11 +286,6 @@ private slots:
         QTest::addRow("reset width clears all eight rows")
             << "rows 2; cols 2; px 1 0 50; rows 1; select 1 0; resetw; rows 3"
             << "11 11 11|11 11 11|11 11 11";
-        QTest::addRow("a block spans its covered cells") << "rows 3; cols 3; rspan 0 0 2; cspan 0 0 3"
-                                                         << "32 01 01|10 01 01|11 11 11";
-        QTest::addRow("reset gives the block back its six cells")
-            << "rows 3; cols 3; cspan 0 0 3; rspan 0 0 2; select 0 0; resets"
-            << "11 11 11|11 11 11|11 11 11";
         QTest::addRow("a value outside the bounds is refused") << "cols 3; select 0 0; open 3; apply 4"
                                                                << "11 11 11|11 11 11|11 11 11";
         QTest::addRow("a new selection closes the adjustment")
