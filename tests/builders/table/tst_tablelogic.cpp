@@ -254,8 +254,6 @@ private slots:
             << "cols 2; pct 0 0 40; select 0 0" << 3 << previous("PERCENTAGE", "Percentage", "ColSpan");
         const QString noColSpace = "NO SPACE... | No space available to set ColSpans in this column...";
         QTest::addRow("ColSpan in one column") << "select 0 0" << 3 << noColSpace;
-        QTest::addRow("ColSpan up to the table's edge")
-            << "cols 4; select 1 0" << 3 << "bar 3: 2..3 at 2, Choose # of ColSpans";
         QTest::addRow("RowSpan again")
             << "rows 2; rspan 0 0 2; select 0 0" << 5
             << "RESET NEEDED | Please reset the current column setting before proceeding...";
