@@ -222,8 +222,6 @@ void tst_BodyTag::theBackgroundGoesRightAfterBody_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
 
-    QTest::addRow("after <BODY, in lower case") << "<BODY>" << 0 << 0 << "back.jpg"
-                                                << R"~(<BODY background="back.jpg">)~" << 27;
     QTest::addRow("the old ones go, in any case and quoting")
         << "<body bgcolor=\"#FFFFFF\" BACKGROUND='old.gif' text=\"#000000\"\tbackground=b.gif>" << 0 << 0
         << "new.gif"
