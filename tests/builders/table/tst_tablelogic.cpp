@@ -15,7 +15,7 @@ namespace {
 // Runs \a script on \a model: commands separated by ";", each a word and
 // its numbers. "rows N", "cols N"; "pct C R V", "px C R V", "cspan C R V",
 // "rspan C R V" (select the cell, open the command and apply V); "select C
-// R", "open MODE", "apply V" (must be refused), "resetw", "resets"; "cell C
+// R", "open MODE", "apply V" (must be refused), "resetw"; "cell C
 // R COLOUR", "table COLOUR", "header [COLOUR]", "align C R WORD", "valign C
 // R WORD"; "caption", "bottom", "attrs" (every other table fragment set).
 void runScript(TableModel &model, const QString &script)
@@ -43,8 +43,6 @@ void runScript(TableModel &model, const QString &script)
             QVERIFY2(!TableRules::apply(model, n(1)), qPrintable(command));
         } else if (verb == "resetw") {
             TableRules::resetColumnWidth(model);
-        } else if (verb == "resets") {
-            TableRules::resetSpans(model);
         } else if (verb == "cell") {
             model.setCellColour(n(1), n(2), TableModel::Colour(n(3)));
         } else if (verb == "table") {
