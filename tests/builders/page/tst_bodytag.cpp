@@ -207,8 +207,6 @@ void tst_BodyTag::selectWritesOverTheTagItReadOnly_data()
     QTest::addRow("text put before it") << tag + "z"
                                         << "new\r\n" + tag + "z" << 0 << ""
                                         << "new\r\n" + Defaults + "z";
-    QTest::addRow("the tag edited") << tag << R"~(<body text="#000001">)~" << 0 << ""
-                                    << "";
     QTest::addRow("another tag put before it") << tag << "<body>" + tag.mid(1) << 0 << ""
                                                << "";
 }
