@@ -197,8 +197,6 @@ void tst_BodyTag::selectWritesOverTheTagItReadOnly_data()
     QTest::addRow("the last pick counts; values keep blanks")
         << R"~(<body onload="a  b"  bgcolor="#000000">)~" << QString() << 0 << "0 #003366 0 #FFFFCC"
         << R"~(<BODY bgColor="#FFFFCC" onload="a  b">)~";
-    QTest::addRow("no tag: at the caret") << "ab\ncd" << QString() << 3 << "4 #FF0000"
-                                          << "ab\n<BODY vlink=\"#FF0000\">cd";
     QTest::addRow("after the question: up to the line break")
         << "<body text=\"#000000\"\rlink>" << QString() << 0 << "" << Defaults + "\rlink>";
     QTest::addRow("after the note: before <body") << "<p><body bgcolor=x\r\n"
