@@ -197,8 +197,6 @@ void tst_BodyTag::selectWritesOverTheTagItReadOnly_data()
     QTest::addRow("the last pick counts; values keep blanks")
         << R"~(<body onload="a  b"  bgcolor="#000000">)~" << QString() << 0 << "0 #003366 0 #FFFFCC"
         << R"~(<BODY bgColor="#FFFFCC" onload="a  b">)~";
-    QTest::addRow("after the question: up to the line break")
-        << "<body text=\"#000000\"\rlink>" << QString() << 0 << "" << Defaults + "\rlink>";
     QTest::addRow("after the note: before <body") << "<p><body bgcolor=x\r\n"
                                                   << QString() << 0 << "3 #FF00FF"
                                                   << "<p><BODY alink=\"#FF00FF\"><body bgcolor=x\r\n";
