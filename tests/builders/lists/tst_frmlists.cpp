@@ -71,7 +71,6 @@ private slots:
         m_services = &m_test->services;
         m_frame = &m_test->frame;
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(writeFile(pagePath(), "<HTML></HTML>\r\n"));
     }
 
     void cleanup()
