@@ -72,14 +72,13 @@ private slots:
     {
         QFETCH(QString, read);
         QFETCH(QString, now);
-        QFETCH(int, caret);
         QFETCH(QString, picks);
         BodyTag tag = BodyTag::read(read);
         const QStringList pairs = picks.split(' ', Qt::SkipEmptyParts);
         for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
             tag.pick(pairs.at(i).toInt(), '"' + pairs.at(i + 1) + '"');
         const QString page = now.isNull() ? read : now;
-        const std::optional<BodyTag::Edit> edit = tag.selectEdit(page, caret, 0);
+        const std::optional<BodyTag::Edit> edit = tag.selectEdit(page, 0, 0);
         QTEST(edit ? BodyTagCheck::apply(page, *edit) : QString(), "expected");
     }
 
@@ -182,28 +181,28 @@ void tst_BodyTag::readingGivesTheTagItsColoursAndWhatToSay_data()
 void tst_BodyTag::selectWritesOverTheTagItReadOnly_data()
 {
     QTest::addColumn<QString>("read");
-    QTest::addColumn<QString>("now"); // the page at Select; null when unchanged
-    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("now");      // the page at Select; null when unchanged
     QTest::addColumn<QString>("picks");    // attribute index, code
     QTest::addColumn<QString>("expected"); // "" when nothing may be written
 
     const QString tag = R"~(<body text="#000000">)~";
     QTest::addRow("a pick keeps what was read, in order")
-        << "x<BODY BGCOLOR=\"#ffffff\" onload=\"init()\">y" << QString() << 0 << "1 #CC3300"
+        << "x<BODY BGCOLOR=\"#ffffff\" onload=\"init()\">y" << QString() << "1 #CC3300"
         << "x<BODY BGCOLOR=\"#ffffff\" text=\"#CC3300\" onload=\"init()\">y";
     QTest::addRow("no pick: only absent colours get defaults")
-        << "<body\ttext='#123456' id=main>" << QString() << 0 << ""
+        << "<body\ttext='#123456' id=main>" << QString() << ""
         << R"~(<BODY bgColor="#FFFFFF" text='#123456' link="#0000FF" alink="#FF0000" vlink="#FF00FF" id=main>)~";
     QTest::addRow("the last pick counts; values keep blanks")
-        << R"~(<body onload="a  b"  bgcolor="#000000">)~" << QString() << 0 << "0 #003366 0 #FFFFCC"
+        << R"~(<body onload="a  b"  bgcolor="#000000">)~" << QString() << "0 #003366 0 #FFFFCC"
         << R"~(<BODY bgColor="#FFFFCC" onload="a  b">)~";
     QTest::addRow("after the note: before <body") << "<p><body bgcolor=x\r\n"
-                                                  << QString() << 0 << "3 #FF00FF"
+                                                  << QString() << "3 #FF00FF"
                                                   << "<p><BODY alink=\"#FF00FF\"><body bgcolor=x\r\n";
     QTest::addRow("text put before it") << tag + "z"
-                                        << "new\r\n" + tag + "z" << 0 << ""
+                                        << "new\r\n" + tag + "z"
+                                        << ""
                                         << "new\r\n" + Defaults + "z";
-    QTest::addRow("another tag put before it") << tag << "<body>" + tag.mid(1) << 0 << ""
+    QTest::addRow("another tag put before it") << tag << "<body>" + tag.mid(1) << ""
                                                << "";
 }
 
