@@ -153,7 +153,6 @@ private slots:
         QTest::addRow("PNG palette, 2 bits") << png(1, 1, 2, 3) << ImageHeader::Png << 1 << 8;
         QTest::addRow("PNG colour and alpha") << png(1, 1, 16, 6) << ImageHeader::Png << 1 << 64;
         QTest::addRow("PNG colour type 5") << png(5, 5, 8, 5) << none << 0 << 0;
-        QTest::addRow("PNG 70000 wide") << png(70000, 2, 8, 0) << ImageHeader::Png << 70000 << 8;
         QTest::addRow("PNG 2147483648 wide") << png(0x80000000, 2, 8, 0) << none << 0 << 0;
         QTest::addRow("PNG cut in its colour type") << png(5, 5, 8, 2).left(25) << none << 0 << 0;
         QTest::addRow("GIF table size 7") << Bytes("GIF89a\3\1\1\0\xF7", 11) << ImageHeader::Gif << 259 << 8;
@@ -165,11 +164,6 @@ private slots:
         QTest::addRow("JPEG segment length 0") << Soi + segment(0xE0, 0) + frame() << none << 0 << 0;
         QTest::addRow("JPEG segment length 65535, cut")
             << Soi + segment(0xFE, 65535).left(3000) + frame() << none << 0 << 0;
-        QTest::addRow("JPEG frame past 64 KiB")
-            << Soi + segment(0xE1, 65535, char(0xC0)) + segment(0xE2, 65535) + frame() << jpeg << 400 << 24;
-        QTest::addRow("JPEG frame header inside a comment")
-            << Soi + of({0xFF, 0xFE, 0, 12, 0xFF, 0xC0, 0, 17, 8, 0, 5, 0, 5, 3}) + frame() << jpeg << 400
-            << 24;
         QTest::addRow("JPEG comment ending in 0xFF, fill bytes")
             << Soi + segment(0xFE, 40, char(0xFF)) + Bytes(3, char(0xFF)) + frame() << jpeg << 400 << 24;
         QTest::addRow("JPEG 196, 200 and 204 are no frames")

@@ -15,7 +15,7 @@ namespace {
 // Runs \a script on \a model: commands separated by ";", each a word and
 // its numbers. "rows N", "cols N"; "pct C R V", "px C R V", "cspan C R V",
 // "rspan C R V" (select the cell, open the command and apply V); "select C
-// R", "open MODE", "apply V" (must be refused), "resetw", "resets"; "cell C
+// R", "open MODE", "apply V" (must be refused), "resetw"; "cell C
 // R COLOUR", "table COLOUR", "header [COLOUR]", "align C R WORD", "valign C
 // R WORD"; "caption", "bottom", "attrs" (every other table fragment set).
 void runScript(TableModel &model, const QString &script)
@@ -43,8 +43,6 @@ void runScript(TableModel &model, const QString &script)
             QVERIFY2(!TableRules::apply(model, n(1)), qPrintable(command));
         } else if (verb == "resetw") {
             TableRules::resetColumnWidth(model);
-        } else if (verb == "resets") {
-            TableRules::resetSpans(model);
         } else if (verb == "cell") {
             model.setCellColour(n(1), n(2), TableModel::Colour(n(3)));
         } else if (verb == "table") {
@@ -168,11 +166,6 @@ private slots:
             << open + "<TR><!-- Row 1 -->|   <TD RowSpan=2 ColSpan=2>&nbsp;</TD>|" + cell +
                    "</TR>|<TR><!-- Row 2 -->|" + cell + "</TR>|<TR><!-- Row 3 -->|" + cell + cell + cell +
                    "</TR>|</TABLE>";
-        QTest::addRow("a block over the whole table leaves the second row empty")
-            << "rows 2; cols 2; rspan 0 0 2; cspan 0 0 2"
-            << open +
-                   "<TR><!-- Row 1 -->|   <TD RowSpan=2 ColSpan=2>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|</TR>|"
-                   "</TABLE>";
         QTest::addRow("widths on the first cell from the top without a ColSpan")
             << "rows 2; cols 3; cspan 0 0 2; pct 0 1 30; px 2 0 100"
             << open +
@@ -201,10 +194,6 @@ private slots:
             << open + "<TR><!-- Row 1 -->|   <TD RowSpan=2 bgColor=\"#563412\" align=center "
                       "valign=bottom>&nbsp;</TD>|"
                       "</TR>|<TR><!-- Row 2 -->|</TR>|</TABLE>";
-        QTest::addRow("spans cut off by a smaller table")
-            << "rows 3; cols 3; cspan 0 0 3; rspan 0 1 2; cspan 1 1 2; rows 2; cols 2"
-            << open + "<TR><!-- Row 1 -->|   <TD ColSpan=2>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|" + cell +
-                   cell + "</TR>|</TABLE>";
         QTest::addRow("a span cut off to one cell is an ordinary cell with its width")
             << "rows 2; cols 2; cspan 0 0 2; pct 0 1 30; cols 1"
             << open + "<TR><!-- Row 1 -->|   <TD width=30%>&nbsp;</TD>|</TR>|<TR><!-- Row 2 -->|" + cell +
@@ -262,16 +251,7 @@ private slots:
         QTest::addRow("ColSpan on a percent column")
             << "cols 2; pct 0 0 40; select 0 0" << 3 << previous("PERCENTAGE", "Percentage", "ColSpan");
         const QString noColSpace = "NO SPACE... | No space available to set ColSpans in this column...";
-        const QString noRowSpace = "NO SPACE... | No space available to set RowSpans in this column...";
         QTest::addRow("ColSpan in one column") << "select 0 0" << 3 << noColSpace;
-        QTest::addRow("ColSpan up to a RowSpan")
-            << "rows 2; cols 3; rspan 1 0 2; select 0 0" << 3 << noColSpace;
-        QTest::addRow("ColSpan room over every spanned row")
-            << "rows 2; cols 3; cspan 1 1 2; rspan 0 0 2; select 0 0" << 3 << noColSpace;
-        QTest::addRow("ColSpan up to the table's edge")
-            << "cols 4; select 1 0" << 3 << "bar 3: 2..3 at 2, Choose # of ColSpans";
-        QTest::addRow("RowSpan room over every spanned column")
-            << "rows 2; cols 3; cspan 1 1 2; cspan 0 0 2; select 0 0" << 5 << noRowSpace;
         QTest::addRow("RowSpan again")
             << "rows 2; rspan 0 0 2; select 0 0" << 5
             << "RESET NEEDED | Please reset the current column setting before proceeding...";
@@ -301,11 +281,6 @@ private slots:
                                                           << "11%30 11 11|11%30 11 11|11%30 11 11";
         QTest::addRow("reset width clears all eight rows")
             << "rows 2; cols 2; px 1 0 50; rows 1; select 1 0; resetw; rows 3"
-            << "11 11 11|11 11 11|11 11 11";
-        QTest::addRow("a block spans its covered cells") << "rows 3; cols 3; rspan 0 0 2; cspan 0 0 3"
-                                                         << "32 01 01|10 01 01|11 11 11";
-        QTest::addRow("reset gives the block back its six cells")
-            << "rows 3; cols 3; cspan 0 0 3; rspan 0 0 2; select 0 0; resets"
             << "11 11 11|11 11 11|11 11 11";
         QTest::addRow("a value outside the bounds is refused") << "cols 3; select 0 0; open 3; apply 4"
                                                                << "11 11 11|11 11 11|11 11 11";
