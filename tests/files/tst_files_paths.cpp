@@ -122,8 +122,6 @@ private slots:
 
         qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
         QCOMPARE(TempFolder(), m_dir.path() + "/");
-        qputenv("TMPDIR", QFile::encodeName(m_dir.path() + "/"));
-        QCOMPARE(TempFolder(), m_dir.path() + "/");
     }
 
     void pagesFromTempAndCacheFoldersStayOutOfTheRecentList_data()
