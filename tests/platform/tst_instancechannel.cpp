@@ -386,11 +386,6 @@ private slots:
         QCOMPARE(lockOwner(late.lockFilePath()), holder->processId());
         QCOMPARE(late.handOver("/late.htm"), listens);
         QVERIFY2(clock.elapsed() < 10000, "waited far longer than the election timeout");
-        if (listens) {
-            QVERIFY(holder->waitForEnd());
-            QCOMPARE(holder->lines(),
-                     (QList<QByteArray>{"role:primary", "received:" + QByteArray("/late.htm").toHex()}));
-        }
     }
 
     void aLockFileThatNoProcessHoldsIsTakenOver_data()
@@ -457,7 +452,6 @@ private slots:
             QVERIFY(sender.handOver("/doomed.htm"));
         }
         QVERIFY(dying->waitForEnd());
-        QCOMPARE(dying->exitStatus(), QProcess::CrashExit);
         QCOMPARE(dying->lines(),
                  (QList<QByteArray>{"role:primary", "received:" + QByteArray("/doomed.htm").toHex()}));
 
