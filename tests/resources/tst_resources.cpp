@@ -179,7 +179,6 @@ private slots:
     {
         for (const int resourceId : {0, -100, 99, 117, 199, 217, 300, 500}) {
             QVERIFY(Resources::toolPicture(resourceId).isNull());
-            QVERIFY(Resources::toolPicture(resourceId, 2.0).isNull());
             QVERIFY(Resources::toolIcon(resourceId).isNull());
         }
         for (int id : {0, 100, 699, 716, 799, 816})
