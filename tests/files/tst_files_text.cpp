@@ -69,7 +69,6 @@ private slots:
             << QByteArray("\xF0\x9F\x98\x80") << text16(u"\U0001F600") << utf8;
         QTest::addRow("byte-order mark kept")
             << QByteArray("\xEF\xBB\xBF<HTML>") << text16(u"\uFEFF<HTML>") << utf8;
-        QTest::addRow("Windows-1252 letter") << QByteArray("caf\xE9") << text16(u"café") << ansi;
         QTest::addRow("Windows-1252 euro and quotes")
             << QByteArray("\x80 \x93x\x94") << text16(u"€ “x”") << ansi;
         QTest::addRow("stray continuation byte") << QByteArray("a\x80z") << text16(u"a€z") << ansi;
@@ -97,7 +96,8 @@ private slots:
         QCOMPARE(encode(page.text, page.encoding), bytes);
     }
 
-    void everyWindows1252ByteHasItsOwnCharacter()
+    // Every byte has its own character, and the bytes convert to UTF-8 and back.
+    void windows1252BytesHaveTheirOwnCharactersAndConvertToAndFromUtf8()
     {
         const DecodedPage page = decode(highBytes());
         QCOMPARE(page.encoding, PageEncoding::Windows1252);
@@ -111,6 +111,14 @@ private slots:
         for (const int byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
             QCOMPARE(page.text.at(byte - 0x80), QChar(byte));
         QCOMPARE(encode(page.text, PageEncoding::Windows1252), highBytes());
+
+        const QByteArray ansi = "<P>" + highBytes() + "</P>\r\n";
+        const QByteArray utf8 = utf8FromWindows1252(ansi);
+        QCOMPARE(utf8, decode(ansi).text.toUtf8());
+        QCOMPARE(windows1252FromUtf8(utf8), ansi);
+        QCOMPARE(windows1252FromUtf8("\xCE\xA9"), std::nullopt);
+        QCOMPARE(windows1252FromUtf8("\xF0\x9F\x98\x80"), std::nullopt);
+        QCOMPARE(windows1252FromUtf8("caf\xE9"), std::nullopt);
     }
 
     void malformedUtf8AnywhereInALongAsciiPageMeansWindows1252()
@@ -135,7 +143,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<PageEncoding>("encoding");
         const auto ansi = PageEncoding::Windows1252;
-        QTest::addRow("Greek in Windows-1252") << text16(u"aΩ") << ansi;
         QTest::addRow("emoji in Windows-1252") << text16(u"\U0001F600") << ansi;
         QTest::addRow("byte-order mark in Windows-1252") << text16(u"\uFEFFa") << ansi;
         QTest::addRow("lone high surrogate in UTF-8") << QString(QChar(0xD83D)) + "a" << PageEncoding::Utf8;
@@ -148,23 +155,11 @@ private slots:
         QCOMPARE(encode(text, encoding), std::nullopt);
     }
 
-    void windows1252BytesConvertToAndFromUtf8()
-    {
-        const QByteArray ansi = "<P>" + highBytes() + "</P>\r\n";
-        const QByteArray utf8 = utf8FromWindows1252(ansi);
-        QCOMPARE(utf8, decode(ansi).text.toUtf8());
-        QCOMPARE(windows1252FromUtf8(utf8), ansi);
-        QCOMPARE(windows1252FromUtf8("\xCE\xA9"), std::nullopt);
-        QCOMPARE(windows1252FromUtf8("\xF0\x9F\x98\x80"), std::nullopt);
-        QCOMPARE(windows1252FromUtf8("caf\xE9"), std::nullopt);
-    }
-
     void theLineEndingIsTakenFromTheFirstLineBreak_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<LineEnding>("ending");
 
-        QTest::addRow("CRLF") << "a\r\nb\r\n" << LineEnding::CrLf;
         QTest::addRow("LF") << "a\nb\n" << LineEnding::Lf;
         QTest::addRow("CR") << "a\rb\r" << LineEnding::Cr;
         QTest::addRow("CRLF before LF") << "a\r\nb\n" << LineEnding::CrLf;
@@ -189,7 +184,6 @@ private slots:
 
         QTest::addRow("missing, CRLF page") << "a\r\nb" << LineEnding::CrLf << "a\r\nb\r\n";
         QTest::addRow("missing, CR page") << "a\rb" << LineEnding::Cr << "a\rb\r";
-        QTest::addRow("present CRLF") << "a\r\n" << LineEnding::CrLf << "a\r\n";
         QTest::addRow("present LF on a CRLF page") << "a\r\nb\n" << LineEnding::CrLf << "a\r\nb\n";
         QTest::addRow("empty page") << "" << LineEnding::CrLf << "\r\n";
     }
@@ -208,7 +202,6 @@ private slots:
         QTest::addColumn<QByteArray>("head");
         QTest::addColumn<bool>("rtf");
 
-        QTest::addRow("usual") << QByteArray("{\\rtf1\\ansi") << true;
         QTest::addRow("capitals") << QByteArray("{\\RTF1") << true;
         QTest::addRow("exactly five bytes") << QByteArray("{\\rtf") << true;
         QTest::addRow("too short") << QByteArray("{\\rt") << false;
@@ -251,7 +244,6 @@ private slots:
         row("LibreOffice table", testFile("table.rtf"),
             text16(u"Before the table.\r\nName\tPrice\r\nTea\t€2\r\nAfter the table.\r\n"));
         // Text, breaks and control words.
-        row("plain text", R"({\rtf1 Hello, world.})", "Hello, world.");
         row("backslash before a line feed", "{\\rtf1 one\\\ntwo}", "one\r\ntwo");
         row("source line breaks are not text", "{\\rtf1 one\r\ntwo\nthree\r}", "onetwothree");
         row("page, section and column breaks", R"({\rtf1 a\page b\sect c\column d})", "a\r\nb\r\nc\r\nd");
@@ -262,16 +254,12 @@ private slots:
         row("blank at the start of a group", R"({\rtf1 a{ b}})", "a b");
         // Escapes and symbols.
         row("braces and backslash", R"({\rtf1 \{x\} and a\\b})", "{x} and a\\b");
-        row("no-break space", R"({\rtf1 10\~km})", text16(u"10\u00A0km"));
-        row("no-break hyphen", R"({\rtf1 e\_mail})", text16(u"e\u2011mail"));
-        row("dashes and bullet", R"({\rtf1 a\emdash b\endash c\bullet d})", text16(u"a—b–c•d"));
-        row("quotes", R"({\rtf1 \lquote a\rquote  \ldblquote b\rdblquote})", text16(u"‘a’ “b”"));
-        row("spaces and joiners", R"({\rtf1 \emspace\enspace\qmspace\zwj\zwnj})",
-            text16(u"\u2003\u2002\u2005\u200D\u200C"));
+        row("no-break space and hyphen", R"({\rtf1 10\~km e\_mail})", text16(u"10\u00A0km e\u2011mail"));
+        row("symbols, the first and the last of the list", R"({\rtf1 a\bullet b\zwnj c})",
+            text16(u"a•b\u200Cc"));
         row("other symbols mark nothing", R"({\rtf1 a\:b\|c})", "abc");
         // Code pages: the document's, a font's, an unknown one.
         row("1252 by default", R"({\rtf1 caf\'e9 \'80\'93\'94})", text16(u"café €“”"));
-        row("undefined 1252 byte", R"({\rtf1 \'81\'9d})", text16(u"\u0081\u009D"));
         row("1251", R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2 \'a8\'b8})", text16(u"Привет Ёё"));
         row("unknown code page reads as 1252", R"({\rtf1\ansicpg1253 \'e1})", text16(u"á"));
         row("font charset",
@@ -290,13 +278,10 @@ private slots:
         row("one hex digit", R"({\rtf1 a\'4 b})", QString("a") + QChar(4) + " b");
         row("no hex digit", R"({\rtf1 a\'zz})", "azz");
         // Unicode characters and their fallbacks.
-        row("fallback character skipped", R"({\rtf1 caf\u233?})", text16(u"café"));
-        row("two fallback characters", R"({\rtf1\uc2 \u233??x})", text16(u"éx"));
         row("fallback count ends with its group", R"({\rtf1{\uc2 \u233??}\u233?x})", text16(u"ééx"));
         row("fallback ends at a group boundary", R"({\rtf1{\uc3 \u233?}x})", text16(u"éx"));
         row("fallback takes a control word", R"({\rtf1 \u8226\bullet x})", text16(u"•x"));
         row("a tab after the fallback stays", R"({\rtf1 \u8226\'95\tab x})", text16(u"•\tx"));
-        row("negative parameter", R"({\rtf1 \u-255?})", text16(u"\uFF01"));
         row("surrogate pair, negative", R"({\rtf1 \u-10179?\u-8704?})", text16(u"\U0001F600"));
         row("surrogate pair across a fallback change", R"({\rtf1 \uc0 \u55357\uc1 \u56832\'3f end})",
             text16(u"\U0001F600 end"));

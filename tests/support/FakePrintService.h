@@ -6,9 +6,7 @@
 #include <QList>
 
 /// Printers from a list. Every job is recorded; a job on a printer that is
-/// not in the list, or that is in failing, fails. With pdfFolder set, each
-/// job is also painted, by the program's own printing code, into
-/// "job<n>.pdf" there (n counts from 1), with the title as the document name.
+/// not in the list, or that is in failing, fails.
 class FakePrintService : public Platform::PrintService
 {
 public:
@@ -29,6 +27,5 @@ public:
     QStringList printerList;
     QString defaultName;
     QStringList failing;
-    QString pdfFolder;
     QList<Job> jobs;
 };

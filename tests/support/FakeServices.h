@@ -83,7 +83,7 @@ public:
     QList<Played> played;
 };
 
-/// Remembers every address handed to the shell; answers with succeeds.
+/// Remembers every address handed to the shell (each counts as opened).
 /// The browser it names is \c browser, except for the first
 /// \c lookupsWithoutBrowser lookups, which find none; each start is recorded
 /// with the started file's bytes at that moment and answered with
@@ -98,7 +98,6 @@ public:
                       std::function<void(bool started)> done) override;
     bool moveToTrash(const QString &path) override;
 
-    bool succeeds = true;
     QList<QUrl> opened;
 
     QString browser = QStringLiteral("fake-browser.desktop");
@@ -127,7 +126,6 @@ public:
     {
         m_answers.enqueue(Platform::FileDialogResult{path, selectedFilter, false});
     }
-    void failNext() { m_answers.enqueue(Platform::FileDialogResult{QString(), -1, true}); }
     int unusedAnswers() const { return int(m_answers.size()); }
 
     struct Shown

@@ -34,7 +34,6 @@ private:
 
 std::unique_ptr<SpellDictionary> FakeSpellService::open(const QString &language)
 {
-    opened.append(language);
     if (!installed.contains(language))
         return nullptr;
     return std::make_unique<FakeDictionary>(*this, language);

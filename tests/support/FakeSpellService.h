@@ -18,8 +18,7 @@ public:
     /// The words every dictionary knows (added words join them).
     QSet<QString> known;
     QHash<QString, QStringList> suggestions;
-    /// The languages opened, in order; the words checked and added.
-    QStringList opened;
+    /// The words checked and added, in order.
     QStringList checked;
     QStringList added;
     /// The check with this number (from 1) throws Platform::SpellError.

@@ -15,7 +15,6 @@ public:
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     }
-    QString path() const { return m_dir.path(); }
     /// The settings file that the store writes.
     QString filePath() const { return m_dir.path() + QStringLiteral("/Tallow Ridge/Zevora.conf"); }
 
