@@ -248,6 +248,7 @@ private:
             else if (m_start == m_end)
                 m_end = characterAfter(m_end);
             replace(m_start, m_end - m_start, {});
+            QCOMPARE(m_kid->richy->SelStart(), indexOf(m_start));
             break;
         case KidPaste:
             m_kid->kidPaste(QString::fromUtf8(fragment));
