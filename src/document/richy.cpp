@@ -683,11 +683,31 @@ void richy::breakLongDisplayLine(long pos)
         return;
     const auto *bytes = reinterpret_cast<const char *>(sci(SCI_GETRANGEPOINTER, start, end - start));
     const std::vector<long> breaks = DisplayBreaks::breaksIn(QByteArrayView(bytes, end - start));
-    const char lineFeed = '\n';
-    for (auto it = breaks.rbegin(); it != breaks.rend(); ++it) {
-        replaceTarget(start + *it, start + *it, QByteArrayView(&lineFeed, 1));
-        m_breaks.add(start + *it);
+    if (breaks.empty())
+        return;
+    // The line goes back in one piece with its breaks: put in one by one,
+    // each break would have the control lay out the rest of the line again,
+    // which under word wrap takes seconds for a line of 100 KB.
+    QByteArray shown;
+    shown.reserve(end - start + long(breaks.size()));
+    long from = 0;
+    for (long at : breaks) {
+        shown.append(bytes + from, at - from).append('\n');
+        from = at;
     }
+    shown.append(bytes + from, end - start - from);
+    // The selection stays on its characters, before a break at its place.
+    const auto moved = [&](long at) {
+        return at <= start ? at
+                           : at + long(std::lower_bound(breaks.begin(), breaks.end(), std::min(at, end) - start) -
+                                       breaks.begin());
+    };
+    const long anchor = moved(sci(SCI_GETANCHOR));
+    const long caret = moved(sci(SCI_GETCURRENTPOS));
+    replaceTarget(start, end, shown);
+    for (std::size_t i = 0; i < breaks.size(); ++i)
+        m_breaks.add(start + breaks[i] + long(i));
+    sci(SCI_SETSEL, anchor, caret);
 }
 
 // A display line that deletions have made short joins the display line

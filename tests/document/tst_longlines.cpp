@@ -82,7 +82,7 @@ private slots:
                                                 << false;
         QTest::addRow("long lines between short ones, CRLF, wrapped")
             << quint32(21) << QByteArray("\r\n") << 3 << 200'000 << 600 << true;
-        QTest::addRow("short lines, CRLF") << quint32(1) << QByteArray("\r\n") << 40 << 600 << 1500 << false;
+        QTest::addRow("short lines, CRLF") << quint32(1) << QByteArray("\r\n") << 80 << 600 << 1500 << false;
     }
 
     void randomEditingKeepsThePagesBytes()
@@ -203,8 +203,8 @@ private:
         static const char *const fragments[] = {"<BR>", "<p>é</p>", "x\ny", "\t", "😀€", "a|^|b\r\n"};
         const QByteArray fragment = fragments[m_random.bounded(6)];
         m_kind = 0;
-        for (int roll = m_random.bounded(55); roll >= weights[m_kind]; roll -= weights[m_kind])
-            ++m_kind;
+        for (int roll = m_random.bounded(55); roll >= weights[m_kind]; ++m_kind)
+            roll -= weights[m_kind];
         if (m_kind == Undo || m_kind == Redo) {
             const qsizetype level = m_kid->undoStack().stackLevel();
             m_kind == Undo ? m_kid->cmdUndo_Click() : m_kid->cmdRedo_Click();
@@ -248,6 +248,7 @@ private:
             else if (m_start == m_end)
                 m_end = characterAfter(m_end);
             replace(m_start, m_end - m_start, {});
+            QCOMPARE(m_kid->richy->SelStart(), indexOf(m_start));
             break;
         case KidPaste:
             m_kid->kidPaste(QString::fromUtf8(fragment));
@@ -325,10 +326,16 @@ private:
             reference->richy->setSelStart(from);
             QTest::keyClick(reference->richy, right ? Qt::Key_Right : Qt::Key_Left, Qt::ControlModifier);
             const qsizetype expected = reference->richy->SelStart();
+            const qsizetype windowEnd = reference->richy->textLength();
             reference->close();
             m_kid->richy->setSelStart(m_kid->richy->SelStart());
             QTest::keyClick(m_kid->richy, right ? Qt::Key_Right : Qt::Key_Left, Qt::ControlModifier);
-            QCOMPARE(m_kid->richy->SelStart() - m_focusIndex, expected);
+            // Where the window ends, the page itself may go on.
+            const qsizetype moved = m_kid->richy->SelStart() - m_focusIndex;
+            if (expected == 0 || expected == windowEnd)
+                QVERIFY(expected == 0 ? moved <= 0 : moved >= windowEnd);
+            else
+                QCOMPARE(moved, expected);
             break;
         }
         default: {
