@@ -68,10 +68,11 @@ private slots:
         QCOMPARE(reg.GetRegSetting("font preferences", "font_Face"), QString("Courier"));
 
         // Another program rewrites the store behind our back (a different size, so
-        // that no time stamp resolution can hide the change).
+        // that no time stamp resolution can hide the change), with a comma left
+        // unquoted: the value is still the text written.
         QVERIFY(writeFile(m_store->filePath(),
-                          "[font%20preferences]\nfont_Face=DejaVu Sans Mono\nfont_Size=12\n"));
-        QCOMPARE(reg.GetRegSetting("Font Preferences", "FONT_FACE"), QString("DejaVu Sans Mono"));
+                          "[font%20preferences]\nfont_Face=DejaVu Sans Mono, Bold\nfont_Size=12\n"));
+        QCOMPARE(reg.GetRegSetting("Font Preferences", "FONT_FACE"), QString("DejaVu Sans Mono, Bold"));
         QCOMPARE(reg.GetRegSetting("font preferences", "font_Size"), QString("12"));
     }
 
