@@ -80,8 +80,7 @@ private slots:
         editor.loadText(page.toUtf8());
         const RichyText text(&editor);
         const PageFinder finder(needle, PageFinder::Case::Ignore);
-        const qsizetype at = finder.find(text, start);
-        QCOMPARE(at, found);
+        QCOMPARE(finder.find(text, start), found);
         QCOMPARE(finder.count(text, found >= 0 ? found : start), count);
     }
 
