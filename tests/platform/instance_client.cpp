@@ -23,7 +23,6 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QTextStream>
 #include <QThread>
 #include <QTimer>
 

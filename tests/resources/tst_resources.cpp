@@ -225,17 +225,12 @@ private slots:
         const QByteArray gif = GifWriter::encode(image, transparentIndex);
         QVERIFY(gif.startsWith("GIF89a") && gif.endsWith(";"));
         QCOMPARE(GifWriter::encode(image, transparentIndex), gif);
-        const QImage back = decoded(gif);
-        QCOMPARE(back.size(), image.size());
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const int index = image.pixelIndex(x, y);
-                const bool same = index == transparentIndex ? qAlpha(back.pixel(x, y)) == 0
-                                                            : back.pixel(x, y) == image.color(index);
-                if (!same)
-                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y)));
-            }
-        }
+        // Premultiplied, every transparent pixel is 0 whatever colour the reader gave it.
+        QImage expected = image;
+        if (transparentIndex >= 0)
+            expected.setColor(transparentIndex, qRgba(0, 0, 0, 0));
+        QCOMPARE(decoded(gif).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void picturesTheEncoderCannotHoldGiveNothing()
@@ -313,15 +308,9 @@ private slots:
         QVERIFY2(*low > -32000 && *high < 32000, qPrintable(QString("peaks %1 and %2").arg(*low).arg(*high)));
         // A soft start and end: no click when the sound starts or stops.
         QVERIFY(std::abs(sound.front()) < 200 && std::abs(sound.back()) < 200);
-    }
-
-    // Each event has a sound of its own, not a copy of another one's.
-    void everySoundIsItsOwn()
-    {
-        QSet<QByteArray> waves;
-        for (int id : SoundIds)
-            waves.insert(soundFile(id));
-        QCOMPARE(waves.size(), qsizetype(SoundIds.size()));
+        // Each event has a sound of its own, not a copy of another one's.
+        for (int other : SoundIds)
+            QVERIFY2(other == id || soundFile(other) != wave, qPrintable(QString::number(other)));
     }
 };
 

@@ -69,9 +69,9 @@ bool FakeShellService::moveToTrash(const QString &path)
     return Platform::QtShellService().moveToTrash(path);
 }
 
-FileDialogResult FakeFileDialogService::answer(bool open, const FileDialogRequest &request)
+FileDialogResult FakeFileDialogService::answer(const FileDialogRequest &request)
 {
-    shown.append({open, request});
+    shown.append({request});
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
     const QByteArray what = "unexpected file dialog: " + request.title.toUtf8();
@@ -81,12 +81,12 @@ FileDialogResult FakeFileDialogService::answer(bool open, const FileDialogReques
 
 FileDialogResult FakeFileDialogService::openFile(const FileDialogRequest &request)
 {
-    return answer(true, request);
+    return answer(request);
 }
 
 FileDialogResult FakeFileDialogService::saveFile(const FileDialogRequest &request)
 {
-    return answer(false, request);
+    return answer(request);
 }
 
 std::optional<ColourValue> FakeColourDialogService::chooseColour(QWidget *owner)

@@ -130,13 +130,12 @@ public:
 
     struct Shown
     {
-        bool open;
         Platform::FileDialogRequest request;
     };
     QList<Shown> shown;
 
 private:
-    Platform::FileDialogResult answer(bool open, const Platform::FileDialogRequest &request);
+    Platform::FileDialogResult answer(const Platform::FileDialogRequest &request);
     QQueue<Platform::FileDialogResult> m_answers;
 };
 
