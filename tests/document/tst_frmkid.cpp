@@ -42,44 +42,6 @@ private slots:
         m_settings.reset();
     }
 
-    // Text pasted into a line shown broken is shown broken too; a display
-    // line never ends next to a line end of the page; the page and the
-    // caret label's line see none of it.
-    void longLinesStayBrokenIntoShortDisplayLines()
-    {
-        const QByteArray line = QByteArray("<a href=x>caf\xC3\xA9</a> ").repeated(100);
-        m_kid->richy->setDisplayBreakLength(1024);
-        m_kid->richy->loadText("top\r\n" + line + "\r\nend");
-        m_kid->richy->select(500, 10);
-        m_kid->richy->setSelText(QString::fromUtf8(line) + "\r\n");
-        const QString page = QString::fromUtf8("top\r\n" + line).left(500) + QString::fromUtf8(line) +
-                             "\r\n" + QString::fromUtf8(line + "\r\nend").mid(510 - 5);
-        QCOMPARE(m_kid->richy->Text(), page);
-        QCOMPARE(m_kid->richy->lineFromIndex(page.size()), 3);
-        // Deleting most of a display line joins what is left to a neighbour.
-        const long shown = m_kid->richy->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
-        QVERIFY(shown > 20);
-        const auto send = [this](unsigned int message, long argument) {
-            return m_kid->richy->SendScintilla(message, argument);
-        };
-        const long from = send(QsciScintillaBase::SCI_POSITIONFROMLINE, shown / 2);
-        const long to = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, shown / 2);
-        m_kid->richy->SendScintilla(QsciScintillaBase::SCI_SETSEL, send(QsciScintillaBase::SCI_POSITIONAFTER, from),
-                                    send(QsciScintillaBase::SCI_POSITIONBEFORE, to));
-        QTest::keyClick(m_kid->richy, Qt::Key_Delete);
-        QCOMPARE(m_kid->richy->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT), shown - 1);
-        // Enter at either end of a display line leaves no empty one.
-        for (unsigned int end : {QsciScintillaBase::SCI_POSITIONFROMLINE, QsciScintillaBase::SCI_GETLINEENDPOSITION}) {
-            send(QsciScintillaBase::SCI_GOTOPOS, send(end, shown / 3));
-            QTest::keyClick(m_kid->richy, Qt::Key_Return);
-        }
-        const long lines = m_kid->richy->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
-        for (long l = 0; l < lines; ++l) {
-            const long length = m_kid->richy->SendScintilla(QsciScintillaBase::SCI_LINELENGTH, l);
-            QVERIFY2(length > 1 && length <= 2 * 120 + 2, qPrintable(QString::number(l)));
-        }
-    }
-
     void keysAreRecordedAsOneStepEach_data()
     {
         QTest::addColumn<QString>("text");

@@ -377,7 +377,7 @@ private:
             QVERIFY(page > 0 && page < m_model.size());
             QVERIFY(!isEnd(m_model.at(page - 1)) && !isEnd(m_model.at(page)));
             QVERIFY((uchar(m_model.at(page)) & 0xC0) != 0x80);
-            QVERIFY(displayLine <= 244);
+            QVERIFY(displayLine >= 30 && displayLine <= 244);
             displayLine = 0;
             broken = true;
         }
