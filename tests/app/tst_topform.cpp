@@ -254,8 +254,7 @@ private slots:
 
         kid->richy->setSelStart(0);
         trigger("mnuTagsFormList(5)");
-        const QString select = kid->richy->textRange(0, QuickTags::formSnippet(5).size());
-        QCOMPARE(select, QuickTags::formSnippet(5));
+        QVERIFY(kid->richy->Text().startsWith(QuickTags::formSnippet(5)));
         trigger("mnuTagsFormList(2)"); // a separator inserts nothing
         QCOMPARE(kid->undoStack().stackLevel(), 2);
 
