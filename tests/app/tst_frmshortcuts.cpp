@@ -51,7 +51,6 @@ private slots:
         // Every item fits without scrolling, above the label.
         QVERIFY(list->geometry().bottom() < m_window->Label1->geometry().top());
         QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(17))));
-        QVERIFY(list->isVisible() && !m_window->Image1->isVisible());
     }
 
     void eachItemShowsItsReferenceOrNothing_data()
@@ -86,11 +85,8 @@ private slots:
             clickItem(row);
         }
         QCOMPARE(m_services->messages.shown.size(), title.isEmpty() ? 0 : 1);
-        if (!title.isEmpty()) {
-            const MessageBox &box = m_services->messages.shown.first();
-            QCOMPARE(box.title, title);
-            QCOMPARE(box.icon, MsgIcon::None);
-            QCOMPARE(box.buttons, MsgButtons::Ok);
+        for (const MessageBox &box : m_services->messages.shown) { // the reference, when one is shown
+            QCOMPARE(box, (MessageBox{title, box.text, MsgIcon::None, MsgButtons::Ok}));
             QVERIFY(!box.text.contains('\r'));
         }
         QVERIFY(m_window->List1->isVisible() && !m_window->Image1->isVisible());
@@ -100,26 +96,22 @@ private slots:
     {
         QtMessageService real;
         Services::install(&real, nullptr, nullptr);
-        QString title, text;
-        Qt::TextFormat format = Qt::AutoText;
-        QMessageBox::StandardButtons buttons;
+        bool shown = false;
         whenModal([&](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box);
-            title = box->windowTitle();
-            text = box->text();
-            format = box->textFormat();
-            buttons = box->standardButtons();
-            box->accept();
+            box->accept(); // closed first: a failed comparison below leaves no box open
+            shown = true;
+            QCOMPARE(box->windowTitle(), QString("PREFORMATTED TEXT:"));
+            QCOMPARE(box->text(), QString("The text included between <PRE> tags is\n"
+                                          "monospaced and holds white space.\n"
+                                          "Replacement for <XMP> (see below)"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->standardButtons(), QMessageBox::Ok);
         });
         clickItem(12);
         Services::install(&m_services->messages, nullptr, nullptr);
-        QCOMPARE(title, QString("PREFORMATTED TEXT:"));
-        QCOMPARE(text, QString("The text included between <PRE> tags is\n"
-                               "monospaced and holds white space.\n"
-                               "Replacement for <XMP> (see below)"));
-        QCOMPARE(format, Qt::PlainText);
-        QCOMPARE(buttons, QMessageBox::Ok);
+        QVERIFY(shown);
     }
 
     void aClickBringsTheListBack_data()

@@ -103,7 +103,6 @@ private slots:
         clock.start();
         frmSplash splash;
         splash.show();
-        QVERIFY(!splash.ReadyToClose());
         QCOMPARE(splash.tmrDelay->interval(), 2000);
         QVERIFY(splash.tmrDelay->isActive());
         // Events keep running while start-up waits.

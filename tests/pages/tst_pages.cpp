@@ -257,7 +257,6 @@ private slots:
         row("a modified saved page", "index.htm", "index.htm" + stamp, true, {"index.htm"}, "$$index.htm");
         row("a modified .shtml page", "page.shtml", "page.shtml", true, {"page.shtml"}, "$$page.shtml.htm");
         row("a caption that is a folder's name too", "sub/sub", "sub", true, {"sub/sub"}, "sub/$$sub.htm");
-        row("an untitled page", "Untitled1htm", "Untitled1.htm", false, {}, "Untitled1htm.htm");
         row("an unmodified saved page, shown as it is", "index.htm", "index.htm" + stamp, false,
             {"index.htm"}, "index.htm");
         row("an unmodified page without extension", "index", "index", false, {"index"}, "index.htm");
