@@ -104,8 +104,7 @@ private slots:
         QTest::addRow("a missing file") << QByteArray() << " has been moved or deleted." << QString();
         QTest::addRow("a UTF-16 text")
             << QByteArray("\xFF\xFE<\0h\0>\0", 8) << " appears to be a binary file." << QString();
-        for (const auto &[how, alias] : {std::pair{"as it is", "refused.htm"},
-                                         {"through a symbolic link", "link.htm"},
+        for (const auto &[how, alias] : {std::pair{"through a symbolic link", "link.htm"},
                                          {"through a hard link", "hard.htm"},
                                          {"under another spelling", "sub/../refused.htm"}})
             QTest::addRow("a file open %s", how) << QByteArray("twice") << " is already open." << alias;
@@ -475,11 +474,9 @@ private slots:
     void closingWithYesSavesAndKeepsPermissionsAndSymbolicLinks()
     {
         QVERIFY(writeFile(path("script.cgi"), "#!/bin/sh\necho hi\n"));
-        const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                    QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                                    QFileDevice::ReadUser | QFileDevice::WriteUser |
-                                                    QFileDevice::ExeUser | QFileDevice::ExeGroup;
-        QVERIFY(QFile::setPermissions(path("script.cgi"), executable));
+        QVERIFY(QFile::setPermissions(path("script.cgi"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                              QFileDevice::ExeOwner | QFileDevice::ExeGroup));
+        const QFileDevice::Permissions executable = QFile::permissions(path("script.cgi"));
         QVERIFY(QFile::link(path("script.cgi"), path("link.cgi")));
         QPointer<frmKid> kid = open(path("link.cgi"));
         QTest::keyClicks(kid->richy, "#");
