@@ -91,7 +91,6 @@ private slots:
     void otherClicksOpenNothingAndOkCloses()
     {
         QTest::mouseClick(m_box->lblDescription, Qt::LeftButton);
-        QTest::mouseClick(m_box->lblProduct, Qt::LeftButton);
         // Pressed on the link, let go beside it: the user changed their mind.
         QTest::mousePress(m_box->lblWeb, Qt::LeftButton);
         QTest::mouseRelease(m_box->lblWeb, Qt::LeftButton, {}, QPoint(m_box->lblWeb->width() + 20, 2));
